@@ -1,0 +1,53 @@
+#include "check/Fehler.h"
+
+#include <vector>
+
+#include "model/Text.h"
+#include "rwx/RwxToNuk.h"
+
+namespace nuk {
+
+void FehlerMelden(State& s, std::string_view code) {
+    Melden(s, "Dieser Fehler dürfte eigentlich niemals auftreten", "Fehler " + std::string(code));
+}
+
+bool IstStrukturwort(std::string_view wort) {
+    return wort == "modelbegin" || wort == "modelend" || wort == "clumpbegin" ||
+           wort == "clumpend";
+}
+
+Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int)>& eintrag) {
+    const std::string vorsatz = "Hierarchie wurde als fehlerhaft eingestuft,\nda ";
+    auto fehler = [&](const char* grund, int i = -1) {
+        Urteil u{vorsatz + grund, true, i};
+        if (i >= 0) u.text += "\nZeile " + Latin1ZuUtf8(eintrag(i));
+        return u;
+    };
+    auto wortVon = [&](int i) { return i < anzahl ? Befehlswort(eintrag(i)) : std::string(); };
+
+    if (wortVon(0) != "modelbegin") return fehler("erste Hiro-Anweisung ungleich ModelBegin");
+    if (wortVon(anzahl - 1) != "modelend") return fehler("letzte Hiro-Anweisung ungleich ModelEnd");
+    int tiefe = 0;
+    for (int i = 1; i <= anzahl - 2; ++i) {
+        const std::string wort = wortVon(i);
+        if (wort == "modelbegin") return fehler("ModelBegin mehrfach", i);
+        if (wort == "modelend") return fehler("ModelEnd mehrfach", i);
+        if (wort == "clumpbegin") ++tiefe;
+        if (wort == "clumpend" && --tiefe < 0) return fehler("ClumpEnd ohne ClumpBegin", i);
+    }
+    if (tiefe > 0) return fehler("mehr ClumpBegin als ClumpEnd");
+    return Urteil{"Hierarchie akzeptabel", false, -1};
+}
+
+Urteil HierarchieUrteil(const Liste& liste) {
+    std::vector<int> zeilen;
+    for (int i = 0; i < liste.anzahl(); ++i)
+        if (IstStrukturwort(Befehlswort(liste.text(i)))) zeilen.push_back(i);
+    Urteil u = HierarchieBeurteilen(static_cast<int>(zeilen.size()), [&](int i) {
+        return std::string_view(liste.text(zeilen[static_cast<size_t>(i)]));
+    });
+    if (u.eintrag >= 0) u.eintrag = zeilen[static_cast<size_t>(u.eintrag)];
+    return u;
+}
+
+}  // namespace nuk

@@ -1,0 +1,30 @@
+// The coded message of look-ups that find nothing, and the hierarchy verdict.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/Variablen.h"
+
+namespace nuk {
+
+void FehlerMelden(State& s, std::string_view code);
+
+// True for the four words whose nesting the hierarchy check judges.
+bool IstStrukturwort(std::string_view wort);
+
+struct Urteil {
+    std::string text;      // the one message of the check, UTF-8
+    bool fehlerhaft = false;
+    int eintrag = -1;      // the entry the message names, -1 when it names none
+};
+
+// Judges the structure entries in their order; eintrag(i) gives entry i's row text.
+Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int)>& eintrag);
+
+// The verdict on the structure rows of a list as they stand; eintrag is the
+// list row the message names.
+Urteil HierarchieUrteil(const Liste& liste);
+
+}  // namespace nuk

@@ -1,0 +1,89 @@
+#include "model/Datei.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace nuk {
+
+namespace {
+
+struct Deskriptor {
+    int fd = -1;
+    ~Deskriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+}  // namespace
+
+bool DateiLaden(const std::string& pfad, std::string& daten) {
+    daten.clear();
+    if (pfad.empty()) return false;
+    Deskriptor d;
+    d.fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (d.fd < 0) return false;
+    struct stat st {};
+    if (::fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (S_ISREG(st.st_mode) && st.st_size > 0) daten.reserve(static_cast<size_t>(st.st_size));
+    char puffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(d.fd, puffer, sizeof puffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        daten.append(puffer, static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool DateiErsetzen(const std::string& pfad, std::string_view daten) {
+    if (pfad.empty()) return false;
+    // Replace what a link points to, not the link.
+    std::string ziel = pfad;
+    if (char* echt = ::realpath(pfad.c_str(), nullptr)) {
+        ziel = echt;
+        std::free(echt);
+    }
+    mode_t modus;
+    struct stat st {};
+    if (::stat(ziel.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return false;
+        modus = st.st_mode & 07777;
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        modus = 0666 & ~maske;
+    }
+    std::vector<char> vorlage(ziel.begin(), ziel.end());
+    const std::string endung = ".nuk-XXXXXX";
+    vorlage.insert(vorlage.end(), endung.begin(), endung.end());
+    vorlage.push_back('\0');
+    Deskriptor d;
+    d.fd = ::mkstemp(vorlage.data());
+    if (d.fd < 0) return false;
+    const std::string neu(vorlage.data());
+    bool gut = ::fchmod(d.fd, modus) == 0;
+    for (size_t geschrieben = 0; gut && geschrieben < daten.size();) {
+        const ssize_t n = ::write(d.fd, daten.data() + geschrieben, daten.size() - geschrieben);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) gut = false;
+        else geschrieben += static_cast<size_t>(n);
+    }
+    gut = gut && ::fsync(d.fd) == 0;
+    const int fd = d.fd;
+    d.fd = -1;
+    gut = (::close(fd) == 0) && gut;
+    gut = gut && ::rename(neu.c_str(), ziel.c_str()) == 0;
+    if (!gut) ::unlink(neu.c_str());
+    return gut;
+}
+
+}  // namespace nuk

@@ -1,0 +1,18 @@
+// The file layer: whole files in, whole files out.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace nuk {
+
+// Loads a regular file's bytes; false when it cannot be opened or read
+// (missing, a directory, unreadable).
+bool DateiLaden(const std::string& pfad, std::string& daten);
+
+// Writes the bytes to a new file beside the target and renames it over the
+// target only when every byte is on disk; on failure the target stays as it
+// was and the new file is removed. The target keeps its permissions.
+bool DateiErsetzen(const std::string& pfad, std::string_view daten);
+
+}  // namespace nuk

@@ -1,0 +1,89 @@
+// The check-box list that TextList, AuswahlList and BefehlsList are made of:
+// rows of text with a 32-bit item value and a tick, a current row, and a check
+// handler that runs at once, nested in whatever changed a tick.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace nuk {
+
+class Liste {
+public:
+    // Row indices are 16-bit in the program, so a list holds at most this many.
+    static constexpr int MaxZeilen = 32767;
+
+    // Lets a view (the Qt adapter) follow the list; the list never asks it anything.
+    struct Beobachter {
+        virtual ~Beobachter() = default;
+        virtual void vorEinfuegen(int zeile) = 0;
+        virtual void nachEinfuegen() = 0;
+        virtual void vorEntfernen(int zeile) = 0;
+        virtual void nachEntfernen() = 0;
+        virtual void vorLeeren() = 0;
+        virtual void nachLeeren() = 0;
+        virtual void geaendert(int zeile) = 0;
+        virtual void aktuellGeaendert(int zeile) = 0;
+    };
+
+    using PruefHandler = std::function<void(int16_t zeile)>;
+
+    int anzahl() const { return static_cast<int>(zeilen_.size()); }
+    const std::string& text(int i) const { return zeile(i).text; }
+    int32_t wert(int i) const { return zeile(i).wert; }
+    bool haken(int i) const { return zeile(i).haken; }
+    int aktuell() const { return aktuell_; }
+
+    // Appends an unticked row with item value 0; a full list refuses it (Fehlschlag).
+    int anhaengen(std::string text);
+    void entfernen(int i);
+    void leeren();
+    // A text change never runs the check handler.
+    void setText(int i, std::string text);
+    void setWert(int i, int32_t wert);
+    // Runs the check handler only when the tick really changes.
+    void setHaken(int i, bool haken);
+    // -1 removes the cursor.
+    void setAktuell(int i);
+    // Item value of every row := its index.
+    void nummerieren();
+
+    // The highest / lowest row carrying the item value, -1 when none does:
+    // the answers of a scan from the last row down / from row 0 up.
+    int hoechsteMitWert(int32_t wert) const;
+    int niedrigsteMitWert(int32_t wert) const;
+
+    void setPruefHandler(PruefHandler handler) { handler_ = std::move(handler); }
+    void setBeobachter(Beobachter* b) { beobachter_ = b; }
+
+private:
+    struct Zeile {
+        std::string text;
+        uint64_t id;  // grows with every append, so ids ascend along the rows
+        int32_t wert;
+        bool haken;
+    };
+    const Zeile& zeile(int i) const;
+    Zeile& zeile(int i);
+    int stelleVon(uint64_t id) const;
+    void indexEntfernen(int32_t wert, uint64_t id);
+    void indexEinfuegen(int32_t wert, uint64_t id);
+    void indexBauen() const;
+
+    std::vector<Zeile> zeilen_;
+    uint64_t naechsteId_ = 0;
+    int aktuell_ = -1;
+    PruefHandler handler_;
+    Beobachter* beobachter_ = nullptr;
+
+    // Item value -> ids of its rows, ascending. Built on the first look-up and
+    // kept up to date from then on, so bulk fills (a file read) pay nothing.
+    mutable std::unordered_map<int32_t, std::vector<uint64_t>> index_;
+    mutable bool indexGueltig_ = false;
+};
+
+}  // namespace nuk

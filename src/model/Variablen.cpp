@@ -1,0 +1,17 @@
+#include "model/Variablen.h"
+
+namespace nuk {
+
+Matrix Einheitsmatrix() {
+    Matrix m;
+    for (int i = 0; i < 3; ++i) m.m[i][i] = 1.0f;
+    return m;
+}
+
+State::State(Host& h) : host(h) {}
+
+void Melden(State& s, std::string text, std::string titel) {
+    s.host.zeigeMeldung(Meldung{std::move(text), std::move(titel), s.TextList.anzahl()});
+}
+
+}  // namespace nuk

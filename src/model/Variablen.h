@@ -1,0 +1,158 @@
+// The one document model and the settings several modules share. Everything
+// lives in one State object; the application owns one, every test makes its own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Fehlschlag.h"
+#include "model/Host.h"
+#include "model/Liste.h"
+
+namespace nuk {
+
+// Booleans kept in 16-bit fields.
+constexpr int16_t Wahr = -1;
+constexpr int16_t Falsch = 0;
+
+struct Punkt {
+    float X = 0, Y = 0, Z = 0;
+    int16_t Zeile = 0;
+    int16_t Markiert = 0;
+    bool operator==(const Punkt&) const = default;
+};
+
+struct Dreieck {
+    int16_t P1 = 0, P2 = 0, P3 = 0;
+    int16_t Zeile = 0;
+    int16_t Anzahl = 0;
+    bool operator==(const Dreieck&) const = default;
+};
+
+struct Viereck {
+    int16_t P1 = 0, P2 = 0, P3 = 0, P4 = 0;
+    int16_t Zeile = 0;
+    int16_t Anzahl = 0;
+    bool operator==(const Viereck&) const = default;
+};
+
+constexpr int MaxEcken = 50;
+
+struct Polygon {
+    std::array<int16_t, MaxEcken + 1> P{};  // P[0] is the corner count
+    int16_t Zeile = 0;
+    int16_t Anzahl = 0;
+    bool operator==(const Polygon&) const = default;
+};
+
+// 3x3 rotation of float32, stored by rows.
+struct Matrix {
+    std::array<std::array<float, 3>, 3> m{};
+    bool operator==(const Matrix&) const = default;
+};
+
+Matrix Einheitsmatrix();
+
+// A fixed table indexed from its lower bound. Every access is bounds-checked,
+// so a bad index from a file ends in the failure path instead of memory damage.
+// Writes go through setzen(), which the row look-ups use to notice changes.
+template <class T, int Unten, int Oben>
+class Tabelle {
+public:
+    static constexpr int unten = Unten;
+    static constexpr int oben = Oben;
+    static constexpr bool gueltig(int i) { return i >= Unten && i <= Oben; }
+
+    const T& operator[](int i) const { return daten_[stelle(i)]; }
+    void setzen(int i, const T& wert) {
+        daten_[stelle(i)] = wert;
+        ++version_;
+    }
+    uint64_t version() const { return version_; }
+
+private:
+    static size_t stelle(int i) {
+        if (!gueltig(i)) throw Fehlschlag("Tabellenindex außerhalb der Grenzen");
+        return static_cast<size_t>(i - Unten);
+    }
+    std::array<T, Oben - Unten + 1> daten_{};
+    uint64_t version_ = 0;
+};
+
+using PunktTabelle = Tabelle<Punkt, -4, 10010>;
+using DreieckTabelle = Tabelle<Dreieck, 0, 10010>;
+using ViereckTabelle = Tabelle<Viereck, 0, 10010>;
+using PolygonTabelle = Tabelle<Polygon, 0, 1010>;
+
+// Index from a record's row to the lowest table index holding that row,
+// rebuilt when the table has changed since it was built.
+class ZeilenIndex {
+public:
+    template <class Tab>
+    int16_t niedrigster(const Tab& tabelle, int von, int16_t zeile) const {
+        if (gebaut_ != tabelle.version() + 1) {
+            aufbauen(
+                von, Tab::oben,
+                [&](int i) { return tabelle[i].Zeile; });
+            gebaut_ = tabelle.version() + 1;
+        }
+        return erster_[static_cast<size_t>(zeile + 32768)];
+    }
+
+private:
+    template <class F>
+    void aufbauen(int von, int bis, F zeileVon) const {
+        erster_.assign(65536, -1);
+        for (int i = bis; i >= von; --i)
+            erster_[static_cast<size_t>(zeileVon(i) + 32768)] = static_cast<int16_t>(i);
+    }
+    mutable std::vector<int16_t> erster_;
+    mutable uint64_t gebaut_ = 0;  // table version + 1; 0 = never built
+};
+
+struct State {
+    explicit State(Host& host);
+
+    Host& host;
+
+    PunktTabelle Punkte;
+    PunktTabelle Bildpunkte;
+    DreieckTabelle Dreiecke;
+    ViereckTabelle Vierecke;
+    PolygonTabelle Polygone;
+
+    int16_t PunktZahl = 0;
+    int16_t DreieckZahl = 0;
+    int16_t ViereckZahl = 0;
+    int16_t PolygonZahl = 0;
+
+    std::string AppPfad;
+    float MaxBetrag = 0;
+    double Lupenfaktor = 0;
+    int16_t Modus = 0;
+    int16_t Schwelle = 0;
+    int16_t AktZeile = 0;
+    int16_t BefehleGeladen = Falsch;
+    float StartX = 0, StartY = 0;
+    float StartTaste = 0;
+    int16_t Bewegt = Falsch;
+    float Fangweite = 0;
+    float Buchstabengroesse = 0;
+    Matrix Drehung;
+    Matrix StartDrehung;
+
+    Liste TextList;
+    Liste AuswahlList;
+    Liste BefehlsList;
+
+    // Caches of the row look-ups; they never change an answer.
+    ZeilenIndex punktIndex, dreieckIndex, viereckIndex, polygonIndex;
+};
+
+// Shows a message box through the host, noting how many rows there are now.
+void Melden(State& s, std::string text, std::string titel = {});
+
+}  // namespace nuk

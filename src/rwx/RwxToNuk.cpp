@@ -1,0 +1,431 @@
+#include "rwx/RwxToNuk.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "model/Anfang.h"
+#include "model/Datei.h"
+#include "model/Zahlformat.h"
+
+namespace nuk {
+
+namespace {
+
+template <class PosT>
+void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
+    // Every step advances pos by one; the last position it may step from is the
+    // type's maximum, so the scan fails once it would end beyond that.
+    constexpr int64_t grenze = std::numeric_limits<PosT>::max();
+    const int64_t laenge = static_cast<int64_t>(text.size());
+    wort.clear();
+    int64_t p = pos;
+    // Skip phase: the character at the incoming pos counts as consumed.
+    do {
+        if (p >= grenze) throw Fehlschlag("Scannerposition über 32767");
+        ++p;
+        if (p > laenge) {
+            pos = static_cast<PosT>(p);
+            return;
+        }
+    } while (static_cast<unsigned char>(text[static_cast<size_t>(p - 1)]) <= ' ');
+    // Word phase: find where it ends, then take the run at once.
+    int64_t q = p;
+    while (q <= laenge && q <= grenze) {
+        const unsigned char c = static_cast<unsigned char>(text[static_cast<size_t>(q - 1)]);
+        if (c <= ' ' || c == '#') break;
+        ++q;
+    }
+    if (q > grenze) throw Fehlschlag("Scannerposition über 32767");
+    wort.assign(text.substr(static_cast<size_t>(p - 1), static_cast<size_t>(q - p)));
+    for (char& c : wort)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    pos = static_cast<PosT>(q);
+}
+
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+int ziffernwert(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+double ganzzahlWert(std::string_view ziffern, int basis) {
+    double v = 0;
+    for (char c : ziffern) {
+        const int z = ziffernwert(c);
+        if (z >= basis) break;
+        v = v * basis + z;
+    }
+    if (!std::isfinite(v)) throw Fehlschlag("Zahl zu groß");
+    return v;
+}
+
+}  // namespace
+
+void NaechstesWort(std::string_view text, int16_t& pos, std::string& wort) {
+    naechstesWort(text, pos, wort);
+}
+
+std::string NaechstesWort(std::string_view text, int16_t& pos) {
+    std::string wort;
+    naechstesWort(text, pos, wort);
+    return wort;
+}
+
+void NaechstesWort(std::string_view text, int64_t& pos, std::string& wort) {
+    naechstesWort(text, pos, wort);
+}
+
+std::string Befehlswort(std::string_view zeile, int64_t* pos) {
+    int64_t p = MarkerPosition(zeile);
+    std::string wort;
+    naechstesWort(zeile, p, wort);
+    if (pos) *pos = p;
+    return wort;
+}
+
+double Wert(std::string_view w) {
+    if (w.size() >= 2 && w[0] == '&') {
+        if (w[1] == 'h' || w[1] == 'H') return ganzzahlWert(w.substr(2), 16);
+        if (w[1] == 'o' || w[1] == 'O') return ganzzahlWert(w.substr(2), 8);
+        return 0;
+    }
+    size_t i = 0;
+    const size_t n = w.size();
+    bool negativ = false;
+    if (i < n && (w[i] == '+' || w[i] == '-')) negativ = w[i++] == '-';
+    const size_t ganzAnfang = i;
+    while (i < n && istZiffer(w[i])) ++i;
+    const size_t ganzEnde = i;
+    size_t bruchAnfang = i, bruchEnde = i;
+    if (i < n && w[i] == '.') {
+        bruchAnfang = ++i;
+        while (i < n && istZiffer(w[i])) ++i;
+        bruchEnde = i;
+    }
+    if (ganzEnde == ganzAnfang && bruchEnde == bruchAnfang) return 0;
+    const size_t mantisseEnde = i;
+    size_t ende = mantisseEnde;
+    int64_t exponent = 0;
+    if (i < n && (w[i] == 'e' || w[i] == 'd' || w[i] == 'E' || w[i] == 'D')) {
+        size_t j = i + 1;
+        bool expNegativ = false;
+        if (j < n && (w[j] == '+' || w[j] == '-')) expNegativ = w[j++] == '-';
+        if (j < n && istZiffer(w[j])) {
+            for (; j < n && istZiffer(w[j]); ++j)
+                if (exponent < 1000000) exponent = exponent * 10 + (w[j] - '0');
+            if (expNegativ) exponent = -exponent;
+            ende = j;
+        }
+    }
+    // from_chars takes neither "+" nor "d"; hand it the number in its own form.
+    std::string zahl;
+    zahl.reserve(ende - ganzAnfang + 2);
+    if (negativ) zahl.push_back('-');
+    zahl.append(w.substr(ganzAnfang, mantisseEnde - ganzAnfang));
+    if (ende > mantisseEnde) {
+        zahl.push_back('e');
+        zahl.append(w.substr(mantisseEnde + 1, ende - mantisseEnde - 1));
+    }
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), v);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large or too small: the decimal exponent of the first non-zero
+        // digit tells which; a value too small is 0.
+        int64_t stelle = 0;
+        bool gefunden = false;
+        for (size_t k = ganzAnfang; k < ganzEnde && !gefunden; ++k)
+            if (w[k] != '0') {
+                stelle = static_cast<int64_t>(ganzEnde - k) - 1;
+                gefunden = true;
+            }
+        for (size_t k = bruchAnfang; k < bruchEnde && !gefunden; ++k)
+            if (w[k] != '0') {
+                stelle = -static_cast<int64_t>(k - bruchAnfang) - 1;
+                gefunden = true;
+            }
+        if (gefunden && stelle + exponent > 0) throw Fehlschlag("Zahl zu groß");
+        return negativ ? -0.0 : 0.0;
+    }
+    if (ec != std::errc()) return 0;
+    return v;
+}
+
+float AlsSingle(double v) {
+    const double betrag = std::fabs(v);
+    if (betrag > FLT_MAX) {
+        // Halfway between FLT_MAX and the next power of two rounds up to infinity.
+        const double grenze = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+        if (betrag >= grenze || std::isnan(v)) throw Fehlschlag("Zahl zu groß für Single");
+        return v < 0 ? -FLT_MAX : FLT_MAX;
+    }
+    return static_cast<float>(v);
+}
+
+int16_t AlsInteger(double v) {
+    const double r = std::nearbyint(v);
+    if (!(r >= -32768.0 && r <= 32767.0)) throw Fehlschlag("Zahl zu groß für Integer");
+    return static_cast<int16_t>(r);
+}
+
+bool ItemLeser::weiter() {
+    while (pos_ < d_.size() && (d_[pos_] == ' ' || d_[pos_] == '\t')) ++pos_;
+    return pos_ < d_.size();
+}
+
+void ItemLeser::zeilenendeUeberspringen() {
+    if (d_[pos_] == '\r' && pos_ + 1 < d_.size() && d_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
+    ++zeile_;
+}
+
+void ItemLeser::lesen(std::string& ergebnis) {
+    ergebnis.clear();
+    const size_t n = d_.size();
+    if (pos_ < n && d_[pos_] == '"') {
+        const size_t anfang = ++pos_;
+        while (pos_ < n && d_[pos_] != '"' && d_[pos_] != '\r' && d_[pos_] != '\n') ++pos_;
+        ergebnis.append(d_.substr(anfang, pos_ - anfang));
+        if (pos_ == n) return;
+        if (d_[pos_] != '"') {
+            zeilenendeUeberspringen();
+            return;
+        }
+        ++pos_;  // the closing mark; what follows up to the delimiter belongs to the item
+    }
+    size_t anfang = pos_;
+    while (pos_ < n) {
+        const char c = d_[pos_];
+        if (c == ',' || c == '\r' || c == '\n' || c == '"') {
+            ergebnis.append(d_.substr(anfang, pos_ - anfang));
+            if (c == '"') {
+                anfang = ++pos_;
+                continue;
+            }
+            if (c == ',')
+                ++pos_;
+            else
+                zeilenendeUeberspringen();
+            return;
+        }
+        ++pos_;
+    }
+    ergebnis.append(d_.substr(anfang, pos_ - anfang));
+}
+
+std::vector<std::string> ItemsLesen(std::string_view daten) {
+    std::vector<std::string> items;
+    ItemLeser leser(daten);
+    std::string item;
+    while (leser.weiter()) {
+        leser.lesen(item);
+        items.push_back(item);
+    }
+    return items;
+}
+
+namespace {
+
+// The value of the next word, as a float32 coordinate or a 16-bit number.
+float naechsteSingle(std::string_view text, int16_t& pos, std::string& wort) {
+    NaechstesWort(text, pos, wort);
+    return AlsSingle(Wert(wort));
+}
+
+int16_t naechsterInteger(std::string_view text, int16_t& pos, std::string& wort) {
+    NaechstesWort(text, pos, wort);
+    return AlsInteger(Wert(wort));
+}
+
+const char* const zuViele = "\nDas paßt mir aber garnicht";
+
+}  // namespace
+
+Punkt VertexLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
+    if (s.PunktZahl <= 9998) {
+        Punkt p;
+        std::string wort;
+        float* felder[] = {&p.X, &p.Y, &p.Z};
+        for (float* f : felder) {
+            *f = naechsteSingle(text, pos, wort);
+            if (std::fabs(*f) > s.MaxBetrag) s.MaxBetrag = std::fabs(*f);
+        }
+        p.Zeile = zeile;
+        p.Markiert = 0;
+        return p;
+    }
+    Melden(s, std::string("Der 1.Clump enthält fast 10000 Punkte") + zuViele, "vertex 1000");
+    s.PunktZahl = 9900;
+    return Punkt{};
+}
+
+Dreieck DreieckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
+    if (s.DreieckZahl <= 9998) {
+        Dreieck d;
+        std::string wort;
+        d.P1 = naechsterInteger(text, pos, wort);
+        d.P2 = naechsterInteger(text, pos, wort);
+        d.P3 = naechsterInteger(text, pos, wort);
+        d.Zeile = zeile;
+        return d;
+    }
+    Melden(s, std::string("Der 1.Clump enthält fast 10000 Dreiecke") + zuViele, "Dreieck 1000");
+    s.DreieckZahl = 9900;
+    return Dreieck{};
+}
+
+Viereck ViereckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
+    if (s.ViereckZahl <= 9998) {
+        Viereck v;
+        std::string wort;
+        v.P1 = naechsterInteger(text, pos, wort);
+        v.P2 = naechsterInteger(text, pos, wort);
+        v.P3 = naechsterInteger(text, pos, wort);
+        v.P4 = naechsterInteger(text, pos, wort);
+        v.Zeile = zeile;
+        return v;
+    }
+    Melden(s, std::string("Der 1.Clump enthält fast 10000 Vierecke") + zuViele, "quad 1000");
+    s.ViereckZahl = 9900;
+    return Viereck{};
+}
+
+Polygon PolygonLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
+    if (s.PolygonZahl <= 998) {
+        Polygon p;
+        std::string wort;
+        int16_t n = naechsterInteger(text, pos, wort);
+        if (n > MaxEcken) n = MaxEcken;
+        p.P[0] = n;
+        for (int i = 1; i <= n; ++i) p.P[static_cast<size_t>(i)] = naechsterInteger(text, pos, wort);
+        p.Zeile = zeile;
+        return p;
+    }
+    Melden(s, std::string("Der 1.Clump enthält fast 1000 Polygone") + zuViele, "Polygon 1000");
+    s.PolygonZahl = 998;
+    return Polygon{};
+}
+
+void ClumpBeginMerken(State& s, std::string& kennung, int16_t& Zustand) {
+    Zustand = 2;
+    kennung = "Begin:";
+    Punkt p0 = s.Punkte[0];
+    p0.Zeile = static_cast<int16_t>(s.TextList.anzahl());
+    s.Punkte.setzen(0, p0);
+}
+
+void ClumpEndMerken(std::string& kennung, int16_t& Zustand) {
+    Zustand = 3;
+    kennung = "End:";
+}
+
+namespace {
+
+// Raises the count, reads the record and stores it at the raised count (which
+// the reader may have pulled back to its fall-back value). A record that fails
+// leaves the count as it was.
+template <class Tab, class Lesen>
+void datensatzLesen(int16_t& zahl, Tab& tabelle, Lesen lesen) {
+    const int16_t vorher = zahl;
+    ++zahl;
+    try {
+        const auto satz = lesen();
+        tabelle.setzen(zahl, satz);
+    } catch (...) {
+        zahl = vorher;
+        throw;
+    }
+}
+
+}  // namespace
+
+void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
+    std::string kennung = Zustand == 2 ? ":" : "";
+    std::string& text = datei.item;
+    datei.lesen(text);
+    int16_t pos = 0;
+    std::string& wort = datei.wort;
+    NaechstesWort(text, pos, wort);
+    const auto zeile = static_cast<int16_t>(s.TextList.anzahl());
+
+    if (wort == "modelbegin") {
+        if (Zustand == 0)
+            Zustand = 1;
+        else if (Zustand == 2)
+            Melden(s, "ClumpEnd fehlt");
+        else
+            Melden(s, "2 x ModelBegin", "???");
+    } else if (wort == "clumpbegin") {
+        if (Zustand == 0) {
+            Melden(s, "ClumpBegin vor ModelBegin", "???");
+            ClumpBeginMerken(s, kennung, Zustand);
+        } else if (Zustand == 1) {
+            ClumpBeginMerken(s, kennung, Zustand);
+        } else if (Zustand == 2) {
+            Melden(s, "Programm works with only one Clump");
+            ClumpEndMerken(kennung, Zustand);
+        }
+    } else if (wort == "clumpend") {
+        if (Zustand == 0 || Zustand == 1)
+            Melden(s, "ClumpEnd zu früh");
+        else if (Zustand == 2)
+            ClumpEndMerken(kennung, Zustand);
+    } else if (Zustand == 2) {
+        if (wort == "vertex") {
+            Punkt gelesen;
+            datensatzLesen(s.PunktZahl, s.Punkte, [&] {
+                gelesen = VertexLesen(s, text, pos, zeile);
+                return gelesen;
+            });
+            s.Bildpunkte.setzen(s.PunktZahl, gelesen);
+            kennung = S(static_cast<int>(s.PunktZahl)) + ":";
+        } else if (wort == "triangle") {
+            datensatzLesen(s.DreieckZahl, s.Dreiecke,
+                           [&] { return DreieckLesen(s, text, pos, zeile); });
+        } else if (wort == "quad") {
+            datensatzLesen(s.ViereckZahl, s.Vierecke,
+                           [&] { return ViereckLesen(s, text, pos, zeile); });
+        } else if (wort == "polygon") {
+            datensatzLesen(s.PolygonZahl, s.Polygone,
+                           [&] { return PolygonLesen(s, text, pos, zeile); });
+        }
+    }
+    s.TextList.anhaengen(ZeilenText(kennung, text));
+}
+
+bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellzeilen) {
+    s.MaxBetrag = -1000.0f;
+    int16_t Zustand = 0;
+    bool gelesen = true;
+    try {
+        ItemLeser datei(daten);
+        while (datei.weiter()) {
+            if (quellzeilen) quellzeilen->push_back(datei.zeile());
+            // A further item than the rows can hold ends the read before it is looked at.
+            if (s.TextList.anzahl() >= Liste::MaxZeilen) throw Fehlschlag("zu viele Zeilen");
+            ZeileLesen(s, datei, Zustand);
+        }
+    } catch (const std::exception&) {
+        Melden(s, "Da stimmt was nicht");
+        gelesen = false;
+    }
+    // Numbered after a failure too, so that row look-ups work on what was read.
+    ZeilenNummerieren(s);
+    return gelesen;
+}
+
+bool RwxLesen(State& s, const std::string& pfad, std::vector<int32_t>* quellzeilen) {
+    std::string daten;
+    if (!DateiLaden(pfad, daten)) {
+        Melden(s, "Da stimmt was nicht");
+        return false;
+    }
+    return RwxLesenAus(s, daten, quellzeilen);
+}
+
+}  // namespace nuk

@@ -1,0 +1,56 @@
+// The permitted command words (befehle.txt) and the line check.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "model/Variablen.h"
+
+namespace nuk {
+
+// The five prepared lines shown when the command list cannot be loaded.
+extern const char* const BefehlslisteFehlt;
+
+// Loads the command list from AppPfad + "befehle.txt" unless it is loaded.
+// When the file cannot be read it shows BefehlslisteFehlt, leaves the list
+// empty and not loaded, and returns false, so a later call tries again.
+bool BefehleLaden(State& s);
+bool BefehleLaden(State& s, const std::string& datei);
+
+// The entries of BefehlsList, for exact look-ups.
+class Befehlssatz {
+public:
+    explicit Befehlssatz(const Liste& BefehlsList);
+    bool enthaelt(std::string_view wort) const { return woerter_.find(wort) != woerter_.end(); }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view w) const { return std::hash<std::string_view>{}(w); }
+    };
+    std::unordered_set<std::string, Hash, std::equal_to<>> woerter_;
+};
+
+enum class Fehlergrund { keiner, unbekannterBefehl, unzulaessigesZeichen };
+
+struct Befund {
+    Fehlergrund grund = Fehlergrund::keiner;
+    std::string wort;    // the command word
+    size_t zeichen = 0;  // 0-based place in the row of the character not permitted
+};
+
+// Why the line check flags a row: its command word is not listed, or its line
+// holds, before any comment, a character outside . + - TAB blank # 0-9 A-Z a-z.
+Befund ZeileBefund(std::string_view zeile, const Befehlssatz& befehle);
+bool ZeileFehlerhaft(std::string_view zeile, const Befehlssatz& befehle);
+
+// The rows of TextList the line check flags, ascending.
+std::vector<int> FehlerhafteZeilen(const State& s, const Befehlssatz& befehle);
+
+// The row text with its label replaced by the faulty flag: S(i), "f", then
+// everything from the first TAB on.
+std::string FehlerKennung(int i, std::string_view zeile);
+
+}  // namespace nuk

@@ -1,0 +1,172 @@
+#include "Pruefung.h"
+
+#include <charconv>
+#include <vector>
+
+#include "check/Fehler.h"
+#include "model/Anfang.h"
+#include "model/Text.h"
+#include "model/Zahlformat.h"
+#include "rwx/RwxToNuk.h"
+
+namespace nukcheck {
+
+using namespace nuk;
+
+Ausgabe& Ausgabe::operator<<(std::string_view text) {
+    puffer_.append(text);
+    if (puffer_.size() >= (1 << 16)) leeren();
+    return *this;
+}
+
+Ausgabe& Ausgabe::operator<<(char c) {
+    puffer_.push_back(c);
+    return *this;
+}
+
+Ausgabe& Ausgabe::operator<<(long zahl) {
+    char buf[24];
+    const auto [ende, ec] = std::to_chars(buf, buf + sizeof buf, zahl);
+    (void)ec;
+    return *this << std::string_view(buf, static_cast<size_t>(ende - buf));
+}
+
+void Ausgabe::leeren() {
+    if (ziel_)
+        ziel_->append(puffer_);
+    else if (datei_)
+        std::fwrite(puffer_.data(), 1, puffer_.size(), datei_);
+    puffer_.clear();
+}
+
+namespace {
+
+// Line feeds of a message as the two characters \ and n.
+std::string einzeilig(std::string_view text) {
+    std::string r;
+    for (char c : text) {
+        if (c == '\n')
+            r += "\\n";
+        else
+            r += c;
+    }
+    return r;
+}
+
+// A message for people: its lines joined by blanks.
+std::string lesbar(std::string_view text) {
+    std::string r(text);
+    for (char& c : r)
+        if (c == '\n' || c == '\t') c = ' ';
+    return r;
+}
+
+// S without its leading blank.
+std::string zahl(float v) {
+    std::string t = S(v);
+    return t[0] == ' ' ? t.substr(1) : t;
+}
+
+void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const Urteil& urteil,
+                   const std::vector<int>* fehlerhaft, Ausgabe& aus) {
+    for (const Meldung& m : meldungen)
+        aus << "message " << long{m.zeile} << ' ' << m.titel << '|' << einzeilig(m.text) << '\n';
+    const Liste& rows = s.TextList;
+    aus << "rows " << long{rows.anzahl()} << '\n';
+    for (int i = 0; i < rows.anzahl(); ++i)
+        aus << "row " << long{i} << ' ' << long{rows.wert(i)} << ' ' << Latin1ZuUtf8(rows.text(i))
+            << '\n';
+    aus << "counts " << long{s.PunktZahl} << ' ' << long{s.DreieckZahl} << ' '
+        << long{s.ViereckZahl} << ' ' << long{s.PolygonZahl} << '\n';
+    aus << "maxbetrag " << zahl(s.MaxBetrag) << '\n';
+    aus << "point0 " << long{s.Punkte[0].Zeile} << '\n';
+    for (int i = 1; i <= s.PunktZahl; ++i) {
+        const Punkt& p = s.Punkte[i];
+        aus << "point " << long{i} << ' ' << zahl(p.X) << ' ' << zahl(p.Y) << ' ' << zahl(p.Z)
+            << ' ' << long{p.Zeile} << '\n';
+    }
+    for (int i = 1; i <= s.DreieckZahl; ++i) {
+        const Dreieck& d = s.Dreiecke[i];
+        aus << "triangle " << long{i} << ' ' << long{d.P1} << ' ' << long{d.P2} << ' '
+            << long{d.P3} << ' ' << long{d.Zeile} << '\n';
+    }
+    for (int i = 1; i <= s.ViereckZahl; ++i) {
+        const Viereck& v = s.Vierecke[i];
+        aus << "quad " << long{i} << ' ' << long{v.P1} << ' ' << long{v.P2} << ' ' << long{v.P3}
+            << ' ' << long{v.P4} << ' ' << long{v.Zeile} << '\n';
+    }
+    for (int i = 1; i <= s.PolygonZahl; ++i) {
+        const Polygon& p = s.Polygone[i];
+        aus << "polygon " << long{i} << ' ' << long{p.P[0]};
+        for (int k = 1; k <= p.P[0]; ++k) aus << ' ' << long{p.P[static_cast<size_t>(k)]};
+        aus << ' ' << long{p.Zeile} << '\n';
+    }
+    aus << "hierarchy " << einzeilig(urteil.text) << '\n';
+    if (fehlerhaft)
+        for (int i : *fehlerhaft)
+            aus << "faulty " << long{i} << ' ' << Latin1ZuUtf8(FehlerKennung(i, rows.text(i)))
+                << '\n';
+}
+
+}  // namespace
+
+Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
+                    const Befehlssatz* befehle, bool dump, Ausgabe& aus) {
+    host.meldungen.clear();
+    Zuruecksetzen(s);
+    std::vector<int32_t> quellzeilen;
+    const bool gelesen = RwxLesen(s, pfad, &quellzeilen);
+    const std::vector<Meldung> meldungen = host.meldungen;
+    const Urteil urteil = HierarchieUrteil(s.TextList);
+    std::vector<int> fehlerhaft;
+    if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);
+
+    const Status status = !gelesen ? unlesbar
+                          : (!meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty())
+                              ? befunde
+                              : sauber;
+    if (dump) {
+        dumpSchreiben(s, meldungen, urteil, befehle ? &fehlerhaft : nullptr, aus);
+        return status;
+    }
+
+    // Where the item of a row begins; a message raised on item r is at row r.
+    auto ort = [&](int zeile) {
+        std::string o = pfad + ":";
+        if (zeile >= 0 && static_cast<size_t>(zeile) < quellzeilen.size())
+            o += std::to_string(quellzeilen[static_cast<size_t>(zeile)]) + ":";
+        return o + " ";
+    };
+    long probleme = 0;
+    for (const Meldung& m : meldungen) {
+        aus << ort(m.zeile) << lesbar(m.text) << '\n';
+        ++probleme;
+    }
+    if (urteil.fehlerhaft) {
+        // The row the verdict names is given by its place; its text would repeat it.
+        const std::string_view text(urteil.text);
+        aus << ort(urteil.eintrag) << lesbar(text.substr(0, text.find("\nZeile "))) << '\n';
+        ++probleme;
+    }
+    for (int i : fehlerhaft) {
+        const std::string_view zeile = s.TextList.text(i);
+        const Befund b = ZeileBefund(zeile, *befehle);
+        aus << ort(i);
+        if (b.grund == Fehlergrund::unbekannterBefehl)
+            aus << "unbekanntes Befehlswort \"" << Latin1ZuUtf8(b.wort) << "\": ";
+        else
+            aus << "unzulässiges Zeichen \"" << Latin1ZuUtf8(zeile.substr(b.zeichen, 1)) << "\": ";
+        aus << Latin1ZuUtf8(Dateitext(zeile)) << '\n';
+        ++probleme;
+    }
+    aus << pfad << ": Zeilen " << long{s.TextList.anzahl()} << ", Punkte " << long{s.PunktZahl}
+        << ", Dreiecke " << long{s.DreieckZahl} << ", Vierecke " << long{s.ViereckZahl}
+        << ", Polygone " << long{s.PolygonZahl} << ": ";
+    if (probleme == 0)
+        aus << "OK\n";
+    else
+        aus << probleme << (probleme == 1 ? " Problem\n" : " Probleme\n");
+    return status;
+}
+
+}  // namespace nukcheck

@@ -1,0 +1,41 @@
+// What nukcheck does with one file, apart from the command line.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "model/Variablen.h"
+#include "selection/BefehlsPad.h"
+
+namespace nukcheck {
+
+// Buffered output to a stream or, for tests, to a string.
+class Ausgabe {
+public:
+    explicit Ausgabe(std::FILE* datei) : datei_(datei) {}
+    explicit Ausgabe(std::string* ziel) : ziel_(ziel) {}
+    ~Ausgabe() { leeren(); }
+    Ausgabe(const Ausgabe&) = delete;
+    Ausgabe& operator=(const Ausgabe&) = delete;
+
+    Ausgabe& operator<<(std::string_view text);
+    Ausgabe& operator<<(char c);
+    Ausgabe& operator<<(long zahl);
+    void leeren();
+
+private:
+    std::FILE* datei_ = nullptr;
+    std::string* ziel_ = nullptr;
+    std::string puffer_;
+};
+
+enum Status { sauber = 0, befunde = 1, unlesbar = 2 };
+
+// Reads the file as "Öffnen" does (reset, read, numbering), then runs the
+// hierarchy check and, given a command list, the line check. Writes the
+// diagnostics and the summary, or with dump the machine form.
+Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& pfad,
+                    const nuk::Befehlssatz* befehle, bool dump, Ausgabe& aus);
+
+}  // namespace nukcheck
