@@ -87,8 +87,8 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
     }
     for (int i = 1; i <= s.DreieckZahl; ++i) {
         const Dreieck& d = s.Dreiecke[i];
-        aus << "triangle " << long{i} << ' ' << long{d.P1} << ' ' << long{d.P2} << ' '
-            << long{d.P3} << ' ' << long{d.Zeile} << '\n';
+        aus << "triangle " << long{i} << ' ' << long{d.P1} << ' ' << long{d.P2} << ' ' << long{d.P3}
+            << ' ' << long{d.Zeile} << '\n';
     }
     for (int i = 1; i <= s.ViereckZahl; ++i) {
         const Viereck& v = s.Vierecke[i];

@@ -12,7 +12,7 @@ namespace nukcheck {
 
 // Buffered output to a stream or, for tests, to a string.
 class Ausgabe {
-public:
+  public:
     explicit Ausgabe(std::FILE* datei) : datei_(datei) {}
     explicit Ausgabe(std::string* ziel) : ziel_(ziel) {}
     ~Ausgabe() { leeren(); }
@@ -24,7 +24,7 @@ public:
     Ausgabe& operator<<(long zahl);
     void leeren();
 
-private:
+  private:
     std::FILE* datei_ = nullptr;
     std::string* ziel_ = nullptr;
     std::string puffer_;

@@ -12,8 +12,7 @@ void FehlerMelden(State& s, std::string_view code) {
 }
 
 bool IstStrukturwort(std::string_view wort) {
-    return wort == "modelbegin" || wort == "modelend" || wort == "clumpbegin" ||
-           wort == "clumpend";
+    return wort == "modelbegin" || wort == "modelend" || wort == "clumpbegin" || wort == "clumpend";
 }
 
 Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int)>& eintrag) {

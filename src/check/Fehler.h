@@ -15,9 +15,9 @@ void FehlerMelden(State& s, std::string_view code);
 bool IstStrukturwort(std::string_view wort);
 
 struct Urteil {
-    std::string text;      // the one message of the check, UTF-8
+    std::string text;  // the one message of the check, UTF-8
     bool fehlerhaft = false;
-    int eintrag = -1;      // the entry the message names, -1 when it names none
+    int eintrag = -1;  // the entry the message names, -1 when it names none
 };
 
 // Judges the structure entries in their order; eintrag(i) gives entry i's row text.

@@ -18,7 +18,9 @@ std::string_view Dateitext(std::string_view zeile) {
     return zeile.substr(static_cast<size_t>(MarkerPosition(zeile)));
 }
 
-void ZeilenNummerieren(State& s) { s.TextList.nummerieren(); }
+void ZeilenNummerieren(State& s) {
+    s.TextList.nummerieren();
+}
 
 void ListenLeeren(State& s) {
     s.PunktZahl = 0;
@@ -44,7 +46,7 @@ void Zuruecksetzen(State& s) {
 void NeueZeilen(State& s) {
     ListenLeeren(s);
     static constexpr std::string_view zeilen[][2] = {
-        {"", "ModelBegin"}, {"Begin:", "ClumpBegin"}, {":", ""},      {":", ""},
+        {"", "ModelBegin"}, {"Begin:", "ClumpBegin"}, {":", ""},        {":", ""},
         {":", ""},          {"End:", "ClumpEnd"},     {"", "ModelEnd"},
     };
     for (const auto& z : zeilen) s.TextList.anhaengen(ZeilenText(z[0], z[1]));

@@ -74,8 +74,10 @@ bool DateiErsetzen(const std::string& pfad, std::string_view daten) {
     for (size_t geschrieben = 0; gut && geschrieben < daten.size();) {
         const ssize_t n = ::write(d.fd, daten.data() + geschrieben, daten.size() - geschrieben);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) gut = false;
-        else geschrieben += static_cast<size_t>(n);
+        if (n <= 0)
+            gut = false;
+        else
+            geschrieben += static_cast<size_t>(n);
     }
     gut = gut && ::fsync(d.fd) == 0;
     const int fd = d.fd;

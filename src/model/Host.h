@@ -16,14 +16,14 @@ struct Meldung {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // Returns when the user has closed the box.
     virtual void zeigeMeldung(const Meldung& meldung) = 0;
 };
 
 class AufzeichnenderHost : public Host {
-public:
+  public:
     void zeigeMeldung(const Meldung& meldung) override { meldungen.push_back(meldung); }
     std::vector<Meldung> meldungen;
 };

@@ -13,7 +13,7 @@
 namespace nuk {
 
 class Liste {
-public:
+  public:
     // Row indices are 16-bit in the program, so a list holds at most this many.
     static constexpr int MaxZeilen = 32767;
 
@@ -60,7 +60,7 @@ public:
     void setPruefHandler(PruefHandler handler) { handler_ = std::move(handler); }
     void setBeobachter(Beobachter* b) { beobachter_ = b; }
 
-private:
+  private:
     struct Zeile {
         std::string text;
         uint64_t id;  // grows with every append, so ids ascend along the rows

@@ -61,7 +61,7 @@ Matrix Einheitsmatrix();
 // Writes go through setzen(), which the row look-ups use to notice changes.
 template <class T, int Unten, int Oben>
 class Tabelle {
-public:
+  public:
     static constexpr int unten = Unten;
     static constexpr int oben = Oben;
     static constexpr bool gueltig(int i) { return i >= Unten && i <= Oben; }
@@ -73,7 +73,7 @@ public:
     }
     uint64_t version() const { return version_; }
 
-private:
+  private:
     static size_t stelle(int i) {
         if (!gueltig(i)) throw Fehlschlag("Tabellenindex außerhalb der Grenzen");
         return static_cast<size_t>(i - Unten);
@@ -90,19 +90,17 @@ using PolygonTabelle = Tabelle<Polygon, 0, 1010>;
 // Index from a record's row to the lowest table index holding that row,
 // rebuilt when the table has changed since it was built.
 class ZeilenIndex {
-public:
+  public:
     template <class Tab>
     int16_t niedrigster(const Tab& tabelle, int von, int16_t zeile) const {
         if (gebaut_ != tabelle.version() + 1) {
-            aufbauen(
-                von, Tab::oben,
-                [&](int i) { return tabelle[i].Zeile; });
+            aufbauen(von, Tab::oben, [&](int i) { return tabelle[i].Zeile; });
             gebaut_ = tabelle.version() + 1;
         }
         return erster_[static_cast<size_t>(zeile + 32768)];
     }
 
-private:
+  private:
     template <class F>
     void aufbauen(int von, int bis, F zeileVon) const {
         erster_.assign(65536, -1);

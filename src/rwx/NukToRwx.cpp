@@ -10,7 +10,8 @@ std::string RwxText(const Liste& TextList) {
     for (int i = 0; i < TextList.anzahl(); ++i) groesse += TextList.text(i).size() + 2;
     std::string text;
     text.reserve(groesse);
-    for (int i = 0; i < TextList.anzahl(); ++i) text.append(Dateitext(TextList.text(i))).append("\r\n");
+    for (int i = 0; i < TextList.anzahl(); ++i)
+        text.append(Dateitext(TextList.text(i))).append("\r\n");
     return text;
 }
 

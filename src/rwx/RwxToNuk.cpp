@@ -44,7 +44,9 @@ void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
     pos = static_cast<PosT>(q);
 }
 
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int ziffernwert(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -302,7 +304,8 @@ Polygon PolygonLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         int16_t n = naechsterInteger(text, pos, wort);
         if (n > MaxEcken) n = MaxEcken;
         p.P[0] = n;
-        for (int i = 1; i <= n; ++i) p.P[static_cast<size_t>(i)] = naechsterInteger(text, pos, wort);
+        for (int i = 1; i <= n; ++i)
+            p.P[static_cast<size_t>(i)] = naechsterInteger(text, pos, wort);
         p.Zeile = zeile;
         return p;
     }

@@ -38,7 +38,7 @@ int16_t AlsInteger(double v);
 // quotation marks are dropped, and an item that starts with one keeps commas
 // up to the closing one.
 class ItemLeser {
-public:
+  public:
     explicit ItemLeser(std::string_view daten) : d_(daten) {}
     // Skips blanks and TABs; false when nothing else is left.
     bool weiter();
@@ -51,7 +51,7 @@ public:
     std::string item;
     std::string wort;
 
-private:
+  private:
     void zeilenendeUeberspringen();
     std::string_view d_;
     size_t pos_ = 0;

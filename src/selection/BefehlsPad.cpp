@@ -16,7 +16,9 @@ const char* const BefehlslisteFehlt =
     "               das sich die Datei ´Befehle.txt´ in ihrem \n"
     "               NukViewer-Arbeitsverzeichnis befindet.";
 
-bool BefehleLaden(State& s) { return BefehleLaden(s, s.AppPfad + "befehle.txt"); }
+bool BefehleLaden(State& s) {
+    return BefehleLaden(s, s.AppPfad + "befehle.txt");
+}
 
 bool BefehleLaden(State& s, const std::string& datei) {
     if (s.BefehleGeladen) return true;

@@ -21,11 +21,11 @@ bool BefehleLaden(State& s, const std::string& datei);
 
 // The entries of BefehlsList, for exact look-ups.
 class Befehlssatz {
-public:
+  public:
     explicit Befehlssatz(const Liste& BefehlsList);
     bool enthaelt(std::string_view wort) const { return woerter_.find(wort) != woerter_.end(); }
 
-private:
+  private:
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view w) const { return std::hash<std::string_view>{}(w); }

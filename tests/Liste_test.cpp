@@ -1,0 +1,122 @@
+// The check-box list: the check handler's rules, the cursor, and look-ups by
+// item value that must answer as a scan would.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "model/Fehlschlag.h"
+#include "model/Liste.h"
+
+namespace nuk {
+namespace {
+
+TEST(Liste, PruefHandlerNurBeiEchterAenderung) {
+    Liste l;
+    std::vector<int> aufrufe;
+    l.setPruefHandler([&](int16_t i) { aufrufe.push_back(i); });
+    l.anhaengen("a");
+    l.anhaengen("b");
+    l.setHaken(1, true);
+    l.setHaken(1, true);  // already ticked
+    l.setText(1, "neu");  // a text change never runs it
+    l.setWert(1, 5);
+    l.setHaken(0, false);  // already unticked
+    l.setHaken(1, false);
+    EXPECT_EQ(aufrufe, (std::vector<int>{1, 1}));
+    EXPECT_EQ(l.text(1), "neu");
+    EXPECT_FALSE(l.haken(1));
+}
+
+TEST(Liste, HandlerLaeuftSofortUndDarfVerschachteln) {
+    // The handler of one list ticks a row of another whose handler ticks back:
+    // the second change finds the state already set and stops there.
+    Liste a, b;
+    std::vector<std::string> spur;
+    a.anhaengen("a0");
+    b.anhaengen("b0");
+    a.setPruefHandler([&](int16_t i) {
+        spur.push_back(std::to_string(i).insert(0, "a"));
+        b.setHaken(0, a.haken(i));
+    });
+    b.setPruefHandler([&](int16_t i) {
+        spur.push_back(std::to_string(i).insert(0, "b"));
+        a.setHaken(0, b.haken(i));
+        spur.push_back("b-ende");
+    });
+    a.setHaken(0, true);
+    EXPECT_EQ(spur, (std::vector<std::string>{"a0", "b0", "b-ende"}));
+    EXPECT_TRUE(b.haken(0));
+}
+
+TEST(Liste, CursorFolgtSeinerZeile) {
+    Liste l;
+    for (const char* t : {"a", "b", "c", "d"}) l.anhaengen(t);
+    EXPECT_EQ(l.aktuell(), -1);
+    l.setAktuell(2);
+    l.entfernen(0);
+    EXPECT_EQ(l.aktuell(), 1);
+    EXPECT_EQ(l.text(l.aktuell()), "c");
+    l.entfernen(1);
+    EXPECT_EQ(l.aktuell(), -1);
+    EXPECT_THROW(l.setAktuell(5), Fehlschlag);
+    EXPECT_THROW(l.text(-1), Fehlschlag);
+    l.leeren();
+    EXPECT_EQ(l.anzahl(), 0);
+}
+
+TEST(Liste, HoechstensZeilenlimitZeilen) {
+    Liste l;
+    for (int i = 0; i < Liste::MaxZeilen; ++i) l.anhaengen({});
+    EXPECT_THROW(l.anhaengen("zu viel"), Fehlschlag);
+    EXPECT_EQ(l.anzahl(), Liste::MaxZeilen);
+}
+
+int scanHoch(const Liste& l, int32_t w) {
+    for (int i = l.anzahl() - 1; i >= 0; --i)
+        if (l.wert(i) == w) return i;
+    return -1;
+}
+
+int scanTief(const Liste& l, int32_t w) {
+    for (int i = 0; i < l.anzahl(); ++i)
+        if (l.wert(i) == w) return i;
+    return -1;
+}
+
+// Random appends, removals, value changes, numbering and clears, with look-ups
+// between them: the index must always give the scan's answer.
+TEST(Liste, NachschlagenWieEinScan) {
+    std::mt19937 zufall(42);
+    Liste l;
+    auto wuerfel = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
+    for (int schritt = 0; schritt < 20000; ++schritt) {
+        switch (wuerfel(10)) {
+            case 0:
+            case 1:
+            case 2: {
+                const int i = l.anhaengen("x");
+                if (wuerfel(2)) l.setWert(i, wuerfel(30));
+                break;
+            }
+            case 3:
+                if (l.anzahl()) l.entfernen(wuerfel(l.anzahl()));
+                break;
+            case 4:
+                if (l.anzahl()) l.setWert(wuerfel(l.anzahl()), wuerfel(30) - 2);
+                break;
+            case 5:
+                if (wuerfel(50) == 0) l.nummerieren();
+                if (wuerfel(400) == 0) l.leeren();
+                break;
+            default: {
+                const int32_t w = wuerfel(32) - 2;
+                ASSERT_EQ(l.hoechsteMitWert(w), scanHoch(l, w)) << schritt;
+                ASSERT_EQ(l.niedrigsteMitWert(w), scanTief(l, w)) << schritt;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nuk

@@ -1,0 +1,165 @@
+// The word scanner, numbers and the item rule: how every line is understood.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "rwx/RwxToNuk.h"
+
+namespace nuk {
+namespace {
+
+struct WortFall {
+    std::string text;
+    std::vector<std::pair<std::string, int>> woerter;  // word, pos after the call
+};
+
+TEST(NaechstesWort, LiefertWoerterUndPositionen) {
+    const std::vector<WortFall> faelle = {
+        {"Vertex 1.5 -2 3", {{"vertex", 7}, {"1.5", 11}, {"-2", 14}, {"3", 16}, {"", 17}}},
+        {"ClumpBegin#x", {{"clumpbegin", 11}, {"x", 13}}},
+        {"  # Kommentar", {{"", 3}, {"kommentar", 14}}},
+        {"\xC4"
+         "BC",
+         {{"\xC4"
+           "bc",
+           4}}},
+        {"", {{"", 1}, {"", 2}}},
+        {"a\tb", {{"a", 2}, {"b", 4}}},
+        {"x!\x01y", {{"x!", 3}, {"y", 5}}},
+        {"#", {{"", 1}, {"", 2}}},
+    };
+    for (const auto& f : faelle) {
+        int16_t pos = 0;
+        for (const auto& [wort, nach] : f.woerter) {
+            EXPECT_EQ(NaechstesWort(f.text, pos), wort) << f.text;
+            EXPECT_EQ(pos, nach) << f.text << " / " << wort;
+        }
+    }
+}
+
+TEST(NaechstesWort, ScheitertErstWennDerScanPosition32767Ueberschreitet) {
+    std::string wort;
+    // A word that ends exactly at position 32767 needs one more step: past the limit.
+    for (const auto& [laenge, scheitert] :
+         std::vector<std::pair<size_t, bool>>{{32766, false}, {32767, true}, {40000, true}}) {
+        const std::string text(laenge, 'a');
+        int16_t pos = 0;
+        if (scheitert)
+            EXPECT_THROW(NaechstesWort(text, pos, wort), Fehlschlag) << laenge;
+        else
+            EXPECT_NO_THROW(NaechstesWort(text, pos, wort)) << laenge;
+    }
+    // Blanks count as much as word characters.
+    const std::string blanks = std::string(32767, ' ') + "x";
+    int16_t pos = 0;
+    EXPECT_THROW(NaechstesWort(blanks, pos, wort), Fehlschlag);
+    // A long text is fine while the scan stays short.
+    const std::string lang = "Vertex " + std::string(40000, 'a');
+    pos = 0;
+    EXPECT_EQ(NaechstesWort(lang, pos), "vertex");
+    // The checks' form has no such limit.
+    int64_t weit = 0;
+    NaechstesWort(std::string(40000, 'B'), weit, wort);
+    EXPECT_EQ(weit, 40001);
+    EXPECT_EQ(wort, std::string(40000, 'b'));
+}
+
+TEST(Befehlswort, IstDasErsteWortNachDemMarker) {
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {" 1:\t>Vertex 0 0 0", "vertex"},
+        {":\t>Triangle 1 2 3", "triangle"},
+        {":\t>#Vertex", ""},
+        {"\t>  ModelBEGIN # x", "modelbegin"},
+        {"Quad 1 2 3 4", "quad"},  // no marker: the whole row
+        {" 3:\t>Vertex 1 2 3 # a > b", "vertex"},
+        {"x>y\t>z", "y"},
+    };
+    for (const auto& [zeile, wort] : faelle) EXPECT_EQ(Befehlswort(zeile), wort) << zeile;
+}
+
+TEST(Wert, LiestDenLaengstenZahlanfang) {
+    const std::vector<std::pair<std::string, double>> faelle = {
+        {"1e3", 1000}, {"1.5", 1.5},   {"-.25", -0.25}, {"+2", 2},
+        {"5.", 5},     {"1.2.3", 1.2}, {"12abc", 12},   {"abc", 0},
+        {"", 0},       {".", 0},       {"-", 0},        {"--1", 0},
+        {"1d2", 100},  {"1e", 1},      {"1e+", 1},      {"2e-1", 0.2},
+        {".e5", 0},    {"&h1f", 31},   {"&o17", 15},    {"&hffff", 65535},
+        {"&h", 0},     {"&o9", 0},     {"&x1", 0},      {"&hfg", 15},
+        {"1e-400", 0}, {"0.1", 0.1},   {"1E2", 100},    {"3e0000000000000000002", 300},
+    };
+    for (const auto& [wort, wert] : faelle) EXPECT_EQ(Wert(wort), wert) << wort;
+    EXPECT_TRUE(std::signbit(Wert("-0")));
+    EXPECT_TRUE(std::signbit(Wert("-1e-999")));
+}
+
+TEST(Wert, ZuGrosseZahlenScheitern) {
+    for (const char* wort :
+         {"1e309", "-1e400", "1e99999999999999999999",
+          "&h"
+          "ffffffffffffffffffff"
+          "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"
+          "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"
+          "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"
+          "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"})
+        EXPECT_THROW(Wert(wort), Fehlschlag) << wort;
+    EXPECT_NO_THROW(Wert("0.00000000000000000000000000000000000000000000000000001e320"));
+}
+
+TEST(Zahlfelder, RundenUndGrenzen) {
+    EXPECT_EQ(AlsSingle(0.1), 0.1f);
+    EXPECT_EQ(AlsSingle(3.4028235e38), FLT_MAX);  // rounds down onto the largest float
+    EXPECT_THROW(AlsSingle(1e39), Fehlschlag);
+    EXPECT_THROW(AlsSingle(-3.4028236e38), Fehlschlag);
+    const std::vector<std::pair<double, int16_t>> ganz = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.4999, 0}, {-32768.5, -32768}, {32767.4, 32767}};
+    for (const auto& [wert, erwartet] : ganz) EXPECT_EQ(AlsInteger(wert), erwartet) << wert;
+    for (double wert : std::vector<double>{32767.5, -32769.0, 40000.0, 1e39, NAN})
+        EXPECT_THROW(AlsInteger(wert), Fehlschlag) << wert;
+}
+
+struct ItemFall {
+    const char* name;
+    std::string daten;
+    std::vector<std::string> items;
+    std::vector<int32_t> zeilen;  // where each item begins
+};
+
+TEST(ItemLeser, ZerlegtDateienNachDerItemRegel) {
+    const std::vector<ItemFall> faelle = {
+        {"Zeilenenden", "a\r\nb\rc\nd", {"a", "b", "c", "d"}, {1, 2, 3, 4}},
+        {"Blanks vorne weg, hinten bleiben", " \t a b  \n", {"a b  "}, {1}},
+        {"Leere Zeile", "a\n\nb\n", {"a", "", "b"}, {1, 2, 3}},
+        {"Kommas", "Vertex 1,5 2 3\n", {"Vertex 1", "5 2 3"}, {1, 1}},
+        {"Komma am Zeilenende", "a,\nb", {"a", "", "b"}, {1, 1, 2}},
+        {"Komma als letztes Byte", "a,", {"a"}, {1}},
+        {"Nur Blanks am Ende", "a\n  \t ", {"a"}, {1}},
+        {"Anführungszeichen", "\"a,b\"c\"d\",e\n", {"a,bcd", "e"}, {1, 1}},
+        {"Anführungszeichen mitten im Item", "ab\"c\n", {"abc"}, {1}},
+        {"Offen bis Zeilenende", "\"a,b\nc", {"a,b", "c"}, {1, 2}},
+        {"Offen bis Dateiende", "\"a, b", {"a, b"}, {1}},
+        {"Leeres Zitat", "\"\"\n", {""}, {1}},
+        {"CR LF zählt einmal", "a\r\n\r\nb", {"a", "", "b"}, {1, 2, 3}},
+        {"Leere Datei", "", {}, {}},
+        {"NUL und Bytes über 127", std::string("a\0\xff", 3), {std::string("a\0\xff", 3)}, {1}},
+    };
+    for (const auto& f : faelle) {
+        ItemLeser leser(f.daten);
+        std::vector<std::string> items;
+        std::vector<int32_t> zeilen;
+        std::string item;
+        while (leser.weiter()) {
+            zeilen.push_back(leser.zeile());
+            leser.lesen(item);
+            items.push_back(item);
+        }
+        EXPECT_EQ(items, f.items) << f.name;
+        EXPECT_EQ(zeilen, f.zeilen) << f.name;
+        EXPECT_EQ(ItemsLesen(f.daten), f.items) << f.name;
+    }
+}
+
+}  // namespace
+}  // namespace nuk
