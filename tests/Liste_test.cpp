@@ -36,11 +36,11 @@ TEST(Liste, HandlerLaeuftSofortUndDarfVerschachteln) {
     a.anhaengen("a0");
     b.anhaengen("b0");
     a.setPruefHandler([&](int16_t i) {
-        spur.push_back(std::to_string(i).insert(0, "a"));
+        spur.push_back("a" + std::to_string(i));
         b.setHaken(0, a.haken(i));
     });
     b.setPruefHandler([&](int16_t i) {
-        spur.push_back(std::to_string(i).insert(0, "b"));
+        spur.push_back("b" + std::to_string(i));
         a.setHaken(0, b.haken(i));
         spur.push_back("b-ende");
     });
