@@ -1,0 +1,189 @@
+// Reading and checking the largest model the tables take, in process and as a
+// whole nukcheck run.
+#include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Modellgenerator.h"
+#include "Startgehilfe.h"
+#include "check/Fehler.h"
+#include "model/Anfang.h"
+#include "rwx/RwxToNuk.h"
+#include "selection/BefehlsPad.h"
+
+namespace {
+
+using nukbench::Modellgroesse;
+
+// The folder of the running program, with a trailing slash: befehle.txt and
+// nukcheck sit there.
+std::string programmOrdner() {
+    std::error_code fehler;
+    const auto pfad = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    return fehler ? std::string("./") : pfad.parent_path().string() + "/";
+}
+
+const std::string& modell() {
+    static const std::string bytes = nukbench::GrossesModell();
+    return bytes;
+}
+
+// A state with the model read, and the host that saw the read.
+struct Gelesen {
+    nuk::AufzeichnenderHost host;
+    std::unique_ptr<nuk::State> s = std::make_unique<nuk::State>(host);
+    bool gelesen = false;
+
+    Gelesen() {
+        nuk::Zuruecksetzen(*s);
+        gelesen = nuk::RwxLesenAus(*s, modell());
+    }
+};
+
+// The model on disk for the nukcheck runs, removed at exit.
+class Modelldatei {
+  public:
+    Modelldatei() {
+        std::string muster = (std::filesystem::temp_directory_path() / "nuk_bench_XXXXXX").string();
+        const int fd = ::mkstemp(muster.data());
+        if (fd < 0) return;
+        ::close(fd);
+        std::ofstream aus(muster, std::ios::binary | std::ios::trunc);
+        aus.write(modell().data(), static_cast<std::streamsize>(modell().size()));
+        aus.close();
+        pfad_ = muster;
+        if (!aus) pfad_.clear();
+    }
+    ~Modelldatei() {
+        if (!pfad_.empty()) std::remove(pfad_.c_str());
+    }
+    Modelldatei(const Modelldatei&) = delete;
+    Modelldatei& operator=(const Modelldatei&) = delete;
+    // Empty when it could not be written.
+    const std::string& pfad() const { return pfad_; }
+
+  private:
+    std::string pfad_;
+};
+
+const Modelldatei& modelldatei() {
+    static const Modelldatei datei;
+    return datei;
+}
+
+void BM_RwxLesen(benchmark::State& state) {
+    nuk::AufzeichnenderHost host;
+    auto s = std::make_unique<nuk::State>(host);
+    const std::string& bytes = modell();
+    for (auto _ : state) {
+        nuk::Zuruecksetzen(*s);
+        benchmark::DoNotOptimize(nuk::RwxLesenAus(*s, bytes));
+    }
+    if (!host.meldungen.empty()) state.SkipWithError("der Leser hat gemeldet");
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+    state.SetItemsProcessed(state.iterations() * Modellgroesse::Zeilen);
+}
+
+void BM_Hierarchie(benchmark::State& state) {
+    const Gelesen g;
+    for (auto _ : state) benchmark::DoNotOptimize(nuk::HierarchieUrteil(g.s->TextList));
+    state.SetItemsProcessed(state.iterations() * g.s->TextList.anzahl());
+}
+
+void BM_Zeilenpruefung(benchmark::State& state) {
+    Gelesen g;
+    if (!nuk::BefehleLaden(*g.s, programmOrdner() + "befehle.txt")) {
+        state.SkipWithError("befehle.txt nicht lesbar");
+        return;
+    }
+    const nuk::Befehlssatz befehle(g.s->BefehlsList);
+    for (auto _ : state) benchmark::DoNotOptimize(nuk::FehlerhafteZeilen(*g.s, befehle));
+    state.SetItemsProcessed(state.iterations() * g.s->TextList.anzahl());
+}
+
+// Forked at the start of main; see Startgehilfe.h for why.
+nukbench::Startgehilfe* gehilfe = nullptr;
+
+// Start-up, reading, checking and writing the dump, as a script sees it.
+void BM_NukcheckDump(benchmark::State& state) {
+    const std::string& datei = modelldatei().pfad();
+    if (datei.empty()) {
+        state.SkipWithError("Modelldatei nicht schreibbar");
+        return;
+    }
+    if (!gehilfe || !gehilfe->bereit()) {
+        state.SkipWithError("kein Startgehilfe");
+        return;
+    }
+    const std::vector<std::string> aufruf = {programmOrdner() + "nukcheck", "--dump", datei};
+    int64_t spitzeKb = 0;
+    for (auto _ : state) {
+        const nukbench::Startgehilfe::Lauf lauf = gehilfe->ausfuehren(aufruf);
+        if (!lauf.gestartet) {
+            state.SkipWithError("nukcheck nicht startbar");
+            break;
+        }
+        if (!WIFEXITED(lauf.status) || WEXITSTATUS(lauf.status) != 0) {
+            state.SkipWithError("nukcheck endete nicht mit 0");
+            break;
+        }
+        state.SetIterationTime(lauf.sekunden);
+        spitzeKb = lauf.spitzeKb;
+    }
+    state.counters["peak_rss_kb"] = static_cast<double>(spitzeKb);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(modell().size()));
+}
+
+BENCHMARK(BM_RwxLesen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Hierarchie)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Zeilenpruefung)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_NukcheckDump)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Figures on a model that did not read as intended would mean nothing.
+bool modellPruefen() {
+    const Gelesen g;
+    const nuk::State& s = *g.s;
+    bool gut = g.gelesen && g.host.meldungen.empty() &&
+               s.TextList.anzahl() == Modellgroesse::Zeilen &&
+               s.PunktZahl == Modellgroesse::Punkte && s.DreieckZahl == Modellgroesse::Dreiecke &&
+               s.ViereckZahl == Modellgroesse::Vierecke && s.PolygonZahl == Modellgroesse::Polygone;
+    for (const nuk::Meldung& m : g.host.meldungen)
+        std::fprintf(stderr, "nuk_bench: Meldung in Zeile %d: %s\n", m.zeile, m.text.c_str());
+    if (!gut) {
+        std::fprintf(stderr,
+                     "nuk_bench: Modell falsch gelesen: %d Zeilen, %d/%d/%d/%d Punkte/Dreiecke/"
+                     "Vierecke/Polygone\n",
+                     s.TextList.anzahl(), s.PunktZahl, s.DreieckZahl, s.ViereckZahl, s.PolygonZahl);
+    }
+    return gut;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    nukbench::Startgehilfe startgehilfe;
+    gehilfe = &startgehilfe;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!modellPruefen()) return 1;
+    benchmark::AddCustomContext("modell_bytes", std::to_string(modell().size()));
+    benchmark::AddCustomContext("modell_zeilen", std::to_string(Modellgroesse::Zeilen));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
