@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -93,6 +95,24 @@ TEST(Wert, LiestDenLaengstenZahlanfang) {
     for (const auto& [wort, wert] : faelle) EXPECT_EQ(Wert(wort), wert) << wort;
     EXPECT_TRUE(std::signbit(Wert("-0")));
     EXPECT_TRUE(std::signbit(Wert("-1e-999")));
+}
+
+// Every decimal word rounds exactly as the correctly rounded conversion does,
+// whichever way Wert takes to it.
+TEST(Wert, RundetKorrekt) {
+    std::mt19937_64 zufall(1);
+    for (int i = 0; i < 200000; ++i) {
+        std::string wort = (zufall() & 1) ? "-" : "";
+        const int ganz = static_cast<int>(zufall() % 12), bruch = static_cast<int>(zufall() % 25);
+        for (int k = 0; k < ganz; ++k) wort += static_cast<char>('0' + zufall() % 10);
+        wort += '.';
+        for (int k = 0; k < bruch; ++k) wort += static_cast<char>('0' + zufall() % 10);
+        if (zufall() % 4 == 0) wort += "e" + std::to_string(static_cast<int>(zufall() % 40) - 20);
+        if (ganz + bruch == 0) continue;
+        double erwartet = 0;
+        std::from_chars(wort.data(), wort.data() + wort.size(), erwartet);
+        ASSERT_EQ(Wert(wort), erwartet) << wort;
+    }
 }
 
 TEST(Wert, ZuGrosseZahlenScheitern) {

@@ -31,6 +31,19 @@ Ausgabe& Ausgabe::operator<<(long zahl) {
     return *this << std::string_view(buf, static_cast<size_t>(ende - buf));
 }
 
+void Ausgabe::latin1(std::string_view text) {
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            puffer_.push_back(c);
+        } else {
+            puffer_.push_back(static_cast<char>(0xC0 | (b >> 6)));
+            puffer_.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    if (puffer_.size() >= (1 << 16)) leeren();
+}
+
 void Ausgabe::leeren() {
     if (ziel_)
         ziel_->append(puffer_);
@@ -73,9 +86,11 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
         aus << "message " << long{m.zeile} << ' ' << m.titel << '|' << einzeilig(m.text) << '\n';
     const Liste& rows = s.TextList;
     aus << "rows " << long{rows.anzahl()} << '\n';
-    for (int i = 0; i < rows.anzahl(); ++i)
-        aus << "row " << long{i} << ' ' << long{rows.wert(i)} << ' ' << Latin1ZuUtf8(rows.text(i))
-            << '\n';
+    for (int i = 0; i < rows.anzahl(); ++i) {
+        aus << "row " << long{i} << ' ' << long{rows.wert(i)} << ' ';
+        aus.latin1(rows.text(i));
+        aus << '\n';
+    }
     aus << "counts " << long{s.PunktZahl} << ' ' << long{s.DreieckZahl} << ' '
         << long{s.ViereckZahl} << ' ' << long{s.PolygonZahl} << '\n';
     aus << "maxbetrag " << zahl(s.MaxBetrag) << '\n';

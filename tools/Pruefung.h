@@ -22,6 +22,8 @@ class Ausgabe {
     Ausgabe& operator<<(std::string_view text);
     Ausgabe& operator<<(char c);
     Ausgabe& operator<<(long zahl);
+    // Bytes taken as Latin-1, written as UTF-8.
+    void latin1(std::string_view text);
     void leeren();
 
   private:

@@ -30,17 +30,23 @@ bool DateiLaden(const std::string& pfad, std::string& daten) {
     if (d.fd < 0) return false;
     struct stat st {};
     if (::fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode)) return false;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) daten.reserve(static_cast<size_t>(st.st_size));
-    char puffer[1 << 16];
+    // Read straight into the string; a file that grows meanwhile, or one whose
+    // size says nothing (a pipe), just takes more rounds.
+    size_t gelesen = 0;
+    daten.resize(S_ISREG(st.st_mode) && st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1
+                                                       : size_t{1} << 16);
     for (;;) {
-        const ssize_t n = ::read(d.fd, puffer, sizeof puffer);
+        if (gelesen == daten.size()) daten.resize(daten.size() * 2);
+        const ssize_t n = ::read(d.fd, daten.data() + gelesen, daten.size() - gelesen);
         if (n < 0) {
             if (errno == EINTR) continue;
+            daten.clear();
             return false;
         }
         if (n == 0) break;
-        daten.append(puffer, static_cast<size_t>(n));
+        gelesen += static_cast<size_t>(n);
     }
+    daten.resize(gelesen);
     return true;
 }
 

@@ -42,6 +42,8 @@ class Liste {
     int anhaengen(std::string text);
     void entfernen(int i);
     void leeren();
+    // Room for n rows, so that appending them moves nothing.
+    void reservieren(int n) { zeilen_.reserve(static_cast<size_t>(n)); }
     // A text change never runs the check handler.
     void setText(int i, std::string text);
     void setWert(int i, int32_t wert);

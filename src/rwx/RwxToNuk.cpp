@@ -1,5 +1,6 @@
 #include "rwx/RwxToNuk.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -13,13 +14,14 @@ namespace nuk {
 
 namespace {
 
+// The scan itself: the word as it stands in the text, before A..Z are lowered.
 template <class PosT>
-void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
+std::string_view wortRoh(std::string_view text, PosT& pos) {
     // Every step advances pos by one; the last position it may step from is the
     // type's maximum, so the scan fails once it would end beyond that.
     constexpr int64_t grenze = std::numeric_limits<PosT>::max();
     const int64_t laenge = static_cast<int64_t>(text.size());
-    wort.clear();
+    const char* const t = text.data() - 1;  // 1-based
     int64_t p = pos;
     // Skip phase: the character at the incoming pos counts as consumed.
     do {
@@ -27,21 +29,36 @@ void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
         ++p;
         if (p > laenge) {
             pos = static_cast<PosT>(p);
-            return;
+            return {};
         }
-    } while (static_cast<unsigned char>(text[static_cast<size_t>(p - 1)]) <= ' ');
-    // Word phase: find where it ends, then take the run at once.
+    } while (static_cast<unsigned char>(t[p]) <= ' ');
     int64_t q = p;
     while (q <= laenge && q <= grenze) {
-        const unsigned char c = static_cast<unsigned char>(text[static_cast<size_t>(q - 1)]);
+        const auto c = static_cast<unsigned char>(t[q]);
         if (c <= ' ' || c == '#') break;
         ++q;
     }
     if (q > grenze) throw Fehlschlag("Scannerposition über 32767");
-    wort.assign(text.substr(static_cast<size_t>(p - 1), static_cast<size_t>(q - p)));
+    pos = static_cast<PosT>(q);
+    return text.substr(static_cast<size_t>(p - 1), static_cast<size_t>(q - p));
+}
+
+template <class PosT>
+void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
+    wort.assign(wortRoh(text, pos));
     for (char& c : wort)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    pos = static_cast<PosT>(q);
+}
+
+// The word equals the lower-case word w once A..Z are lowered.
+bool istWort(std::string_view roh, std::string_view w) {
+    if (roh.size() != w.size()) return false;
+    for (size_t i = 0; i < roh.size(); ++i) {
+        char c = roh[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        if (c != w[i]) return false;
+    }
+    return true;
 }
 
 bool istZiffer(char c) {
@@ -100,13 +117,23 @@ double Wert(std::string_view w) {
     const size_t n = w.size();
     bool negativ = false;
     if (i < n && (w[i] == '+' || w[i] == '-')) negativ = w[i++] == '-';
+    // The digits, gathered on the way while they fit a double exactly.
+    constexpr uint64_t exakt = uint64_t{1} << 53;
+    uint64_t mantisse = 0;
+    bool passt = true;
     const size_t ganzAnfang = i;
-    while (i < n && istZiffer(w[i])) ++i;
+    for (; i < n && istZiffer(w[i]); ++i) {
+        mantisse = mantisse * 10 + static_cast<uint64_t>(w[i] - '0');
+        passt = passt && mantisse < exakt;
+    }
     const size_t ganzEnde = i;
     size_t bruchAnfang = i, bruchEnde = i;
     if (i < n && w[i] == '.') {
         bruchAnfang = ++i;
-        while (i < n && istZiffer(w[i])) ++i;
+        for (; i < n && istZiffer(w[i]); ++i) {
+            mantisse = mantisse * 10 + static_cast<uint64_t>(w[i] - '0');
+            passt = passt && mantisse < exakt;
+        }
         bruchEnde = i;
     }
     if (ganzEnde == ganzAnfang && bruchEnde == bruchAnfang) return 0;
@@ -123,6 +150,15 @@ double Wert(std::string_view w) {
             if (expNegativ) exponent = -exponent;
             ende = j;
         }
+    }
+    // Exact digits divided by an exact power of ten round correctly in one step.
+    const size_t nachkomma = bruchEnde - bruchAnfang;
+    if (ende == mantisseEnde && passt && nachkomma <= 22) {
+        static constexpr double zehnHoch[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double v = static_cast<double>(mantisse) / zehnHoch[nachkomma];
+        return negativ ? -v : v;
     }
     // from_chars takes neither "+" nor "d"; hand it the number in its own form.
     std::string zahl;
@@ -233,15 +269,14 @@ std::vector<std::string> ItemsLesen(std::string_view daten) {
 
 namespace {
 
-// The value of the next word, as a float32 coordinate or a 16-bit number.
-float naechsteSingle(std::string_view text, int16_t& pos, std::string& wort) {
-    NaechstesWort(text, pos, wort);
-    return AlsSingle(Wert(wort));
+// The value of the next word, as a float32 coordinate or a 16-bit number. Wert
+// folds cases itself, so the word is taken as it stands.
+float naechsteSingle(std::string_view text, int16_t& pos) {
+    return AlsSingle(Wert(wortRoh(text, pos)));
 }
 
-int16_t naechsterInteger(std::string_view text, int16_t& pos, std::string& wort) {
-    NaechstesWort(text, pos, wort);
-    return AlsInteger(Wert(wort));
+int16_t naechsterInteger(std::string_view text, int16_t& pos) {
+    return AlsInteger(Wert(wortRoh(text, pos)));
 }
 
 const char* const zuViele = "\nDas paßt mir aber garnicht";
@@ -251,10 +286,9 @@ const char* const zuViele = "\nDas paßt mir aber garnicht";
 Punkt VertexLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
     if (s.PunktZahl <= 9998) {
         Punkt p;
-        std::string wort;
         float* felder[] = {&p.X, &p.Y, &p.Z};
         for (float* f : felder) {
-            *f = naechsteSingle(text, pos, wort);
+            *f = naechsteSingle(text, pos);
             if (std::fabs(*f) > s.MaxBetrag) s.MaxBetrag = std::fabs(*f);
         }
         p.Zeile = zeile;
@@ -269,10 +303,9 @@ Punkt VertexLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) 
 Dreieck DreieckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
     if (s.DreieckZahl <= 9998) {
         Dreieck d;
-        std::string wort;
-        d.P1 = naechsterInteger(text, pos, wort);
-        d.P2 = naechsterInteger(text, pos, wort);
-        d.P3 = naechsterInteger(text, pos, wort);
+        d.P1 = naechsterInteger(text, pos);
+        d.P2 = naechsterInteger(text, pos);
+        d.P3 = naechsterInteger(text, pos);
         d.Zeile = zeile;
         return d;
     }
@@ -284,11 +317,10 @@ Dreieck DreieckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
 Viereck ViereckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
     if (s.ViereckZahl <= 9998) {
         Viereck v;
-        std::string wort;
-        v.P1 = naechsterInteger(text, pos, wort);
-        v.P2 = naechsterInteger(text, pos, wort);
-        v.P3 = naechsterInteger(text, pos, wort);
-        v.P4 = naechsterInteger(text, pos, wort);
+        v.P1 = naechsterInteger(text, pos);
+        v.P2 = naechsterInteger(text, pos);
+        v.P3 = naechsterInteger(text, pos);
+        v.P4 = naechsterInteger(text, pos);
         v.Zeile = zeile;
         return v;
     }
@@ -300,12 +332,10 @@ Viereck ViereckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
 Polygon PolygonLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) {
     if (s.PolygonZahl <= 998) {
         Polygon p;
-        std::string wort;
-        int16_t n = naechsterInteger(text, pos, wort);
+        int16_t n = naechsterInteger(text, pos);
         if (n > MaxEcken) n = MaxEcken;
         p.P[0] = n;
-        for (int i = 1; i <= n; ++i)
-            p.P[static_cast<size_t>(i)] = naechsterInteger(text, pos, wort);
+        for (int i = 1; i <= n; ++i) p.P[static_cast<size_t>(i)] = naechsterInteger(text, pos);
         p.Zeile = zeile;
         return p;
     }
@@ -352,18 +382,17 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
     std::string& text = datei.item;
     datei.lesen(text);
     int16_t pos = 0;
-    std::string& wort = datei.wort;
-    NaechstesWort(text, pos, wort);
+    const std::string_view wort = wortRoh(std::string_view(text), pos);
     const auto zeile = static_cast<int16_t>(s.TextList.anzahl());
 
-    if (wort == "modelbegin") {
+    if (istWort(wort, "modelbegin")) {
         if (Zustand == 0)
             Zustand = 1;
         else if (Zustand == 2)
             Melden(s, "ClumpEnd fehlt");
         else
             Melden(s, "2 x ModelBegin", "???");
-    } else if (wort == "clumpbegin") {
+    } else if (istWort(wort, "clumpbegin")) {
         if (Zustand == 0) {
             Melden(s, "ClumpBegin vor ModelBegin", "???");
             ClumpBeginMerken(s, kennung, Zustand);
@@ -373,13 +402,13 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
             Melden(s, "Programm works with only one Clump");
             ClumpEndMerken(kennung, Zustand);
         }
-    } else if (wort == "clumpend") {
+    } else if (istWort(wort, "clumpend")) {
         if (Zustand == 0 || Zustand == 1)
             Melden(s, "ClumpEnd zu früh");
         else if (Zustand == 2)
             ClumpEndMerken(kennung, Zustand);
     } else if (Zustand == 2) {
-        if (wort == "vertex") {
+        if (istWort(wort, "vertex")) {
             Punkt gelesen;
             datensatzLesen(s.PunktZahl, s.Punkte, [&] {
                 gelesen = VertexLesen(s, text, pos, zeile);
@@ -387,13 +416,13 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
             });
             s.Bildpunkte.setzen(s.PunktZahl, gelesen);
             kennung = S(static_cast<int>(s.PunktZahl)) + ":";
-        } else if (wort == "triangle") {
+        } else if (istWort(wort, "triangle")) {
             datensatzLesen(s.DreieckZahl, s.Dreiecke,
                            [&] { return DreieckLesen(s, text, pos, zeile); });
-        } else if (wort == "quad") {
+        } else if (istWort(wort, "quad")) {
             datensatzLesen(s.ViereckZahl, s.Vierecke,
                            [&] { return ViereckLesen(s, text, pos, zeile); });
-        } else if (wort == "polygon") {
+        } else if (istWort(wort, "polygon")) {
             datensatzLesen(s.PolygonZahl, s.Polygone,
                            [&] { return PolygonLesen(s, text, pos, zeile); });
         }
@@ -407,6 +436,8 @@ bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellze
     bool gelesen = true;
     try {
         ItemLeser datei(daten);
+        // A guess at the rows, so that they are not moved while the list grows.
+        s.TextList.reservieren(std::min<size_t>(Liste::MaxZeilen, daten.size() / 8 + 16));
         while (datei.weiter()) {
             if (quellzeilen) quellzeilen->push_back(datei.zeile());
             // A further item than the rows can hold ends the read before it is looked at.

@@ -47,9 +47,8 @@ class ItemLeser {
     // 1-based line of the current position.
     int32_t zeile() const { return zeile_; }
 
-    // Scratch of ZeileLesen, kept here so a read allocates them once.
+    // Scratch of ZeileLesen, kept here so a read allocates it once.
     std::string item;
-    std::string wort;
 
   private:
     void zeilenendeUeberspringen();
