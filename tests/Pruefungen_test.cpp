@@ -1,5 +1,6 @@
 // The hierarchy verdict, the command list and the line check.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -139,7 +140,8 @@ TEST(Zeilenpruefung, Kennung) {
 }
 
 TEST(Befehlsliste, LadenUndNochmalVersuchen) {
-    const auto ordner = std::filesystem::temp_directory_path() / "nuk-befehle";
+    const auto ordner =
+        std::filesystem::temp_directory_path() / ("nuk-befehle-" + std::to_string(::getpid()));
     std::filesystem::create_directories(ordner);
     const std::string datei = (ordner / "befehle.txt").string();
     std::filesystem::remove(datei);

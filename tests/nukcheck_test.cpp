@@ -39,7 +39,8 @@ struct Lauf {
 };
 
 std::string tempDatei(const std::string& name, const std::string& inhalt) {
-    const std::string pfad = (fs::temp_directory_path() / name).string();
+    const std::string pfad =
+        (fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + name)).string();
     std::ofstream(pfad, std::ios::binary) << inhalt;
     return pfad;
 }
@@ -107,7 +108,8 @@ TEST(Nukcheck, UnlesbareDatei) {
 }
 
 int ausfuehren(const std::string& argumente, std::string* ausgabe = nullptr) {
-    const std::string aus = (fs::temp_directory_path() / "nuk-aus.txt").string();
+    const std::string aus =
+        (fs::temp_directory_path() / (std::to_string(::getpid()) + "-nuk-aus.txt")).string();
     const std::string befehl = NUK_BIN_DIR "/nukcheck " + argumente + " >" + aus + " 2>&1";
     const int r = std::system(befehl.c_str());
     if (ausgabe) DateiLaden(aus, *ausgabe);
