@@ -181,5 +181,16 @@ TEST(ItemLeser, ZerlegtDateienNachDerItemRegel) {
     }
 }
 
+// Long runs are searched many bytes at a time; a delimiter at any place of
+// such a run must still end the item there.
+TEST(ItemLeser, TrennerAnJederStelleLangerZeilen) {
+    for (size_t k = 0; k < 40; ++k) {
+        const std::string a(k, 'a');
+        EXPECT_EQ(ItemsLesen(a + ",b\"c\r\nd"), (std::vector<std::string>{a, "bc", "d"})) << k;
+        EXPECT_EQ(ItemsLesen("\"" + a + ",\"x\ry"), (std::vector<std::string>{a + ",x", "y"})) << k;
+        EXPECT_EQ(ItemsLesen(a + "\n" + a + "x"), (std::vector<std::string>{a, a + "x"})) << k;
+    }
+}
+
 }  // namespace
 }  // namespace nuk
