@@ -315,7 +315,11 @@ int16_t naechsterInteger(std::string_view text, int16_t& pos) {
     return AlsInteger(Wert(wortRoh(text, pos)));
 }
 
-const char* const zuViele = "\nDas paßt mir aber garnicht";
+// The message of a full table: was is "10000 Punkte" and the like.
+void grenzeMelden(State& s, const char* was, const char* titel) {
+    Melden(s, std::string("Der 1.Clump enthält fast ") + was + "\nDas paßt mir aber garnicht",
+           titel);
+}
 
 }  // namespace
 
@@ -331,7 +335,7 @@ Punkt VertexLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) 
         p.Markiert = 0;
         return p;
     }
-    Melden(s, std::string("Der 1.Clump enthält fast 10000 Punkte") + zuViele, "vertex 1000");
+    grenzeMelden(s, "10000 Punkte", "vertex 1000");
     s.PunktZahl = 9900;
     return Punkt{};
 }
@@ -345,7 +349,7 @@ Dreieck DreieckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         d.Zeile = zeile;
         return d;
     }
-    Melden(s, std::string("Der 1.Clump enthält fast 10000 Dreiecke") + zuViele, "Dreieck 1000");
+    grenzeMelden(s, "10000 Dreiecke", "Dreieck 1000");
     s.DreieckZahl = 9900;
     return Dreieck{};
 }
@@ -360,7 +364,7 @@ Viereck ViereckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         v.Zeile = zeile;
         return v;
     }
-    Melden(s, std::string("Der 1.Clump enthält fast 10000 Vierecke") + zuViele, "quad 1000");
+    grenzeMelden(s, "10000 Vierecke", "quad 1000");
     s.ViereckZahl = 9900;
     return Viereck{};
 }
@@ -375,7 +379,7 @@ Polygon PolygonLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         p.Zeile = zeile;
         return p;
     }
-    Melden(s, std::string("Der 1.Clump enthält fast 1000 Polygone") + zuViele, "Polygon 1000");
+    grenzeMelden(s, "1000 Polygone", "Polygon 1000");
     s.PolygonZahl = 998;
     return Polygon{};
 }
