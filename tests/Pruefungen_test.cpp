@@ -169,6 +169,12 @@ TEST(Befehlsliste, LadenUndNochmalVersuchen) {
     std::filesystem::remove(datei);
     EXPECT_TRUE(BefehleLaden(s));  // loaded once per run
     EXPECT_EQ(s.BefehlsList.anzahl(), 5);
+
+    // The command list is no list of file rows: it takes more than 32767 words.
+    std::ofstream(datei) << std::string(40000, '\n') << "quad";
+    s.BefehleGeladen = Falsch;
+    EXPECT_TRUE(BefehleLaden(s));
+    EXPECT_EQ(s.BefehlsList.anzahl(), 40001);
     std::filesystem::remove_all(ordner);
 }
 

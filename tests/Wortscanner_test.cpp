@@ -115,6 +115,21 @@ TEST(Wert, RundetKorrekt) {
     }
 }
 
+// &h and &o digits are one exact integer, rounded to a double once (the
+// expected values are those exact integers, correctly rounded).
+TEST(Wert, HexUndOktalRundenEinmal) {
+    const std::vector<std::pair<std::string, double>> faelle = {
+        {"&hd1b96c800000041", 0x1.a372d90000001p+59},
+        {"&o16667665100000000021", 0x1.db7da90000001p+57},
+        {"&h20000000000001", 0x1p+53},  // 2^53 + 1: a tie, to the even neighbour
+        {"&h20000000000003", 0x1.0000000000002p+53},
+        {"&h1fffffffffffffff8", 0x1p+65},
+        {"&hffffffffffffffff0000000000000001", 0x1p+128},
+        {"&o7777777777777777777777", 0x1p+66},
+    };
+    for (const auto& [wort, wert] : faelle) EXPECT_EQ(Wert(wort), wert) << wort;
+}
+
 TEST(Wert, ZuGrosseZahlenScheitern) {
     for (const char* wort :
          {"1e309", "-1e400", "1e99999999999999999999",
@@ -130,7 +145,8 @@ TEST(Wert, ZuGrosseZahlenScheitern) {
 
 TEST(Zahlfelder, RundenUndGrenzen) {
     EXPECT_EQ(AlsSingle(0.1), 0.1f);
-    EXPECT_EQ(AlsSingle(3.4028235e38), FLT_MAX);  // rounds down onto the largest float
+    EXPECT_EQ(AlsSingle(FLT_MAX), FLT_MAX);
+    EXPECT_THROW(AlsSingle(3.4028235e38), Fehlschlag);  // just beyond, though it would round down
     EXPECT_THROW(AlsSingle(1e39), Fehlschlag);
     EXPECT_THROW(AlsSingle(-3.4028236e38), Fehlschlag);
     const std::vector<std::pair<double, int16_t>> ganz = {

@@ -16,7 +16,7 @@ Liste::Zeile& Liste::zeile(int i) {
 }
 
 int Liste::anhaengen(std::string text) {
-    if (anzahl() >= MaxZeilen) throw Fehlschlag("Liste voll");
+    if (anzahl() >= hoechstens_) throw Fehlschlag("Liste voll");
     const int neu = anzahl();
     if (beobachter_) beobachter_->vorEinfuegen(neu);
     const uint64_t id = naechsteId_++;

@@ -14,8 +14,11 @@ namespace nuk {
 
 class Liste {
   public:
-    // Row indices are 16-bit in the program, so a list holds at most this many.
+    // Row indices are 16-bit in the program, so a list of file rows holds at
+    // most this many; the command list has no such bound.
     static constexpr int MaxZeilen = 32767;
+
+    explicit Liste(int hoechstens = MaxZeilen) : hoechstens_(hoechstens) {}
 
     // Lets a view (the Qt adapter) follow the list; the list never asks it anything.
     struct Beobachter {
@@ -76,6 +79,7 @@ class Liste {
     void indexEinfuegen(int32_t wert, uint64_t id);
     void indexBauen() const;
 
+    int hoechstens_;
     std::vector<Zeile> zeilen_;
     uint64_t naechsteId_ = 0;
     int aktuell_ = -1;

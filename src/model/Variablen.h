@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -144,7 +145,7 @@ struct State {
 
     Liste TextList;
     Liste AuswahlList;
-    Liste BefehlsList;
+    Liste BefehlsList{std::numeric_limits<int>::max()};
 
     // Caches of the row look-ups; they never change an answer.
     ZeilenIndex punktIndex, dreieckIndex, viereckIndex, polygonIndex;

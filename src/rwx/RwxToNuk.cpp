@@ -79,15 +79,29 @@ int ziffernwert(char c) {
     return 99;
 }
 
+// The digits' exact value, rounded once: the leading 60-odd bits are kept,
+// later digits only raise the exponent, and any of them that is not zero
+// sticks to the lowest bit, far below where the rounding happens.
 double ganzzahlWert(std::string_view ziffern, int basis) {
-    double v = 0;
+    const int bits = basis == 16 ? 4 : 3;
+    uint64_t v = 0;
+    int64_t exponent = 0;
+    bool rest = false;
     for (char c : ziffern) {
         const int z = ziffernwert(c);
         if (z >= basis) break;
-        v = v * basis + z;
+        if (v >> (64 - bits) == 0) {
+            v = (v << bits) | static_cast<uint64_t>(z);
+        } else {
+            exponent += bits;
+            rest = rest || z != 0;
+        }
     }
-    if (!std::isfinite(v)) throw Fehlschlag("Zahl zu groß");
-    return v;
+    if (rest) v |= 1;
+    const double d =
+        std::ldexp(static_cast<double>(v), static_cast<int>(std::min<int64_t>(exponent, 100000)));
+    if (!std::isfinite(d)) throw Fehlschlag("Zahl zu groß");
+    return d;
 }
 
 }  // namespace
@@ -203,13 +217,7 @@ double Wert(std::string_view w) {
 }
 
 float AlsSingle(double v) {
-    const double betrag = std::fabs(v);
-    if (betrag > FLT_MAX) {
-        // Halfway between FLT_MAX and the next power of two rounds up to infinity.
-        const double grenze = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
-        if (betrag >= grenze || std::isnan(v)) throw Fehlschlag("Zahl zu groß für Single");
-        return v < 0 ? -FLT_MAX : FLT_MAX;
-    }
+    if (!(std::fabs(v) <= FLT_MAX)) throw Fehlschlag("Zahl zu groß für Single");
     return static_cast<float>(v);
 }
 
