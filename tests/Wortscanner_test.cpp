@@ -145,8 +145,9 @@ TEST(Wert, ZuGrosseZahlenScheitern) {
 
 TEST(Zahlfelder, RundenUndGrenzen) {
     EXPECT_EQ(AlsSingle(0.1), 0.1f);
-    EXPECT_EQ(AlsSingle(FLT_MAX), FLT_MAX);
-    EXPECT_THROW(AlsSingle(3.4028235e38), Fehlschlag);  // just beyond, though it would round down
+    EXPECT_EQ(AlsSingle(3.4028235e38), FLT_MAX);  // above FLT_MAX, but rounds onto it
+    EXPECT_EQ(AlsSingle(-3.4028235e38), -FLT_MAX);
+    EXPECT_THROW(AlsSingle(0x1.ffffffp127), Fehlschlag);  // halfway: rounds to infinity
     EXPECT_THROW(AlsSingle(1e39), Fehlschlag);
     EXPECT_THROW(AlsSingle(-3.4028236e38), Fehlschlag);
     const std::vector<std::pair<double, int16_t>> ganz = {

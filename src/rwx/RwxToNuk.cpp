@@ -217,8 +217,11 @@ double Wert(std::string_view w) {
 }
 
 float AlsSingle(double v) {
-    if (!(std::fabs(v) <= FLT_MAX)) throw Fehlschlag("Zahl zu groß für Single");
-    return static_cast<float>(v);
+    // Too large is what rounds to infinity: halfway between FLT_MAX and the next
+    // power of two already does.
+    const double grenze = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+    if (!(std::fabs(v) < grenze)) throw Fehlschlag("Zahl zu groß für Single");
+    return std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, v) : static_cast<float>(v);
 }
 
 int16_t AlsInteger(double v) {

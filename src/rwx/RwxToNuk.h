@@ -28,7 +28,7 @@ std::string Befehlswort(std::string_view zeile, int64_t* pos = nullptr);
 // ".", exponent with e or d), or &h / &o digits; 0 without one. A value beyond
 // the double range raises Fehlschlag.
 double Wert(std::string_view wort);
-// Rounded to float32; a value beyond +-FLT_MAX raises Fehlschlag.
+// Rounded to float32; a value that rounds beyond its range raises Fehlschlag.
 float AlsSingle(double v);
 // Rounded to an integer, halves to even; outside -32768..32767 raises Fehlschlag.
 int16_t AlsInteger(double v);
