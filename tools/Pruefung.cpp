@@ -1,6 +1,7 @@
 #include "Pruefung.h"
 
 #include <charconv>
+#include <cstring>
 #include <vector>
 
 #include "check/Fehler.h"
@@ -13,43 +14,59 @@ namespace nukcheck {
 
 using namespace nuk;
 
+char* Ausgabe::platz(size_t n) {
+    if (voll_ + n > sizeof puffer_) leeren();
+    return n <= sizeof puffer_ ? puffer_ + voll_ : nullptr;
+}
+
 Ausgabe& Ausgabe::operator<<(std::string_view text) {
-    puffer_.append(text);
-    if (puffer_.size() >= (1 << 16)) leeren();
+    if (char* p = platz(text.size())) {
+        std::memcpy(p, text.data(), text.size());
+        voll_ += text.size();
+    } else {
+        schreiben(text);  // larger than the buffer: straight through
+    }
     return *this;
 }
 
 Ausgabe& Ausgabe::operator<<(char c) {
-    puffer_.push_back(c);
+    *platz(1) = c;
+    ++voll_;
     return *this;
 }
 
 Ausgabe& Ausgabe::operator<<(long zahl) {
-    char buf[24];
-    const auto [ende, ec] = std::to_chars(buf, buf + sizeof buf, zahl);
-    (void)ec;
-    return *this << std::string_view(buf, static_cast<size_t>(ende - buf));
+    char* p = platz(24);
+    voll_ += static_cast<size_t>(std::to_chars(p, p + 24, zahl).ptr - p);
+    return *this;
 }
 
 void Ausgabe::latin1(std::string_view text) {
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            puffer_.push_back(c);
-        } else {
-            puffer_.push_back(static_cast<char>(0xC0 | (b >> 6)));
-            puffer_.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-        }
+    // Mostly plain ASCII: copy runs, and widen only the bytes above 127.
+    while (!text.empty()) {
+        size_t lauf = 0;
+        while (lauf < text.size() && static_cast<unsigned char>(text[lauf]) < 0x80) ++lauf;
+        *this << text.substr(0, lauf);
+        if (lauf == text.size()) return;
+        const auto b = static_cast<unsigned char>(text[lauf]);
+        char* p = platz(2);
+        p[0] = static_cast<char>(0xC0 | (b >> 6));
+        p[1] = static_cast<char>(0x80 | (b & 0x3F));
+        voll_ += 2;
+        text.remove_prefix(lauf + 1);
     }
-    if (puffer_.size() >= (1 << 16)) leeren();
+}
+
+void Ausgabe::schreiben(std::string_view text) {
+    if (ziel_)
+        ziel_->append(text);
+    else if (datei_)
+        std::fwrite(text.data(), 1, text.size(), datei_);
 }
 
 void Ausgabe::leeren() {
-    if (ziel_)
-        ziel_->append(puffer_);
-    else if (datei_)
-        std::fwrite(puffer_.data(), 1, puffer_.size(), datei_);
-    puffer_.clear();
+    schreiben(std::string_view(puffer_, voll_));
+    voll_ = 0;
 }
 
 namespace {

@@ -27,9 +27,14 @@ class Ausgabe {
     void leeren();
 
   private:
+    // Where n more bytes go, after flushing if need be; null when n exceeds the buffer.
+    char* platz(size_t n);
+    void schreiben(std::string_view text);
+
     std::FILE* datei_ = nullptr;
     std::string* ziel_ = nullptr;
-    std::string puffer_;
+    char puffer_[1 << 16];
+    size_t voll_ = 0;
 };
 
 enum Status { sauber = 0, befunde = 1, unlesbar = 2 };
