@@ -12,7 +12,8 @@ void FehlerMelden(State& s, std::string_view code) {
 }
 
 bool IstStrukturwort(std::string_view wort) {
-    return wort == "modelbegin" || wort == "modelend" || wort == "clumpbegin" || wort == "clumpend";
+    return IstWort(wort, "modelbegin") || IstWort(wort, "modelend") ||
+           IstWort(wort, "clumpbegin") || IstWort(wort, "clumpend");
 }
 
 Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int)>& eintrag) {
@@ -41,7 +42,7 @@ Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int
 Urteil HierarchieUrteil(const Liste& liste) {
     std::vector<int> zeilen;
     for (int i = 0; i < liste.anzahl(); ++i)
-        if (IstStrukturwort(Befehlswort(liste.text(i)))) zeilen.push_back(i);
+        if (IstStrukturwort(BefehlswortRoh(liste.text(i)))) zeilen.push_back(i);
     Urteil u = HierarchieBeurteilen(static_cast<int>(zeilen.size()), [&](int i) {
         return std::string_view(liste.text(zeilen[static_cast<size_t>(i)]));
     });

@@ -11,7 +11,8 @@ namespace nuk {
 
 void FehlerMelden(State& s, std::string_view code);
 
-// True for the four words whose nesting the hierarchy check judges.
+// True for the four words whose nesting the hierarchy check judges, in any
+// case of A..Z.
 bool IstStrukturwort(std::string_view wort);
 
 struct Urteil {

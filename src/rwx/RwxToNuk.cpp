@@ -57,17 +57,6 @@ void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
 }
 
-// The word equals the lower-case word w once A..Z are lowered.
-bool istWort(std::string_view roh, std::string_view w) {
-    if (roh.size() != w.size()) return false;
-    for (size_t i = 0; i < roh.size(); ++i) {
-        char c = roh[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        if (c != w[i]) return false;
-    }
-    return true;
-}
-
 bool istZiffer(char c) {
     return c >= '0' && c <= '9';
 }
@@ -118,6 +107,23 @@ std::string NaechstesWort(std::string_view text, int16_t& pos) {
 
 void NaechstesWort(std::string_view text, int64_t& pos, std::string& wort) {
     naechstesWort(text, pos, wort);
+}
+
+bool IstWort(std::string_view roh, std::string_view w) {
+    if (roh.size() != w.size()) return false;
+    for (size_t i = 0; i < roh.size(); ++i) {
+        char c = roh[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        if (c != w[i]) return false;
+    }
+    return true;
+}
+
+std::string_view BefehlswortRoh(std::string_view zeile, int64_t* pos) {
+    int64_t p = MarkerPosition(zeile);
+    const std::string_view wort = wortRoh(zeile, p);
+    if (pos) *pos = p;
+    return wort;
 }
 
 std::string Befehlswort(std::string_view zeile, int64_t* pos) {
@@ -436,14 +442,14 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
     const std::string_view wort = wortRoh(std::string_view(text), pos);
     const auto zeile = static_cast<int16_t>(s.TextList.anzahl());
 
-    if (istWort(wort, "modelbegin")) {
+    if (IstWort(wort, "modelbegin")) {
         if (Zustand == 0)
             Zustand = 1;
         else if (Zustand == 2)
             Melden(s, "ClumpEnd fehlt");
         else
             Melden(s, "2 x ModelBegin", "???");
-    } else if (istWort(wort, "clumpbegin")) {
+    } else if (IstWort(wort, "clumpbegin")) {
         if (Zustand == 0) {
             Melden(s, "ClumpBegin vor ModelBegin", "???");
             ClumpBeginMerken(s, kennung, Zustand);
@@ -453,13 +459,13 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
             Melden(s, "Programm works with only one Clump");
             ClumpEndMerken(kennung, Zustand);
         }
-    } else if (istWort(wort, "clumpend")) {
+    } else if (IstWort(wort, "clumpend")) {
         if (Zustand == 0 || Zustand == 1)
             Melden(s, "ClumpEnd zu früh");
         else if (Zustand == 2)
             ClumpEndMerken(kennung, Zustand);
     } else if (Zustand == 2) {
-        if (istWort(wort, "vertex")) {
+        if (IstWort(wort, "vertex")) {
             Punkt gelesen;
             datensatzLesen(s.PunktZahl, s.Punkte, [&] {
                 gelesen = VertexLesen(s, text, pos, zeile);
@@ -467,13 +473,13 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
             });
             s.Bildpunkte.setzen(s.PunktZahl, gelesen);
             kennung = S(static_cast<int>(s.PunktZahl)) + ":";
-        } else if (istWort(wort, "triangle")) {
+        } else if (IstWort(wort, "triangle")) {
             datensatzLesen(s.DreieckZahl, s.Dreiecke,
                            [&] { return DreieckLesen(s, text, pos, zeile); });
-        } else if (istWort(wort, "quad")) {
+        } else if (IstWort(wort, "quad")) {
             datensatzLesen(s.ViereckZahl, s.Vierecke,
                            [&] { return ViereckLesen(s, text, pos, zeile); });
-        } else if (istWort(wort, "polygon")) {
+        } else if (IstWort(wort, "polygon")) {
             datensatzLesen(s.PolygonZahl, s.Polygone,
                            [&] { return PolygonLesen(s, text, pos, zeile); });
         }

@@ -23,6 +23,10 @@ void NaechstesWort(std::string_view text, int64_t& pos, std::string& wort);
 // The command word of a row: the first word after its first ">" (or of the
 // whole row when it has none). pos receives the position after the word.
 std::string Befehlswort(std::string_view zeile, int64_t* pos = nullptr);
+// The same word as it stands in the row, A..Z not yet lowered.
+std::string_view BefehlswortRoh(std::string_view zeile, int64_t* pos = nullptr);
+// True when roh, with A..Z lowered, is the lower-case word w.
+bool IstWort(std::string_view roh, std::string_view w);
 
 // The value of a word: its longest leading decimal number (sign, digits, one
 // ".", exponent with e or d), or &h / &o digits; 0 without one. A value beyond

@@ -45,6 +45,15 @@ Befehlssatz::Befehlssatz(const Liste& BefehlsList) {
     for (int i = 0; i < BefehlsList.anzahl(); ++i) woerter_.insert(BefehlsList.text(i));
 }
 
+bool Befehlssatz::enthaelt(std::string_view wort) const {
+    if (!letztesGilt_ || wort != letztes_) {
+        letztes_.assign(wort);
+        letztesBekannt_ = woerter_.find(wort) != woerter_.end();
+        letztesGilt_ = true;
+    }
+    return letztesBekannt_;
+}
+
 namespace {
 
 constexpr std::array<bool, 256> erlaubteZeichen() {
@@ -63,9 +72,21 @@ constexpr std::array<bool, 256> erlaubt = erlaubteZeichen();
 Befund ZeileBefund(std::string_view zeile, const Befehlssatz& befehle) {
     Befund b;
     int64_t p = 0;
-    b.wort = Befehlswort(zeile, &p);
-    if (!befehle.enthaelt(b.wort)) {
+    const std::string_view roh = BefehlswortRoh(zeile, &p);
+    // Lowered on the stack: the line check runs over every row.
+    char klein[32];
+    std::string lang;
+    std::string_view wort;
+    if (roh.size() <= sizeof klein) {
+        for (size_t i = 0; i < roh.size(); ++i)
+            klein[i] = roh[i] >= 'A' && roh[i] <= 'Z' ? static_cast<char>(roh[i] + 32) : roh[i];
+        wort = std::string_view(klein, roh.size());
+    } else {
+        wort = lang = Befehlswort(zeile);
+    }
+    if (!befehle.enthaelt(wort)) {
         b.grund = Fehlergrund::unbekannterBefehl;
+        b.wort = wort;
         return b;
     }
     // From the character that ended the word up to the first "#" (1-based, inclusive).

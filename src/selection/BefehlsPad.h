@@ -23,7 +23,7 @@ bool BefehleLaden(State& s, const std::string& datei);
 class Befehlssatz {
   public:
     explicit Befehlssatz(const Liste& BefehlsList);
-    bool enthaelt(std::string_view wort) const { return woerter_.find(wort) != woerter_.end(); }
+    bool enthaelt(std::string_view wort) const;
 
   private:
     struct Hash {
@@ -31,13 +31,17 @@ class Befehlssatz {
         size_t operator()(std::string_view w) const { return std::hash<std::string_view>{}(w); }
     };
     std::unordered_set<std::string, Hash, std::equal_to<>> woerter_;
+    // Rows come in runs of one command word; the last answer saves the hashing.
+    mutable std::string letztes_;
+    mutable bool letztesGilt_ = false;
+    mutable bool letztesBekannt_ = false;
 };
 
 enum class Fehlergrund { keiner, unbekannterBefehl, unzulaessigesZeichen };
 
 struct Befund {
     Fehlergrund grund = Fehlergrund::keiner;
-    std::string wort;    // the command word
+    std::string wort;    // the command word, when it is not listed
     size_t zeichen = 0;  // 0-based place in the row of the character not permitted
 };
 
