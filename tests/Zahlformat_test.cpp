@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <vector>
 
 #include "model/Text.h"
@@ -32,6 +36,48 @@ TEST(Zahlformat, Single) {
         {-2.0f, "-2"},
     };
     for (const auto& [wert, text] : faelle) EXPECT_EQ(S(wert), text) << wert;
+}
+
+// The printf "%.7G" form turned into the program's: blank or minus in front,
+// no zero before the point.
+std::string nachPrintf(float v) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
+    std::string r = buf;
+    const bool negativ = r[0] == '-';
+    if (negativ) r.erase(0, 1);
+    if (r.size() > 1 && r[0] == '0' && r[1] == '.') r.erase(0, 1);
+    return (negativ ? "-" : " ") + r;
+}
+
+// S takes a quick way for most floats; it must agree with the exact rounding
+// everywhere, near powers of two and ten and on random bit patterns alike.
+TEST(Zahlformat, WieGenauGerundet) {
+    std::mt19937 zufall(5);
+    std::vector<float> werte;
+    for (int i = 0; i < 300000; ++i) {
+        const uint32_t bits = zufall();
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        if (std::isfinite(f) && f != 0) werte.push_back(f);
+    }
+    for (int k = -45; k <= 38; ++k)
+        for (float f = std::nextafter(std::pow(10.0f, static_cast<float>(k)), 0.0f), n = 0; n < 20;
+             ++n, f = std::nextafter(f, FLT_MAX))
+            werte.push_back(f);
+    for (int k = -149; k <= 127; ++k)
+        for (float f = std::ldexp(1.0f, k), n = 0; n < 6; ++n, f = std::nextafter(f, FLT_MAX))
+            werte.push_back(std::nextafter(f, 0.0f)), werte.push_back(f);
+    for (int i = 0; i < 100000; ++i)
+        werte.push_back(static_cast<float>(static_cast<int>(zufall() % 2000001) - 1000000) /
+                        1000.0f);
+    for (float f : {9999999.5f, 9999999.0f, 99999.995f, 0.00009999999f, 1234567.5f, 1.0f / 3})
+        werte.push_back(f);
+    for (float f : werte) {
+        if (f == 0) continue;  // zero has its own rule: no sign
+        ASSERT_EQ(S(f), nachPrintf(f)) << f;
+        ASSERT_EQ(S(-f), nachPrintf(-f)) << f;
+    }
 }
 
 TEST(Zahlformat, Ganzzahl) {
