@@ -49,6 +49,8 @@ TEST(Suche, NiedrigsterDatensatzUndNurBisZurZahl) {
     EXPECT_EQ(SucheDreieck(s, 7), 1);
     s.Dreiecke.setzen(1, Dreieck{1, 2, 3, 9, 0});
     EXPECT_EQ(SucheDreieck(s, 7), 2);
+    s.Dreiecke.setzen(2, Dreieck{1, 2, 3, 7, 5});  // a counter changes, the row stays
+    EXPECT_EQ(SucheDreieck(s, 7), 2);
     s.DreieckZahl = 1;  // entries above the count have no meaning
     EXPECT_EQ(SucheDreieck(s, 7), -1);
     EXPECT_EQ(SucheDreieck(s, 9), 1);

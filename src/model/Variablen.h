@@ -59,7 +59,9 @@ Matrix Einheitsmatrix();
 
 // A fixed table indexed from its lower bound. Every access is bounds-checked,
 // so a bad index from a file ends in the failure path instead of memory damage.
-// Writes go through setzen(), which the row look-ups use to notice changes.
+// Writes go through setzen(), which counts the writes that change a record's
+// row, so the row look-ups know when to rebuild their index (and the linkage
+// counters, which keep the row, cost them nothing).
 template <class T, int Unten, int Oben>
 class Tabelle {
   public:
@@ -69,10 +71,11 @@ class Tabelle {
 
     const T& operator[](int i) const { return daten_[stelle(i)]; }
     void setzen(int i, const T& wert) {
-        daten_[stelle(i)] = wert;
-        ++version_;
+        T& satz = daten_[stelle(i)];
+        if (satz.Zeile != wert.Zeile) ++zeilenVersion_;
+        satz = wert;
     }
-    uint64_t version() const { return version_; }
+    uint64_t zeilenVersion() const { return zeilenVersion_; }
 
   private:
     static size_t stelle(int i) {
@@ -80,7 +83,7 @@ class Tabelle {
         return static_cast<size_t>(i - Unten);
     }
     std::array<T, Oben - Unten + 1> daten_{};
-    uint64_t version_ = 0;
+    uint64_t zeilenVersion_ = 0;
 };
 
 using PunktTabelle = Tabelle<Punkt, -4, 10010>;
@@ -89,14 +92,14 @@ using ViereckTabelle = Tabelle<Viereck, 0, 10010>;
 using PolygonTabelle = Tabelle<Polygon, 0, 1010>;
 
 // Index from a record's row to the lowest table index holding that row,
-// rebuilt when the table has changed since it was built.
+// rebuilt when a record's row has changed since it was built.
 class ZeilenIndex {
   public:
     template <class Tab>
     int16_t niedrigster(const Tab& tabelle, int von, int16_t zeile) const {
-        if (gebaut_ != tabelle.version() + 1) {
+        if (gebaut_ != tabelle.zeilenVersion() + 1) {
             aufbauen(von, Tab::oben, [&](int i) { return tabelle[i].Zeile; });
-            gebaut_ = tabelle.version() + 1;
+            gebaut_ = tabelle.zeilenVersion() + 1;
         }
         return erster_[static_cast<size_t>(zeile + 32768)];
     }
@@ -109,7 +112,7 @@ class ZeilenIndex {
             erster_[static_cast<size_t>(zeileVon(i) + 32768)] = static_cast<int16_t>(i);
     }
     mutable std::vector<int16_t> erster_;
-    mutable uint64_t gebaut_ = 0;  // table version + 1; 0 = never built
+    mutable uint64_t gebaut_ = 0;  // the table's row version + 1; 0 = never built
 };
 
 struct State {
