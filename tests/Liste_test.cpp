@@ -72,6 +72,36 @@ TEST(Liste, HoechstensZeilenlimitZeilen) {
     EXPECT_EQ(l.anzahl(), Liste::MaxZeilen);
 }
 
+// What a view of the list (the Qt model) is told, in order.
+struct Spur : Liste::Beobachter {
+    std::vector<std::string> e;
+    void vorEinfuegen(int z) override { e.push_back("+" + std::to_string(z)); }
+    void nachEinfuegen() override { e.push_back("+."); }
+    void vorEntfernen(int z) override { e.push_back("-" + std::to_string(z)); }
+    void nachEntfernen() override { e.push_back("-."); }
+    void vorLeeren() override { e.push_back("0"); }
+    void nachLeeren() override { e.push_back("0."); }
+    void geaendert(int z) override { e.push_back("~" + std::to_string(z)); }
+    void aktuellGeaendert(int z) override { e.push_back(">" + std::to_string(z)); }
+};
+
+TEST(Liste, BeobachterHoertJedeSichtbareAenderung) {
+    Liste l;
+    Spur spur;
+    l.setBeobachter(&spur);
+    l.anhaengen("a");
+    l.anhaengen("b");
+    l.setHaken(1, true);
+    l.setHaken(1, true);  // no change, nothing to tell
+    l.setWert(1, 9);      // not shown
+    l.setText(0, "x");
+    l.setAktuell(1);
+    l.entfernen(0);
+    l.leeren();
+    EXPECT_EQ(spur.e, (std::vector<std::string>{"+0", "+.", "+1", "+.", "~1", "~0", ">1", "-0",
+                                                "-.", "0", "0."}));
+}
+
 int scanHoch(const Liste& l, int32_t w) {
     for (int i = l.anzahl() - 1; i >= 0; --i)
         if (l.wert(i) == w) return i;
