@@ -50,11 +50,14 @@ std::string_view wortRoh(std::string_view text, PosT& pos) {
     return text.substr(static_cast<size_t>(p - 1), static_cast<size_t>(q - p));
 }
 
+char klein(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
 template <class PosT>
 void naechstesWort(std::string_view text, PosT& pos, std::string& wort) {
     wort.assign(wortRoh(text, pos));
-    for (char& c : wort)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    for (char& c : wort) c = klein(c);
 }
 
 bool istZiffer(char c) {
@@ -111,12 +114,15 @@ void NaechstesWort(std::string_view text, int64_t& pos, std::string& wort) {
 
 bool IstWort(std::string_view roh, std::string_view w) {
     if (roh.size() != w.size()) return false;
-    for (size_t i = 0; i < roh.size(); ++i) {
-        char c = roh[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        if (c != w[i]) return false;
-    }
+    for (size_t i = 0; i < roh.size(); ++i)
+        if (klein(roh[i]) != w[i]) return false;
     return true;
+}
+
+std::string Klein(std::string_view roh) {
+    std::string wort(roh);
+    for (char& c : wort) c = klein(c);
+    return wort;
 }
 
 std::string_view BefehlswortRoh(std::string_view zeile, int64_t* pos) {
@@ -127,11 +133,7 @@ std::string_view BefehlswortRoh(std::string_view zeile, int64_t* pos) {
 }
 
 std::string Befehlswort(std::string_view zeile, int64_t* pos) {
-    int64_t p = MarkerPosition(zeile);
-    std::string wort;
-    naechstesWort(zeile, p, wort);
-    if (pos) *pos = p;
-    return wort;
+    return Klein(BefehlswortRoh(zeile, pos));
 }
 
 double Wert(std::string_view w) {

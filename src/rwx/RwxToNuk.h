@@ -27,6 +27,8 @@ std::string Befehlswort(std::string_view zeile, int64_t* pos = nullptr);
 std::string_view BefehlswortRoh(std::string_view zeile, int64_t* pos = nullptr);
 // True when roh, with A..Z lowered, is the lower-case word w.
 bool IstWort(std::string_view roh, std::string_view w);
+// The word with A..Z lowered and every other character as it is.
+std::string Klein(std::string_view roh);
 
 // The value of a word: its longest leading decimal number (sign, digits, one
 // ".", exponent with e or d), or &h / &o digits; 0 without one. A value beyond

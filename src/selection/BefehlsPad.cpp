@@ -72,18 +72,7 @@ constexpr std::array<bool, 256> erlaubt = erlaubteZeichen();
 Befund ZeileBefund(std::string_view zeile, const Befehlssatz& befehle) {
     Befund b;
     int64_t p = 0;
-    const std::string_view roh = BefehlswortRoh(zeile, &p);
-    // Lowered on the stack: the line check runs over every row.
-    char klein[32];
-    std::string lang;
-    std::string_view wort;
-    if (roh.size() <= sizeof klein) {
-        for (size_t i = 0; i < roh.size(); ++i)
-            klein[i] = roh[i] >= 'A' && roh[i] <= 'Z' ? static_cast<char>(roh[i] + 32) : roh[i];
-        wort = std::string_view(klein, roh.size());
-    } else {
-        wort = lang = Befehlswort(zeile);
-    }
+    const std::string wort = Klein(BefehlswortRoh(zeile, &p));
     if (!befehle.enthaelt(wort)) {
         b.grund = Fehlergrund::unbekannterBefehl;
         b.wort = wort;
