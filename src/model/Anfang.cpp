@@ -1,5 +1,9 @@
 #include "model/Anfang.h"
 
+#include <cmath>
+
+#include "view/Modul_Mathe.h"
+
 namespace nuk {
 
 std::string ZeilenText(std::string_view kennung, std::string_view dateitext) {
@@ -51,6 +55,49 @@ void NeueZeilen(State& s) {
     };
     for (const auto& z : zeilen) s.TextList.anhaengen(ZeilenText(z[0], z[1]));
     ZeilenNummerieren(s);
+}
+
+void AchsenSetzen(State& s) {
+    const float m = s.MaxBetrag;
+    const Punkt achsen[] = {Vektor(m, 0, 0), Vektor(0, m, 0), Vektor(0, 0, m)};
+    for (int i = -3; i <= -1; ++i) {
+        s.Punkte.setzen(i, achsen[i + 3]);
+        s.Bildpunkte.setzen(i, achsen[i + 3]);
+    }
+}
+
+bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe, float& verhaeltnis) {
+    const Fenstermass mass = s.host.ausgabeMass();
+    // A minimised window has no room to fit into.
+    if (mass.Height <= 700 || !(mass.Width > 0)) return false;
+    verhaeltnis = mass.Height / mass.Width;
+    const double e = 2.0 * s.MaxBetrag * lupenfaktor;
+    if (verhaeltnis > 1) {
+        breite = static_cast<float>(e);
+        hoehe = static_cast<float>(-e * verhaeltnis);
+    } else {
+        breite = static_cast<float>(e / verhaeltnis);
+        hoehe = static_cast<float>(-e);
+    }
+    // A zero or overflowing extent cannot be a coordinate system: keep the old one.
+    return breite != 0 && hoehe != 0 && std::isfinite(breite) && std::isfinite(hoehe);
+}
+
+void FangweiteSetzen(State& s, float verhaeltnis) {
+    const AusgabeFenster& a = s.Ausgabe;
+    s.Fangweite = (verhaeltnis > 1 ? a.ScaleWidth : -a.ScaleHeight) / 120;
+    s.Buchstabengroesse = 3 * s.Fangweite;
+}
+
+void Einpassen(State& s) {
+    float breite, hoehe, verhaeltnis;
+    if (!Ausdehnung(s, s.Lupenfaktor, breite, hoehe, verhaeltnis)) return;
+    AusgabeFenster& a = s.Ausgabe;
+    a.ScaleWidth = breite;
+    a.ScaleHeight = hoehe;
+    FangweiteSetzen(s, verhaeltnis);
+    a.ScaleLeft = -a.ScaleWidth / 2;
+    a.ScaleTop = -a.ScaleHeight / 2;
 }
 
 }  // namespace nuk

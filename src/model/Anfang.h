@@ -23,4 +23,18 @@ void Zuruecksetzen(State& s);
 // The seven rows of a new document, numbered.
 void NeueZeilen(State& s);
 
+// The axis end points at MaxBetrag, unrotated.
+void AchsenSetzen(State& s);
+// Fits the drawing window's coordinate system to MaxBetrag x Lupenfaktor with
+// the origin in the middle and y up; does not redraw.
+void Einpassen(State& s);
+
+// Shared by the fit and the zoom. The extents the drawing window's present
+// shape gives for MaxBetrag x lupenfaktor; false when the window is too small
+// to fit into or the extent cannot be a coordinate system.
+bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
+                float& verhaeltnis);
+// Fangweite and Buchstabengroesse from the shorter extent just set.
+void FangweiteSetzen(State& s, float verhaeltnis);
+
 }  // namespace nuk

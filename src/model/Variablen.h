@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Fehlschlag.h"
+#include "model/Fenster.h"
 #include "model/Host.h"
 #include "model/Liste.h"
 
@@ -145,6 +146,10 @@ struct State {
     float Buchstabengroesse = 0;
     Matrix Drehung;
     Matrix StartDrehung;
+
+    AusgabeFenster Ausgabe;
+    Werkzeugleiste Toolbar1;
+    Zeitgeber Timer1;
 
     Liste TextList;
     Liste AuswahlList;

@@ -1,0 +1,45 @@
+// What the windows show that the core decides: the drawing window's coordinate
+// system, caption, pointer and rubber band, the toolbar's pressed buttons and
+// the timer. The shell mirrors these after every call into the core.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Host.h"
+
+namespace nuk {
+
+// One of the rubber band's four lines, floating above the picture.
+struct Linienobjekt {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    bool Visible = false;
+};
+
+enum class Mauszeiger : uint8_t { Vorgabe, Pfeil, Lupe, Bewegungen };
+
+struct AusgabeFenster {
+    // The client area spans ScaleLeft .. ScaleLeft + ScaleWidth across and
+    // ScaleTop (top edge) .. ScaleTop + ScaleHeight down; a fit makes
+    // ScaleHeight negative so that y grows upward.
+    float ScaleLeft = 0, ScaleTop = 0, ScaleWidth = 1, ScaleHeight = 1;
+    std::string Caption = "NukViewer";
+    Mauszeiger MousePointer = Mauszeiger::Vorgabe;
+    Linienobjekt Line1, Line2, Line3, Line4;
+
+    // Where the last line ended or the last dot was set.
+    float CurrentX = 0, CurrentY = 0;
+    // Shapes not yet handed to the host; reused so that a redraw allocates nothing.
+    std::vector<Zeichenbefehl> puffer;
+};
+
+struct Werkzeugleiste {
+    std::array<bool, 4> gedrueckt{};  // buttons 1..3: "Lupe", "Bewegungen", "Auswahl"
+};
+
+struct Zeitgeber {
+    bool Enabled = false;  // the shell runs a 10 ms one-shot while this is set
+};
+
+}  // namespace nuk
