@@ -18,6 +18,12 @@ inline void PrintTo(const Meldung& m, std::ostream* os) {
     *os << "{\"" << m.text << "\", \"" << m.titel << "\", " << m.zeile << "}";
 }
 
+inline void PrintTo(const Zeichenbefehl& b, std::ostream* os) {
+    *os << "{" << int(b.art) << ", (" << int(b.farbe.rot) << "," << int(b.farbe.gruen) << ","
+        << int(b.farbe.blau) << "), " << b.x1 << ", " << b.y1 << ", " << b.x2 << ", " << b.y2
+        << "}";
+}
+
 }  // namespace nuk
 
 namespace nuk::test {

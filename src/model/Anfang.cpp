@@ -66,7 +66,8 @@ void AchsenSetzen(State& s) {
     }
 }
 
-bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe, float& verhaeltnis) {
+bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
+                float& verhaeltnis) {
     const Fenstermass mass = s.host.ausgabeMass();
     // A minimised window has no room to fit into.
     if (mass.Height <= 700 || !(mass.Width > 0)) return false;

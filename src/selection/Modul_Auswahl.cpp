@@ -47,8 +47,8 @@ void StatusZeigen(State& s, float x, float y) {
         const Punkt& b = s.Bildpunkte[i];
         if (std::fabs(x - b.X) <= fang && std::fabs(y - b.Y) <= fang) {
             const Punkt& p = s.Punkte[i];
-            s.Ausgabe.Caption = "Vertex" + S(i) + "  x:" + S(p.X) + "  y:" + S(p.Y) +
-                                "  z:" + S(p.Z);
+            s.Ausgabe.Caption =
+                "Vertex" + S(i) + "  x:" + S(p.X) + "  y:" + S(p.Y) + "  z:" + S(p.Z);
             return;
         }
     }
@@ -61,8 +61,8 @@ void RechteckMarkieren(State& s, float x1, float y1, float x2, float y2) {
     const bool neu = s.StartTaste == 1.0f;
     for (int i = 1; i <= s.PunktZahl; ++i) {
         const Punkt& b = s.Bildpunkte[i];
-        if (bx.unten < b.X && b.X < bx.oben && by.unten < b.Y && b.Y < by.oben &&
-            b.Zeile >= 0 && b.Zeile < s.TextList.anzahl())
+        if (bx.unten < b.X && b.X < bx.oben && by.unten < b.Y && b.Y < by.oben && b.Zeile >= 0 &&
+            b.Zeile < s.TextList.anzahl())
             s.TextList.setHaken(b.Zeile, neu);
     }
 }

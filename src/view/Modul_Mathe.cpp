@@ -38,8 +38,7 @@ Punkt MatrixMalVektor(const Matrix& m, const Punkt& v) {
 Matrix MatrixMalMatrix(const Matrix& a, const Matrix& b) {
     Matrix e;
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            e.m[i][j] = Skalar(a.m[i], b.m[0][j], b.m[1][j], b.m[2][j]);
+        for (int j = 0; j < 3; ++j) e.m[i][j] = Skalar(a.m[i], b.m[0][j], b.m[1][j], b.m[2][j]);
     return e;
 }
 
@@ -76,8 +75,8 @@ void KugelDrehen(State& s, const Punkt& a, const Punkt& b) {
     r2.m[1] = {0, 1, 0};
     r2.m[2] = {v.Z, 0, v.X};
 
-    s.Drehung = MatrixMalMatrix(
-        MatrixMalMatrix(Transponieren(r1), MatrixMalMatrix(r2, r1)), s.StartDrehung);
+    s.Drehung = MatrixMalMatrix(MatrixMalMatrix(Transponieren(r1), MatrixMalMatrix(r2, r1)),
+                                s.StartDrehung);
 }
 
 void Projizieren(State& s) {
