@@ -1,8 +1,17 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the normal build, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# fuzz run of the reader.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/build.sh
 sh scripts/format-check.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUK_SANITIZE=ON -DNUK_BENCH=OFF >/dev/null
+cmake --build build-san -j2
+(cd build-san && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+if command -v clang++ >/dev/null 2>&1; then
+    sh scripts/fuzz.sh 30
+fi

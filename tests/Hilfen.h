@@ -2,6 +2,13 @@
 // text straight into it.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -9,6 +16,7 @@
 #include <vector>
 
 #include "model/Anfang.h"
+#include "model/Datei.h"
 #include "model/Variablen.h"
 #include "rwx/RwxToNuk.h"
 
@@ -59,6 +67,47 @@ inline std::string datei(std::initializer_list<std::string_view> zeilen) {
     std::string d;
     for (auto z : zeilen) d.append(z).append("\n");
     return d;
+}
+
+class TempOrdner {
+  public:
+    TempOrdner() {
+        pfad_ = std::filesystem::temp_directory_path() /
+                ("nuk-test-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler_++));
+        std::filesystem::create_directories(pfad_);
+    }
+    ~TempOrdner() { std::filesystem::remove_all(pfad_); }
+    std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
+    std::vector<std::string> inhalt() const {
+        std::vector<std::string> namen;
+        for (const auto& e : std::filesystem::directory_iterator(pfad_))
+            namen.push_back(e.path().filename());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+
+  private:
+    std::filesystem::path pfad_;
+    static inline int zaehler_ = 0;
+};
+
+inline std::string laden(const std::string& pfad) {
+    std::string d;
+    EXPECT_TRUE(DateiLaden(pfad, d)) << pfad;
+    return d;
+}
+
+// Runs f in a child process as an ordinary user, where file permissions hold
+// even when the tests run as root; true when f returned true there.
+inline bool AlsNutzer(const std::function<bool()>& f) {
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(f() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace nuk::test

@@ -13,6 +13,8 @@ namespace nuk {
 
 namespace {
 
+Schreibweg schreibweg = ::write;
+
 struct Deskriptor {
     int fd = -1;
     ~Deskriptor() {
@@ -21,6 +23,10 @@ struct Deskriptor {
 };
 
 }  // namespace
+
+void SchreibwegSetzen(Schreibweg weg) {
+    schreibweg = weg ? weg : ::write;
+}
 
 bool DateiLaden(const std::string& pfad, std::string& daten) {
     daten.clear();
@@ -78,7 +84,7 @@ bool DateiErsetzen(const std::string& pfad, std::string_view daten) {
     const std::string neu(vorlage.data());
     bool gut = ::fchmod(d.fd, modus) == 0;
     for (size_t geschrieben = 0; gut && geschrieben < daten.size();) {
-        const ssize_t n = ::write(d.fd, daten.data() + geschrieben, daten.size() - geschrieben);
+        const ssize_t n = schreibweg(d.fd, daten.data() + geschrieben, daten.size() - geschrieben);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0)
             gut = false;

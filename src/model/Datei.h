@@ -1,6 +1,8 @@
 // The file layer: whole files in, whole files out.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,10 @@ bool DateiLaden(const std::string& pfad, std::string& daten);
 // target only when every byte is on disk; on failure the target stays as it
 // was and the new file is removed. The target keeps its permissions.
 bool DateiErsetzen(const std::string& pfad, std::string_view daten);
+
+// Every write of DateiErsetzen goes through this, so that a test can make the
+// disk fill up halfway. nullptr puts ::write back.
+using Schreibweg = ssize_t (*)(int fd, const void* puffer, size_t n);
+void SchreibwegSetzen(Schreibweg weg);
 
 }  // namespace nuk
