@@ -5,7 +5,7 @@
 set -e
 cd "$(dirname "$0")/.."
 sekunden=${1:-30}
-CXX=clang++ cmake -S . -B build-fuzz -DNUK_FUZZ=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build-fuzz -DNUK_FUZZ=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-fuzz -j2
 saat=build-fuzz/saat
 mkdir -p "$saat" build-fuzz/funde
