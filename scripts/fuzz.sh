@@ -15,5 +15,5 @@ printf 'ClumpBegin\nVertex "1,2" 3\n"Polygon 60 1 2 3\nClumpBegin\nClumpEnd\nMod
 printf 'ModelBegin\nClumpBegin\nVertex 1e39 &h7FFF 0\nTriangle 40000 -1 0\nPolygon -3\nVertex \0\377 1\n' >"$saat/zahlen"
 printf 'ModelBegin\r\nClumpBegin\r\nProtoBegin\r\nClumpBegin\r\nClumpEnd\r\nProtoEnd\r\nClumpEnd\r\nModelEnd' >"$saat/proto"
 exec build-fuzz/bin/nuk_rwx_fuzz -max_total_time="$sekunden" -max_len=100000 -timeout=20 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+    -rss_limit_mb=2048 -dict=fuzz/rwx.dict -print_final_stats=1 -artifact_prefix=build-fuzz/ \
     build-fuzz/funde "$saat" ../shared/corpus/rwx
