@@ -7,6 +7,12 @@
 
 namespace nuk {
 
+bool PunkteDa(State& s) {
+    if (s.PunktZahl != 0) return true;
+    Melden(s, "Creieren Sie bitte erst mal ein paar Punkte", "So nich!!");
+    return false;
+}
+
 void FehlerMelden(State& s, std::string_view code) {
     Melden(s, "Dieser Fehler dürfte eigentlich niemals auftreten", "Fehler " + std::string(code));
 }

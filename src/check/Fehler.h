@@ -11,6 +11,9 @@ namespace nuk {
 
 void FehlerMelden(State& s, std::string_view code);
 
+// False, with a message, while there are no points for a new object to use.
+bool PunkteDa(State& s);
+
 // True for the four words whose nesting the hierarchy check judges, in any
 // case of A..Z.
 bool IstStrukturwort(std::string_view wort);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "view/Modul_Mathe.h"
+#include "view/Zeichnen.h"
 
 namespace nuk {
 
@@ -55,6 +56,106 @@ void NeueZeilen(State& s) {
     };
     for (const auto& z : zeilen) s.TextList.anhaengen(ZeilenText(z[0], z[1]));
     ZeilenNummerieren(s);
+}
+
+void NeuesDokument(State& s) {
+    Zuruecksetzen(s);
+    s.CommonDialog1.FileName.clear();
+    s.Caption = "Neu - " + std::string(Programmtitel);
+    NeueZeilen(s);
+    NachDemLaden(s);
+}
+
+void NachDemLaden(State& s) {
+    FensterAnordnen(s);
+    if (s.CommonDialog1.FileName.empty())
+        s.Caption = "Neu - " + std::string(Programmtitel);
+    else
+        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
+    AchsenSetzen(s);
+    Einpassen(s);
+    s.Timer1.Enabled = true;
+    NeuZeichnen(s);
+}
+
+namespace {
+
+void zeigen(State& s, Kind k, bool sichtbar) {
+    s.host.fensterZeigen(k, sichtbar);
+    s.Menu.Shows[static_cast<size_t>(k)] = sichtbar;
+}
+
+void setzen(State& s, Kind k, float links, float oben, float breite, float hoehe) {
+    s.host.fensterLageSetzen(k, {links, oben, breite, hoehe});
+}
+
+// Moves a window and keeps its size.
+void schieben(State& s, Kind k, float links, float oben) {
+    Lage l = s.host.fensterLage(k);
+    l.Left = links;
+    l.Top = oben;
+    s.host.fensterLageSetzen(k, l);
+}
+
+void Flach(State& s, float breite, float hoehe) {
+    float W = breite - 3800;
+    if (W < 800) W = 800;
+    setzen(s, Kind::Ausgabe, 0, 0, W, W);
+    zeigen(s, Kind::Ausgabe, true);
+    schieben(s, Kind::Fenster_b, W, 0);
+    zeigen(s, Kind::Fenster_b, true);
+    const float Hb = s.host.fensterLage(Kind::Fenster_b).Height;
+    const float h = (hoehe - Hb) / 2;
+    const float R = breite - W;
+    if (h > 200 && R > 200) {
+        setzen(s, Kind::TextPad, W, Hb, R, h);
+        zeigen(s, Kind::TextPad, true);
+        setzen(s, Kind::Ausgewahl, W, Hb + h, R, h);
+        zeigen(s, Kind::Ausgewahl, true);
+    } else {
+        setzen(s, Kind::TextPad, 0, 0, 5150, 3000);
+        zeigen(s, Kind::TextPad, false);
+        setzen(s, Kind::Ausgewahl, 100, 100, 5150, 3000);
+        zeigen(s, Kind::Ausgewahl, false);
+    }
+}
+
+void Schmal(State& s, float breite, float hoehe) {
+    const Lage werkzeug = s.host.fensterLage(Kind::Fenster_b);
+    const float D = hoehe - werkzeug.Height;
+    float T = 0;
+    if (D <= 6000) {
+        zeigen(s, Kind::Ausgabe, false);
+        zeigen(s, Kind::Fenster_b, false);
+    } else {
+        T = D - 5000;
+        setzen(s, Kind::Ausgabe, 0, 0, T, T);
+        zeigen(s, Kind::Ausgabe, true);
+        if (werkzeug.Width + T <= breite) {
+            schieben(s, Kind::Fenster_b, T, 0);
+            zeigen(s, Kind::Fenster_b, true);
+        } else {
+            schieben(s, Kind::Fenster_b, 0, T);
+            zeigen(s, Kind::Fenster_b, true);
+            T += werkzeug.Height;
+        }
+    }
+    const float h = (hoehe - T) / 2;
+    setzen(s, Kind::TextPad, 0, T, breite, h);
+    zeigen(s, Kind::TextPad, true);
+    setzen(s, Kind::Ausgewahl, 0, T + h, breite, h);
+    zeigen(s, Kind::Ausgewahl, true);
+}
+
+}  // namespace
+
+void FensterAnordnen(State& s) {
+    zeigen(s, Kind::BefehlsPad, false);
+    const Fenstermass client = s.host.clientMass();
+    if (s.Menu.FenAnGeO[1])
+        Flach(s, client.Width, client.Height);
+    else if (s.Menu.FenAnGeO[2])
+        Schmal(s, client.Width, client.Height);
 }
 
 void AchsenSetzen(State& s) {

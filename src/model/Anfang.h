@@ -18,10 +18,22 @@ std::string_view Dateitext(std::string_view zeile);
 // Item value of every TextList row := its index.
 void ZeilenNummerieren(State& s);
 
+// The program's name and version, as every document caption ends.
+inline constexpr std::string_view Programmtitel = "NukViewer 4.8a";
+
 void ListenLeeren(State& s);
 void Zuruecksetzen(State& s);
 // The seven rows of a new document, numbered.
 void NeueZeilen(State& s);
+// Menu "Neu" and start-up: an empty file name and the seven rows.
+void NeuesDokument(State& s);
+// After every new, opened or reread document: arrange, caption, axes, fit,
+// the timer, and the picture.
+void NachDemLaden(State& s);
+
+// Places, shows and hides the child windows by the arrangement ticked in
+// FenAnGeO, and ticks their Shows entries to match; the command list is always hidden.
+void FensterAnordnen(State& s);
 
 // The axis end points at MaxBetrag, unrotated.
 void AchsenSetzen(State& s);

@@ -42,4 +42,20 @@ struct Zeitgeber {
     bool Enabled = false;  // the shell runs a 10 ms one-shot while this is set
 };
 
+// The menu ticks that are state: which child windows are shown, the arrangement
+// in force and the two linkage rules.
+struct Menue {
+    std::array<bool, 5> Shows{true, true, true, true, false};  // by Kind
+    std::array<bool, 4> FenAnGeO{false, true, false, false};   // 1 "flach", 2 "schmal", 3 "manuell"
+    std::array<bool, 3> AusP{false, true, false};
+    std::array<bool, 4> MarkMal{false, true, false, false};
+};
+
+// The file dialog keeps the document's file: the path to read and write, and
+// the name alone for the caption (UTF-8).
+struct Dateidialog {
+    std::string FileName;
+    std::string FileTitle;
+};
+
 }  // namespace nuk

@@ -2,7 +2,9 @@
 // with the recording host below.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,6 +45,29 @@ struct Fenstermass {
     float Height = 0, Width = 0;
 };
 
+// The child windows, by their entry in the menu "Fenster".
+enum class Kind : int16_t {
+    TextPad = 0,
+    Ausgewahl = 1,
+    Fenster_b = 2,
+    Ausgabe = 3,
+    BefehlsPad = 4
+};
+
+// A child window's place in the main window's client area and its outer size, in twips.
+struct Lage {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool operator==(const Lage&) const = default;
+};
+
+enum class Dialogart : uint8_t { Oeffnen, Speichern };
+
+// What the user chose in the file dialog: the path, and the name without its folder.
+struct Dateiwahl {
+    std::string FileName;   // as the file system spells it
+    std::string FileTitle;  // UTF-8, for the caption
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -53,7 +78,21 @@ class Host {
     // arrives in a few large batches.
     virtual void zeichne(std::span<const Zeichenbefehl>) {}
     // The drawing window's outer size; a host without one answers 0 x 0.
-    virtual Fenstermass ausgabeMass() const { return {}; }
+    virtual Fenstermass ausgabeMass() const {
+        const Lage l = fensterLage(Kind::Ausgabe);
+        return {l.Height, l.Width};
+    }
+
+    // The main window's client area (Height, Width); 0 x 0 without one.
+    virtual Fenstermass clientMass() const { return {}; }
+    virtual Lage fensterLage(Kind) const { return {}; }
+    // Moves and sizes at once; a list window fits its list to the new size.
+    virtual void fensterLageSetzen(Kind, const Lage&) {}
+    // Showing a shown window only brings it forward.
+    virtual void fensterZeigen(Kind, bool) {}
+    // The open or save dialog; nothing when the user cancelled it. The open
+    // dialog wants an existing file, the save dialog asks before overwriting one.
+    virtual std::optional<Dateiwahl> dateiDialog(Dialogart) { return std::nullopt; }
 };
 
 class AufzeichnenderHost : public Host {
@@ -62,11 +101,34 @@ class AufzeichnenderHost : public Host {
     void zeichne(std::span<const Zeichenbefehl> befehle) override {
         zeichnungen.insert(zeichnungen.end(), befehle.begin(), befehle.end());
     }
+    // The drawing window's size is mass, so that a fit test needs nothing else.
     Fenstermass ausgabeMass() const override { return mass; }
+    Fenstermass clientMass() const override { return client; }
+    Lage fensterLage(Kind k) const override {
+        Lage l = lage[static_cast<size_t>(k)];
+        if (k == Kind::Ausgabe) l.Width = mass.Width, l.Height = mass.Height;
+        return l;
+    }
+    void fensterLageSetzen(Kind k, const Lage& l) override {
+        lage[static_cast<size_t>(k)] = l;
+        if (k == Kind::Ausgabe) mass = {l.Height, l.Width};
+    }
+    void fensterZeigen(Kind k, bool sichtbar) override {
+        gezeigt[static_cast<size_t>(k)] = sichtbar;
+    }
+    std::optional<Dateiwahl> dateiDialog(Dialogart art) override {
+        dialoge.push_back(art);
+        return antwort;
+    }
 
     std::vector<Meldung> meldungen;
     std::vector<Zeichenbefehl> zeichnungen;
     Fenstermass mass;
+    Fenstermass client;
+    std::array<Lage, 5> lage{};
+    std::array<bool, 5> gezeigt{};
+    std::vector<Dialogart> dialoge;
+    std::optional<Dateiwahl> antwort;  // what every dialog answers
 };
 
 }  // namespace nuk

@@ -154,9 +154,12 @@ struct State {
     Matrix Drehung;
     Matrix StartDrehung;
 
+    std::string Caption = "NukViewer";  // the main window's
     AusgabeFenster Ausgabe;
     Werkzeugleiste Toolbar1;
     Zeitgeber Timer1;
+    Menue Menu;
+    Dateidialog CommonDialog1;
 
     Liste TextList;
     Liste AuswahlList;

@@ -2,6 +2,7 @@
 
 #include "model/Anfang.h"
 #include "model/Datei.h"
+#include "model/Fehlschlag.h"
 
 namespace nuk {
 
@@ -23,6 +24,26 @@ void RwxSchreiben(State& s, const std::string& pfad) {
         gut = false;
     }
     if (!gut) Melden(s, "Da stimmt was nicht");
+}
+
+}  // namespace nuk
+
+namespace nuk {
+
+void SpeichernUnter(State& s) {
+    try {
+        std::optional<Dateiwahl> wahl = s.host.dateiDialog(Dialogart::Speichern);
+        if (!wahl) throw Fehlschlag("Dialog abgebrochen");
+        s.CommonDialog1.FileName = std::move(wahl->FileName);
+        s.CommonDialog1.FileTitle = std::move(wahl->FileTitle);
+        RwxSchreiben(s, s.CommonDialog1.FileName);
+    } catch (const std::exception&) {
+        Melden(s, "Eben nich");
+    }
+}
+
+void DateiSpeichern(State& s) {
+    RwxSchreiben(s, s.CommonDialog1.FileName);
 }
 
 }  // namespace nuk

@@ -14,4 +14,9 @@ std::string RwxText(const Liste& TextList);
 // existing file as it was.
 void RwxSchreiben(State& s, const std::string& pfad);
 
+// Menu "Speichern als": the save dialog; the name chosen becomes the document's file.
+void SpeichernUnter(State& s);
+// Menu "Speichern": the document's file, without a dialog.
+void DateiSpeichern(State& s);
+
 }  // namespace nuk

@@ -522,3 +522,27 @@ bool RwxLesen(State& s, const std::string& pfad, std::vector<int32_t>* quellzeil
 }
 
 }  // namespace nuk
+
+namespace nuk {
+
+void DateiOeffnen(State& s) {
+    try {
+        std::optional<Dateiwahl> wahl = s.host.dateiDialog(Dialogart::Oeffnen);
+        if (!wahl) throw Fehlschlag("Dialog abgebrochen");
+        s.CommonDialog1.FileName = std::move(wahl->FileName);
+        s.CommonDialog1.FileTitle = std::move(wahl->FileTitle);
+        Zuruecksetzen(s);
+        RwxLesen(s, s.CommonDialog1.FileName);
+        NachDemLaden(s);
+    } catch (const std::exception&) {
+        Melden(s, "Eben nich");
+    }
+}
+
+void DateiNeuLaden(State& s) {
+    Zuruecksetzen(s);
+    RwxLesen(s, s.CommonDialog1.FileName);
+    NachDemLaden(s);
+}
+
+}  // namespace nuk

@@ -83,6 +83,12 @@ bool RwxLesen(State& s, const std::string& pfad, std::vector<int32_t>* quellzeil
 // The same on bytes already loaded. quellzeilen receives the 1-based file line
 // of every item begun, row by row (one more than the rows when the read failed
 // on an item).
+// Menu "Öffnen": the open dialog, then the file it names replaces the
+// document. Cancelling shows "Eben nich" and leaves the document as it is.
+void DateiOeffnen(State& s);
+// Menu "Aktualisieren": the dialog's current file read again.
+void DateiNeuLaden(State& s);
+
 bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellzeilen = nullptr);
 
 }  // namespace nuk

@@ -16,6 +16,14 @@ const char* const BefehlslisteFehlt =
     "               das sich die Datei ´Befehle.txt´ in ihrem \n"
     "               NukViewer-Arbeitsverzeichnis befindet.";
 
+void BefehlsPad_Form_Load(State& s) {
+    Lage l = s.host.fensterLage(Kind::BefehlsPad);
+    l.Width = 3000;
+    l.Height = 5000;
+    s.host.fensterLageSetzen(Kind::BefehlsPad, l);
+    s.BefehleGeladen = BefehleLaden(s) ? Wahr : Falsch;
+}
+
 bool BefehleLaden(State& s) {
     return BefehleLaden(s, s.AppPfad + "befehle.txt");
 }

@@ -13,6 +13,9 @@ namespace nuk {
 // The five prepared lines shown when the command list cannot be loaded.
 extern const char* const BefehlslisteFehlt;
 
+// The command list window is loaded: its size, then the list.
+void BefehlsPad_Form_Load(State& s);
+
 // Loads the command list from AppPfad + "befehle.txt" unless it is loaded.
 // When the file cannot be read it shows BefehlslisteFehlt, leaves the list
 // empty and not loaded, and returns false, so a later call tries again.

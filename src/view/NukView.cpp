@@ -1,6 +1,11 @@
 #include "view/NukView.h"
 
+#include "check/Fehler.h"
 #include "model/Anfang.h"
+#include "model/ZeigFenster.h"
+#include "rwx/NukToRwx.h"
+#include "rwx/RwxToNuk.h"
+#include "selection/BefehlsPad.h"
 #include "selection/Markierungen.h"
 #include "selection/Modul_Auswahl.h"
 #include "view/Bewegungen.h"
@@ -8,6 +13,48 @@
 #include "view/Zeichnen.h"
 
 namespace nuk::NukView {
+
+void mdiForm_Initialize(State& s, const std::string& programmOrdner) {
+    s.AppPfad = programmOrdner;
+    if (s.AppPfad.empty() || s.AppPfad.back() != '/') s.AppPfad += '/';
+    s.BefehleGeladen = Falsch;
+    BefehlsPad_Form_Load(s);
+    NeuesDokument(s);
+    ModusSetzen(s, 2);
+    s.Schwelle = 1;
+}
+
+void MDIForm_Resize(State& s) {
+    FensterAnordnen(s);
+}
+
+void MachsNeu_Click(State& s) {
+    NeuesDokument(s);
+}
+
+void Aktualisieren_Click(State& s) {
+    DateiNeuLaden(s);
+}
+
+void Oeffnen_Click(State& s) {
+    DateiOeffnen(s);
+}
+
+void Speichern_Click(State& s) {
+    DateiSpeichern(s);
+}
+
+void SpeichernAls_Click(State& s) {
+    SpeichernUnter(s);
+}
+
+void Hinz_Click(State& s, int16_t Index) {
+    if (Index >= 1 && Index <= 3) PunkteDa(s);
+}
+
+void Auswahl_Click(State& s, int16_t Index) {
+    if (Index == 0) AuswahlNeu(s);
+}
 
 void Standard_Click(State& s) {
     s.StartDrehung = Einheitsmatrix();
@@ -21,6 +68,22 @@ void Standard_Click(State& s) {
 
 void Ansicht_Click(State& s, int16_t Index) {
     Seitenansicht(s, Index);
+}
+
+void Shows_Click(State& s, int16_t Index) {
+    ZeigFenster(s, Index);
+}
+
+void FenAnGeO_Click(State& s, int16_t Index) {
+    for (int16_t k = 1; k <= 3; ++k) s.Menu.FenAnGeO[static_cast<size_t>(k)] = k == Index;
+    if (Index != 3) FensterAnordnen(s);
+}
+
+void Toolbar1_ButtonClick(State& s) {
+    for (int16_t i = 1; i <= 3; ++i)
+        if (s.Toolbar1.gedrueckt[static_cast<size_t>(i)] && i != s.Modus) ModusSetzen(s, i);
+    // Between a reset and the next tick no mode is chosen; the tick would choose 2.
+    ModusSetzen(s, s.Modus < 0 ? int16_t{2} : s.Modus);
 }
 
 void Timer1_Timer(State& s) {
