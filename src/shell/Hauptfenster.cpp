@@ -1,0 +1,419 @@
+#include "shell/Hauptfenster.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLayout>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+#include "model/ZeigFenster.h"
+#include "selection/Modul_Auswahl.h"
+#include "shell/Bilder.h"
+#include "shell/ListenModell.h"
+#include "shell/Zeichenflaeche.h"
+#include "view/NukView.h"
+
+namespace nuk::shell {
+
+namespace {
+
+QString T(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+size_t Nr(Kind k) {
+    return static_cast<size_t>(k);
+}
+
+// The tool window "Tools": no controls, only its picture as background.
+class Werkzeug : public QWidget {
+  public:
+    explicit Werkzeug(QWidget* parent = nullptr) : QWidget(parent) {
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(WerkzeugHintergrund())));
+        setPalette(p);
+        setAccessibleName(T("Tools"));
+    }
+};
+
+QListView* Listenansicht(ListenModell* modell, const QString& name) {
+    auto* v = new QListView;
+    v->setModel(modell);
+    v->setUniformItemSizes(true);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setObjectName(name);
+    v->setAccessibleName(name);
+    QObject::connect(modell, &ListenModell::cursorGeaendert, v, [v, modell](int zeile) {
+        v->setCurrentIndex(zeile < 0 ? QModelIndex() : modell->index(zeile));
+    });
+    return v;
+}
+
+}  // namespace
+
+Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
+    : QMainWindow(parent), s_(std::make_unique<State>(*this)), bild_(Bildliste()) {
+    setObjectName(QStringLiteral("NukView"));
+    setWindowTitle(QStringLiteral("NukViewer"));
+    setWindowIcon(QIcon(bild_[1]));
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setBackground(palette().brush(QPalette::Dark));
+    mdi_->setAccessibleName(T("Arbeitsbereich"));
+    setCentralWidget(mdi_);
+    // The client area is the viewport; it gets its new size after the area's own.
+    mdi_->viewport()->installEventFilter(this);
+
+    textModell_ = new ListenModell(s_->TextList, true, this);
+    auswahlModell_ = new ListenModell(s_->AuswahlList, true, this);
+    befehlsModell_ = new ListenModell(s_->BefehlsList, false, this);
+    for (ListenModell* m : {textModell_, auswahlModell_}) m->nachHaken = [this] { kern([] {}); };
+
+    flaeche_ = new Zeichenflaeche(*s_);
+    flaeche_->kern = [this](const std::function<void()>& f) { kern(f); };
+
+    kindAnlegen(Kind::TextPad, Listenansicht(textModell_, T("TextList")), T("FileText"));
+    kindAnlegen(Kind::Ausgewahl, Listenansicht(auswahlModell_, T("AuswahlList")), T("Auswahl"));
+    auto* werkzeug = new Werkzeug;
+    werkzeug->setFixedSize(static_cast<int>(std::lround(1275 / twipsX())),
+                           static_cast<int>(std::lround(30 / twipsY())));
+    kindAnlegen(Kind::Fenster_b, werkzeug, T("Tools"));
+    kind(Kind::Fenster_b)->adjustSize();
+    kindAnlegen(Kind::Ausgabe, flaeche_, T("NukViewer"));
+    kindAnlegen(Kind::BefehlsPad, Listenansicht(befehlsModell_, T("BefehlsList")), T("Befehle"));
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(10);
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, this, &Hauptfenster::tick);
+
+    menuesBauen();
+    werkzeugleisteBauen();
+
+    // The designed client area, 9480 x 6510 twips, as the least the frame starts with.
+    resize(std::max(1000, static_cast<int>(9480 / twipsX()) + 40),
+           std::max(720, static_cast<int>(6510 / twipsY()) + 100));
+
+    // The first arrangement and fit work from the size the frame will show with.
+    layout()->activate();
+    const std::string ordner = QFile::encodeName(programmOrdner).toStdString();
+    dokument([&] { NukView::mdiForm_Initialize(*s_, ordner); });
+    bereit_ = true;
+}
+
+Hauptfenster::~Hauptfenster() {
+    beenden_ = true;
+}
+
+QListView* Hauptfenster::liste(Kind k) const {
+    return qobject_cast<QListView*>(kind(k)->widget());
+}
+
+QMdiSubWindow* Hauptfenster::kindAnlegen(Kind k, QWidget* inhalt, const QString& titel) {
+    auto* sub = new QMdiSubWindow;
+    sub->setWidget(inhalt);
+    sub->setWindowTitle(titel);
+    sub->setObjectName(titel);
+    sub->setWindowIcon(QIcon(bild_[static_cast<int>(Nr(k) % 3)]));
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    mdi_->addSubWindow(sub);
+    sub->hide();
+    sub->installEventFilter(this);
+    kinder_[Nr(k)] = sub;
+    return sub;
+}
+
+void Hauptfenster::menuesBauen() {
+    QMenuBar* leiste = menuBar();
+    auto eintrag = [this](QMenu* menue, const char* name, const char* text,
+                          std::function<void()> handler, const char* taste = nullptr) {
+        QAction* a = menue->addAction(T(text));
+        a->setObjectName(T(name));
+        if (taste) a->setShortcut(QKeySequence(T(taste)));
+        connect(a, &QAction::triggered, this, [this, h = std::move(handler)] { kern(h); });
+        return a;
+    };
+    auto haken = [](QAction* a, bool an) {
+        a->setCheckable(true);
+        a->setChecked(an);
+        return a;
+    };
+    State& s = *s_;
+
+    QMenu* datei = leiste->addMenu(T("Datei"));
+    datei->menuAction()->setObjectName(T("Menu0"));
+    QAction* neu = datei->addAction(T("Neu"));
+    neu->setObjectName(T("MachsNeu"));
+    connect(neu, &QAction::triggered, this,
+            [this] { dokument([this] { NukView::MachsNeu_Click(*s_); }); });
+    QAction* aktualisieren = datei->addAction(T("Aktualisieren"));
+    aktualisieren->setObjectName(T("Aktualisieren"));
+    connect(aktualisieren, &QAction::triggered, this,
+            [this] { dokument([this] { NukView::Aktualisieren_Click(*s_); }); });
+    QAction* oeffnen = datei->addAction(T("Öffnen"));
+    oeffnen->setObjectName(T("Öffnen"));
+    connect(oeffnen, &QAction::triggered, this,
+            [this] { dokument([this] { NukView::Oeffnen_Click(*s_); }); });
+    eintrag(datei, "Speichern", "Speichern", [&s] { NukView::Speichern_Click(s); });
+    eintrag(datei, "SpeichernAls", "Speichern als", [&s] { NukView::SpeichernAls_Click(s); });
+    QAction* beenden = datei->addAction(T("Beenden"));
+    beenden->setObjectName(T("Beenden"));
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* bearbeiten = leiste->addMenu(T("Bearbeiten"));
+    bearbeiten->menuAction()->setObjectName(T("Menu1"));
+    bearbeiten->menuAction()->setEnabled(false);
+    bearbeiten->menuAction()->setVisible(false);
+    QMenu* hinzuf = bearbeiten->addMenu(T("Hinzufügen"));
+    hinzuf->menuAction()->setObjectName(T("Hinzuf"));
+    const char* hinz[] = {"Punkt", "Dreieck", "Viereck", "Polygon", "Kommentar", "was anderes"};
+    for (int16_t i = 0; i < 6; ++i)
+        eintrag(
+            hinzuf, ("Hinz" + std::to_string(i)).c_str(), hinz[i],
+            [&s, i] { NukView::Hinz_Click(s, i); }, i == 5 ? "Shift+Ins" : nullptr);
+    // These three do nothing.
+    eintrag(
+        bearbeiten, "Vera", "Verändern", [] {}, "Ctrl+E");
+    eintrag(
+        bearbeiten, "Reverse", "Reverse", [] {}, "Ctrl+R");
+    eintrag(
+        bearbeiten, "MachsWeg", "Löschen", [] {}, "Del");
+
+    QMenu* auswahl = leiste->addMenu(T("Auswahl"));
+    auswahl->menuAction()->setObjectName(T("Menu2"));
+    eintrag(
+        auswahl, "Auswahl0", "Neu", [&s] { NukView::Auswahl_Click(s, 0); }, "Alt+Backspace");
+    QMenu* punkte = auswahl->addMenu(T("Punkte"));
+    punkte->menuAction()->setObjectName(T("Auswahl1"));
+    const char* ausP[] = {"egal ob Objekte markiert", "von markierten Objekte", "ohne Objekte"};
+    for (size_t i = 0; i < 3; ++i)
+        ausP_[i] = haken(eintrag(punkte, ("AusP" + std::to_string(i)).c_str(), ausP[i], [] {}),
+                         s.Menu.AusP[i]);
+    QMenu* objekte = auswahl->addMenu(T("Objekte"));
+    objekte->menuAction()->setObjectName(T("Auswahl2"));
+    const char* markMal[] = {"egal ob Punkte markiert", "mit einem markierten Punkt",
+                             "mit zwei markierten Punkt", "mit drei markierten Punkt"};
+    for (size_t i = 0; i < 4; ++i)
+        markMal_[i] =
+            haken(eintrag(objekte, ("MarkMal" + std::to_string(i)).c_str(), markMal[i], [] {}),
+                  s.Menu.MarkMal[i]);
+    eintrag(auswahl, "Auswahl3", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
+    eintrag(auswahl, "Auswahl4", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
+
+    QMenu* ansicht = leiste->addMenu(T("Ansicht"));
+    ansicht->menuAction()->setObjectName(T("Menu3"));
+    eintrag(ansicht, "Standard", "Standard", [&s] { NukView::Standard_Click(s); });
+    QMenu* von = ansicht->addMenu(T("von"));
+    von->menuAction()->setObjectName(T("Ansicht1"));
+    const char* seiten[] = {"vorn", "hinten ", "oben", "unten", "links", "rechts"};
+    for (int16_t i = 0; i < 6; ++i)
+        eintrag(von, ("Ansicht" + std::to_string(i)).c_str(), seiten[i],
+                [&s, i] { NukView::Ansicht_Click(s, i); });
+    QMenu* fenster = ansicht->addMenu(T("Fenster"));
+    fenster->menuAction()->setObjectName(T("Fenster"));
+    const char* shows[] = {"FileText", "Auswahl", "Werkzeug", "Hauptbild", "Befehlsliste"};
+    for (int16_t i = 0; i < 5; ++i) {
+        const auto k = static_cast<size_t>(i);
+        shows_[k] = haken(eintrag(fenster, ("Shows" + std::to_string(i)).c_str(), shows[i],
+                                  [&s, i] { NukView::Shows_Click(s, i); }),
+                          s.Menu.Shows[k]);
+    }
+    shows_[2]->setEnabled(false);
+    QMenu* angeordnet = ansicht->addMenu(T("       angeordnet"));
+    angeordnet->menuAction()->setObjectName(T("FenAnGe"));
+    const char* arten[] = {"", "flach", "schmal", "manuell"};
+    for (int16_t i = 1; i <= 3; ++i) {
+        const auto k = static_cast<size_t>(i);
+        fenAnGeO_[k] = haken(eintrag(angeordnet, ("FenAnGeO" + std::to_string(i)).c_str(), arten[i],
+                                     [&s, i] { NukView::FenAnGeO_Click(s, i); }),
+                             s.Menu.FenAnGeO[k]);
+    }
+}
+
+void Hauptfenster::werkzeugleisteBauen() {
+    QToolBar* leiste = addToolBar(T("Toolbar1"));
+    leiste->setObjectName(T("Toolbar1"));
+    leiste->setMovable(false);
+    leiste->setIconSize(QSize(32, 32));
+    const char* schluessel[] = {"", "Lupe", "Bewegungen", "Auswahl"};
+    for (size_t i = 1; i <= 3; ++i) {
+        // Not exclusive: a click on the pressed button releases it, and the core presses it again.
+        QAction* a = leiste->addAction(QIcon(bild_[static_cast<int>(i) + 2]), T(schluessel[i]));
+        a->setObjectName(T("Toolbar1_") + T(schluessel[i]));
+        a->setToolTip(T(schluessel[i]));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this] {
+            kern([this] {
+                for (size_t k = 1; k <= 3; ++k)
+                    s_->Toolbar1.gedrueckt[k] = knoepfe_[k]->isChecked();
+                NukView::Toolbar1_ButtonClick(*s_);
+            });
+        });
+        knoepfe_[i] = a;
+    }
+}
+
+void Hauptfenster::kern(const std::function<void()>& f) {
+    ++tiefe_;
+    try {
+        f();
+    } catch (const std::exception&) {
+        Melden(*s_, "Da stimmt was nicht");
+    }
+    --tiefe_;
+    spiegeln();
+}
+
+void Hauptfenster::dokument(const std::function<void()>& f) {
+    textModell_->sammelnBeginnen();
+    auswahlModell_->sammelnBeginnen();
+    kern(f);
+    textModell_->sammelnBeenden();
+    auswahlModell_->sammelnBeenden();
+}
+
+void Hauptfenster::Fenster_b_Modus(int16_t m) {
+    kern([&] { ModusSetzen(*s_, m); });
+}
+
+void Hauptfenster::spiegeln() {
+    const State& s = *s_;
+    setWindowTitle(QString::fromUtf8(s.Caption));
+    kind(Kind::Ausgabe)->setWindowTitle(QString::fromUtf8(s.Ausgabe.Caption));
+    for (size_t i = 0; i < 5; ++i) shows_[i]->setChecked(s.Menu.Shows[i]);
+    for (size_t i = 1; i <= 3; ++i) fenAnGeO_[i]->setChecked(s.Menu.FenAnGeO[i]);
+    for (size_t i = 0; i < 3; ++i) ausP_[i]->setChecked(s.Menu.AusP[i]);
+    for (size_t i = 0; i < 4; ++i) markMal_[i]->setChecked(s.Menu.MarkMal[i]);
+    for (size_t i = 1; i <= 3; ++i) knoepfe_[i]->setChecked(s.Toolbar1.gedrueckt[i]);
+    flaeche_->spiegeln();
+    if (s.Timer1.Enabled && !timer1_->isActive()) timer1_->start();
+}
+
+void Hauptfenster::tick() {
+    // A tick that arrives while a message box of the core waits runs after it.
+    if (tiefe_ > 0) {
+        timer1_->start();
+        return;
+    }
+    if (s_->Timer1.Enabled) kern([this] { NukView::Timer1_Timer(*s_); });
+}
+
+double Hauptfenster::twipsX() const {
+    return 1440.0 / logicalDpiX();
+}
+
+double Hauptfenster::twipsY() const {
+    return 1440.0 / logicalDpiY();
+}
+
+void Hauptfenster::zeigeMeldung(const Meldung& meldung) {
+    QMessageBox box(QMessageBox::NoIcon,
+                    meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
+                    QString::fromUtf8(meldung.text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Hauptfenster::zeichne(std::span<const Zeichenbefehl> befehle) {
+    flaeche_->zeichne(befehle);
+}
+
+Fenstermass Hauptfenster::clientMass() const {
+    // The viewport, once laid out; before the first show only the area knows its size.
+    const QSize g = mdi_->contentsRect().size();
+    return {static_cast<float>(g.height() * twipsY()), static_cast<float>(g.width() * twipsX())};
+}
+
+Lage Hauptfenster::fensterLage(Kind k) const {
+    const QRect g = kind(k)->geometry();
+    return {static_cast<float>(g.x() * twipsX()), static_cast<float>(g.y() * twipsY()),
+            static_cast<float>(g.width() * twipsX()), static_cast<float>(g.height() * twipsY())};
+}
+
+void Hauptfenster::fensterLageSetzen(Kind k, const Lage& l) {
+    auto px = [](double twips, double je) {
+        // A window's place stays within what a screen can hold.
+        const double p = std::clamp(twips / je, -1e5, 1e5);
+        return static_cast<int>(std::lround(std::isfinite(p) ? p : 0));
+    };
+    kind(k)->setGeometry(px(l.Left, twipsX()), px(l.Top, twipsY()), px(l.Width, twipsX()),
+                         px(l.Height, twipsY()));
+}
+
+void Hauptfenster::fensterZeigen(Kind k, bool sichtbar) {
+    QMdiSubWindow* w = kind(k);
+    if (!sichtbar) {
+        w->hide();
+        return;
+    }
+    w->show();
+    w->raise();
+}
+
+std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
+    if (dialogErsatz) return dialogErsatz(art);
+    const bool oeffnen = art == Dialogart::Oeffnen;
+    QFileDialog d(this, oeffnen ? T("Öffner") : T("Speichern als"));
+    d.setObjectName(T("CommonDialog1"));
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(oeffnen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    d.setFileMode(oeffnen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filter{T("Rwx-Datei  (*.Rwx)"), T("Alle und jede (*.*)")};
+    d.setNameFilters(filter);
+    // The names stay as shown; what they match is set here: RWX files in any
+    // case of the extension, and every file, with a dot in its name or not.
+    auto muster = [&d, filter](const QString& name) {
+        if (auto* m = d.findChild<QFileSystemModel*>())
+            m->setNameFilters(name == filter[0] ? QStringList{T("*.[Rr][Ww][Xx]")}
+                                                : QStringList{T("*")});
+    };
+    connect(&d, &QFileDialog::filterSelected, &d, muster);
+    muster(filter[0]);
+    if (!s_->CommonDialog1.FileName.empty())
+        d.selectFile(QFile::decodeName(QByteArray::fromStdString(s_->CommonDialog1.FileName)));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    const QString pfad = d.selectedFiles().first();
+    return Dateiwahl{QFile::encodeName(pfad).toStdString(),
+                     QFileInfo(pfad).fileName().toUtf8().toStdString()};
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    // Ends the program at once: no question, nothing saved, no child window asked.
+    beenden_ = true;
+    e->accept();
+}
+
+bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
+    if (o == mdi_->viewport() && e->type() == QEvent::Resize && bereit_) {
+        kern([this] { NukView::MDIForm_Resize(*s_); });
+        return false;
+    }
+    if (e->type() == QEvent::Close && !beenden_) {
+        for (size_t i = 0; i < 5; ++i) {
+            if (o != kinder_[i]) continue;
+            int16_t Cancel = Falsch;
+            kern([&] { Form_Unload(*s_, static_cast<Kind>(i), Cancel); });
+            if (Cancel) {
+                e->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+}  // namespace nuk::shell

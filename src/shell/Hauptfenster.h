@@ -1,0 +1,95 @@
+// The main window NukView: the frame with its menus, toolbar, timer, file
+// dialog and the five child windows. It is the core's host and forwards every
+// menu, toolbar and window event to the core's handler.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "model/Variablen.h"
+
+class QAction;
+class QListView;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+
+namespace nuk::shell {
+
+class ListenModell;
+class Zeichenflaeche;
+
+class Hauptfenster : public QMainWindow, public Host {
+    Q_OBJECT
+  public:
+    // programmOrdner: where the program and its befehle.txt live.
+    explicit Hauptfenster(const QString& programmOrdner, QWidget* parent = nullptr);
+    ~Hauptfenster() override;
+
+    State& zustand() { return *s_; }
+    QMdiSubWindow* kind(Kind k) const { return kinder_[static_cast<size_t>(k)]; }
+    Zeichenflaeche* flaeche() const { return flaeche_; }
+    QListView* liste(Kind k) const;
+    const QList<QPixmap>& bildliste() const { return bild_; }
+
+    // Runs f in the core: a failure that escapes it gets the program's
+    // message, and the windows show the core's state afterwards.
+    void kern(const std::function<void()>& f);
+
+    // "Tools": hands a mode number to the mode switch.
+    void Fenster_b_Modus(int16_t m);
+
+    // Host
+    void zeigeMeldung(const Meldung& meldung) override;
+    void zeichne(std::span<const Zeichenbefehl> befehle) override;
+    Fenstermass clientMass() const override;
+    Lage fensterLage(Kind k) const override;
+    void fensterLageSetzen(Kind k, const Lage& lage) override;
+    void fensterZeigen(Kind k, bool sichtbar) override;
+    std::optional<Dateiwahl> dateiDialog(Dialogart art) override;
+
+    // Replaces the file dialog, for benchmarks that time the read and not the dialog.
+    std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    void menuesBauen();
+    void werkzeugleisteBauen();
+    QMdiSubWindow* kindAnlegen(Kind k, QWidget* inhalt, const QString& titel);
+    // A change that rebuilds the rows: the list views reset once at the end.
+    void dokument(const std::function<void()>& f);
+    void spiegeln();
+    void tick();
+    double twipsX() const;
+    double twipsY() const;
+
+    std::unique_ptr<State> s_;
+    QMdiArea* mdi_ = nullptr;
+    std::array<QMdiSubWindow*, 5> kinder_{};
+    Zeichenflaeche* flaeche_ = nullptr;
+    ListenModell* textModell_ = nullptr;
+    ListenModell* auswahlModell_ = nullptr;
+    ListenModell* befehlsModell_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QList<QPixmap> bild_;
+
+    std::array<QAction*, 5> shows_{};
+    std::array<QAction*, 4> fenAnGeO_{};
+    std::array<QAction*, 3> ausP_{};
+    std::array<QAction*, 4> markMal_{};
+    std::array<QAction*, 4> knoepfe_{};  // toolbar buttons 1..3
+
+    int tiefe_ = 0;         // calls into the core in progress
+    bool bereit_ = false;   // start-up done: resizes arrange the windows
+    bool beenden_ = false;  // the frame is closing: child windows no longer refuse
+};
+
+}  // namespace nuk::shell

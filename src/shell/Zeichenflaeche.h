@@ -1,0 +1,53 @@
+// The drawing window's client area: a persistent picture in the core's user
+// coordinate system, the rubber band above it, and the mouse in drawing units.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <span>
+
+#include "model/Variablen.h"
+
+namespace nuk::shell {
+
+class Zeichenflaeche : public QWidget {
+    Q_OBJECT
+  public:
+    Zeichenflaeche(State& s, QWidget* parent = nullptr);
+
+    // Paints the core's shapes into the picture at once; the screen follows
+    // at the next paint.
+    void zeichne(std::span<const Zeichenbefehl> befehle);
+    // Brings pointer and rubber band in line with the core.
+    void spiegeln();
+
+    const QImage& bild() const { return bild_; }
+    // Drawing units <-> pixels of the client area.
+    QPointF nachPixel(float x, float y) const;
+    QPointF nachEinheiten(QPointF pixel) const;
+
+    // Every call into the core goes through this; the main window catches
+    // failures there and mirrors the core's state afterwards.
+    std::function<void(const std::function<void()>&)> kern = [](const auto& f) { f(); };
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+
+  private:
+    void bildAnpassen();
+
+    State& s_;
+    QImage bild_;
+    std::array<Linienobjekt, 4> band_{};
+    Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
+    bool nachDoppelklick_ = false;
+};
+
+}  // namespace nuk::shell
