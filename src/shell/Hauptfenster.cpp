@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -117,6 +118,10 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
 
 Hauptfenster::~Hauptfenster() {
     beenden_ = true;
+    // The models let go of the core's lists while the state still stands.
+    delete textModell_;
+    delete auswahlModell_;
+    delete befehlsModell_;
 }
 
 QListView* Hauptfenster::liste(Kind k) const {
@@ -374,6 +379,9 @@ std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
     d.setFileMode(oeffnen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filter{T("Rwx-Datei  (*.Rwx)"), T("Alle und jede (*.*)")};
     d.setNameFilters(filter);
+    // Qt folds the double blank of the first name; the box shows it as it stands.
+    if (auto* box = d.findChild<QComboBox*>(T("fileTypeCombo")))
+        for (int i = 0; i < box->count() && i < filter.size(); ++i) box->setItemText(i, filter[i]);
     // The names stay as shown; what they match is set here: RWX files in any
     // case of the extension, and every file, with a dot in its name or not.
     auto muster = [&d, filter](const QString& name) {

@@ -1,0 +1,419 @@
+// The window program driven as a user drives it: menus, toolbar, dialogs and
+// message boxes answered, mouse on the drawing, pixels of the picture.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "model/Datei.h"
+#include "shell/Hauptfenster.h"
+#include "shell/Zeichenflaeche.h"
+
+using nuk::Kind;
+using nuk::shell::Hauptfenster;
+
+namespace {
+
+// Answers the modal windows the program opens, in the order they come.
+class Antworten : public QObject {
+  public:
+    using Antwort = std::function<void(QWidget*)>;
+    explicit Antworten(std::initializer_list<Antwort> antworten) : offen_(antworten) {
+        connect(&takt_, &QTimer::timeout, this, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || w == letztes_ || offen_.empty()) return;
+            letztes_ = w;
+            Antwort a = offen_.front();
+            offen_.pop_front();
+            a(w);
+        });
+        takt_.start(5);
+    }
+    bool fertig() const { return offen_.empty(); }
+
+  private:
+    std::deque<Antwort> offen_;
+    QTimer takt_;
+    QPointer<QWidget> letztes_;
+};
+
+// Notes "title|text" of a message box and presses its only button.
+Antworten::Antwort Meldung(QStringList& protokoll) {
+    return [&protokoll](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) return protokoll.append(QStringLiteral("keine Meldung"));
+        protokoll.append(box->windowTitle() + "|" + box->text());
+        if (box->buttons().size() == 1) box->button(QMessageBox::Ok)->click();
+    };
+}
+
+Antworten::Antwort Waehlen(const QString& pfad) {
+    return [pfad](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        d->selectFile(pfad);
+        QMetaObject::invokeMethod(d, "accept");
+    };
+}
+
+Antworten::Antwort Abbrechen() {
+    return [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); };
+}
+
+const QString Wuerfel = QStringLiteral(
+    "ModelBegin\nClumpBegin\n"
+    "Vertex -1 -1 -1\nVertex 1 -1 -1\nVertex 1 1 -1\nVertex -1 1 -1\n"
+    "Vertex -1 -1 1\nVertex 1 -1 1\nVertex 1 1 1\nVertex -1 1 1\n"
+    "Quad 1 2 3 4\nQuad 5 6 7 8\nQuad 1 2 6 5\nQuad 4 3 7 8\n"
+    "ClumpEnd\nModelEnd\n");
+
+bool Schreiben(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
+}
+
+QByteArray Lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(fehlt)");
+}
+
+// The box around every pixel of the colour.
+QRect Umriss(const QImage& bild, QRgb farbe) {
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if ((bild.pixel(x, y) & 0xffffff) == (farbe & 0xffffff)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+const QRgb Blau = qRgb(0, 100, 255);
+
+}  // namespace
+
+class HauptfensterTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Hauptfenster> fenster;
+    std::unique_ptr<QTemporaryDir> temp;
+
+    QAction* aktion(const char* name) {
+        return fenster->findChild<QAction*>(QString::fromUtf8(name));
+    }
+
+    // "Öffnen" with the dialog answered by pfad; waits for the first tick.
+    void oeffnen(const QString& pfad, QStringList& meldungen) {
+        Antworten a{Waehlen(pfad), Meldung(meldungen), Meldung(meldungen)};
+        aktion("Öffnen")->trigger();
+        QTRY_COMPARE(fenster->zustand().Modus, int16_t{2});
+    }
+
+  private slots:
+    void init() {
+        temp = std::make_unique<QTemporaryDir>();
+        fenster = std::make_unique<Hauptfenster>(QStringLiteral(NUK_BIN_DIR));
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    }
+    void cleanup() {
+        fenster.reset();
+        temp.reset();
+    }
+
+    void startzustand() {
+        nuk::State& s = fenster->zustand();
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Neu - NukViewer 4.8a"));
+        QAbstractItemModel* rows = fenster->liste(Kind::TextPad)->model();
+        QCOMPARE(rows->rowCount(), 7);
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(rows->index(i, 0).data(Qt::UserRole).toInt(), i);
+            QCOMPARE(rows->index(i, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        }
+        QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("Begin:\t>ClumpBegin"));
+        QCOMPARE(s.Modus, int16_t{2});
+        QVERIFY(aktion("Toolbar1_Bewegungen")->isChecked());
+        QVERIFY(!aktion("Toolbar1_Lupe")->isChecked() && !aktion("Toolbar1_Auswahl")->isChecked());
+        QCOMPARE(aktion("Toolbar1_Lupe")->toolTip(), QStringLiteral("Lupe"));
+        QCOMPARE(fenster->bildliste().size(), 6);
+        QVERIFY(!fenster->kind(Kind::BefehlsPad)->isVisible());
+        QVERIFY(fenster->liste(Kind::BefehlsPad)->model()->rowCount() > 10);
+        for (Kind k : {Kind::TextPad, Kind::Ausgewahl, Kind::Fenster_b, Kind::Ausgabe})
+            QVERIFY(fenster->kind(k)->isVisible());
+
+        // Caption, tick, enabled, visible, shortcut of the entries that differ from plain.
+        struct Eintrag {
+            const char* name;
+            const char* text;
+            bool haken, an, sichtbar;
+            const char* taste;
+        };
+        const Eintrag baum[] = {
+            {"Menu1", "Bearbeiten", false, false, false, ""},
+            {"Hinz5", "was anderes", false, true, true, "Shift+Ins"},
+            {"Vera", "Verändern", false, true, true, "Ctrl+E"},
+            {"Reverse", "Reverse", false, true, true, "Ctrl+R"},
+            {"MachsWeg", "Löschen", false, true, true, "Del"},
+            {"Auswahl0", "Neu", false, true, true, "Alt+Backspace"},
+            {"AusP1", "von markierten Objekte", true, true, true, ""},
+            {"MarkMal1", "mit einem markierten Punkt", true, true, true, ""},
+            {"MarkMal2", "mit zwei markierten Punkt", false, true, true, ""},
+            {"Ansicht1", "hinten ", false, true, true, ""},
+            {"Shows0", "FileText", true, true, true, ""},
+            {"Shows2", "Werkzeug", true, false, true, ""},
+            {"Shows4", "Befehlsliste", false, true, true, ""},
+            {"FenAnGe", "       angeordnet", false, true, true, ""},
+            {"FenAnGeO1", "flach", true, true, true, ""},
+            {"FenAnGeO3", "manuell", false, true, true, ""},
+        };
+        for (const Eintrag& e : baum) {
+            QList<QAction*> treffer = fenster->findChildren<QAction*>(QString::fromUtf8(e.name));
+            // "von" shares its control name with the first view entry's array.
+            if (QString::fromUtf8(e.name) == "Ansicht1") treffer = {treffer.last()};
+            QVERIFY2(!treffer.isEmpty(), e.name);
+            QAction* a = treffer.first();
+            QCOMPARE(a->text(), QString::fromUtf8(e.text));
+            QCOMPARE(a->isChecked(), e.haken);
+            QCOMPARE(a->isEnabled(), e.an);
+            QCOMPARE(a->isVisible(), e.sichtbar);
+            QCOMPARE(a->shortcut(), QKeySequence(QString::fromUtf8(e.taste)));
+        }
+    }
+
+    void oeffnenAbbrechenSpeichern() {
+        Schreiben(temp->filePath("wuerfel.rwx"), Wuerfel.toLatin1());
+        QStringList meldungen;
+        oeffnen(temp->filePath("wuerfel.rwx"), meldungen);
+        QCOMPARE(meldungen, QStringList());
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(fenster->liste(Kind::TextPad)->model()->rowCount(), 16);
+
+        {
+            Antworten a{Abbrechen(), Meldung(meldungen)};
+            aktion("Öffnen")->trigger();
+            QVERIFY(a.fertig());
+        }
+        QCOMPARE(meldungen, QStringList{"NukViewer|Eben nich"});
+        QCOMPARE(fenster->liste(Kind::TextPad)->model()->rowCount(), 16);
+
+        meldungen.clear();
+        aktion("MachsNeu")->trigger();
+        {
+            Antworten a{Meldung(meldungen)};
+            aktion("Speichern")->trigger();
+        }
+        QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Neu - NukViewer 4.8a"));
+    }
+
+    // The first filter lists RWX files whatever the case of the extension; the
+    // second every file, with a dot in its name or not.
+    void dateifilter() {
+        for (const char* name : {"a.rwx", "b.RWX", "c.Rwx", "d.txt", "ohnepunkt"})
+            Schreiben(temp->filePath(name), Wuerfel.toLatin1());
+        QStringList gesehen[2];
+        auto ansehen = [&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            const auto schliessen = qScopeGuard([d] { d->reject(); });
+            auto* modell = d->findChild<QFileSystemModel*>();
+            auto* auswahl = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(modell && auswahl);
+            QCOMPARE(auswahl->count(), 2);
+            QCOMPARE(auswahl->itemText(0), QStringLiteral("Rwx-Datei  (*.Rwx)"));
+            QCOMPARE(auswahl->itemText(1), QStringLiteral("Alle und jede (*.*)"));
+            d->setDirectory(temp->path());
+            for (int f = 0; f < 2; ++f) {
+                // As the user picks the filter from the box.
+                auswahl->setCurrentIndex(f);
+                emit auswahl->activated(f);
+                emit auswahl->textActivated(auswahl->itemText(f));
+                const QModelIndex wurzel = modell->index(temp->path());
+                const int erwartet = f == 0 ? 3 : 5;
+                QVERIFY(
+                    QTest::qWaitFor([&] { return modell->rowCount(wurzel) == erwartet; }, 5000));
+                for (int i = 0; i < modell->rowCount(wurzel); ++i)
+                    gesehen[f] << modell->index(i, 0, wurzel).data().toString();
+                gesehen[f].sort();
+            }
+        };
+        QStringList meldungen;
+        Antworten a{ansehen, Meldung(meldungen)};
+        aktion("Öffnen")->trigger();
+        QCOMPARE(gesehen[0], QStringList({"a.rwx", "b.RWX", "c.Rwx"}));
+        QCOMPARE(gesehen[1], QStringList({"a.rwx", "b.RWX", "c.Rwx", "d.txt", "ohnepunkt"}));
+    }
+
+    void werkzeugleiste() {
+        nuk::State& s = fenster->zustand();
+        struct Fall {
+            const char* knopf;
+            int16_t modus;
+        };
+        // Another button switches; the pressed one, clicked again, stays pressed.
+        for (Fall f : {Fall{"Toolbar1_Lupe", 1}, Fall{"Toolbar1_Lupe", 1},
+                       Fall{"Toolbar1_Auswahl", 3}, Fall{"Toolbar1_Bewegungen", 2}}) {
+            aktion(f.knopf)->trigger();
+            QCOMPARE(s.Modus, f.modus);
+            int gedrueckt = 0;
+            for (const char* k : {"Toolbar1_Lupe", "Toolbar1_Bewegungen", "Toolbar1_Auswahl"})
+                gedrueckt += aktion(k)->isChecked();
+            QCOMPARE(gedrueckt, 1);
+            QVERIFY(aktion(f.knopf)->isChecked());
+        }
+        aktion("Toolbar1_Lupe")->trigger();
+        QCOMPARE(fenster->flaeche()->cursor().hotSpot(), QPoint(7, 8));
+    }
+
+    void fensterZeigenUndSchliessen() {
+        QMdiSubWindow* text = fenster->kind(Kind::TextPad);
+        aktion("Shows0")->trigger();
+        QVERIFY(!text->isVisible() && !aktion("Shows0")->isChecked());
+        aktion("Shows0")->trigger();
+        QVERIFY(text->isVisible() && aktion("Shows0")->isChecked());
+        QCOMPARE(text->widget()->size(), text->contentsRect().size());
+
+        // The close box only hides; the rows survive.
+        QMdiSubWindow* auswahl = fenster->kind(Kind::Ausgewahl);
+        QVERIFY(!auswahl->close());
+        QVERIFY(!auswahl->isVisible() && !aktion("Shows1")->isChecked());
+        aktion("Shows1")->trigger();
+        QVERIFY(auswahl->isVisible());
+
+        // The command list brings the drawing along without ticking it.
+        aktion("Shows3")->trigger();
+        QVERIFY(!fenster->kind(Kind::Ausgabe)->isVisible());
+        aktion("Shows4")->trigger();
+        QVERIFY(fenster->kind(Kind::BefehlsPad)->isVisible());
+        QVERIFY(fenster->kind(Kind::Ausgabe)->isVisible() && !aktion("Shows3")->isChecked());
+
+        // Closing the main window ends at once, child windows open or not.
+        QVERIFY(fenster->close());
+    }
+
+    void anordnung() {
+        const double twips = 1440.0 / fenster->logicalDpiX();
+        auto lage = [&](Kind k) { return fenster->kind(k)->geometry(); };
+        const int client = fenster->kind(Kind::Ausgabe)->parentWidget()->width();
+        const int W = static_cast<int>(std::lround((client * twips - 3800) / twips));
+        QVERIFY(std::abs(lage(Kind::Ausgabe).width() - W) <= 1);
+        QCOMPARE(lage(Kind::Ausgabe).topLeft(), QPoint(0, 0));
+        QCOMPARE(lage(Kind::Ausgabe).height(), lage(Kind::Ausgabe).width());
+        QCOMPARE(lage(Kind::Fenster_b).topLeft(), QPoint(lage(Kind::Ausgabe).width(), 0));
+        QCOMPARE(lage(Kind::TextPad).left(), lage(Kind::Ausgabe).width());
+        QCOMPARE(lage(Kind::TextPad).top(), lage(Kind::Fenster_b).height());
+
+        // "manuell": a resize moves nothing, but still hides the command list.
+        aktion("FenAnGeO3")->trigger();
+        aktion("Shows4")->trigger();
+        const QRect vorher = lage(Kind::Ausgabe);
+        fenster->resize(fenster->width() + 120, fenster->height() + 60);
+        QTRY_VERIFY(!fenster->kind(Kind::BefehlsPad)->isVisible());
+        QCOMPARE(lage(Kind::Ausgabe), vorher);
+        QVERIFY(aktion("FenAnGeO3")->isChecked() && !aktion("FenAnGeO1")->isChecked());
+
+        // "schmal" in a low frame: no room for the drawing, the lists take it all.
+        aktion("FenAnGeO2")->trigger();
+        fenster->resize(fenster->width(), 300);
+        QTRY_VERIFY(!fenster->kind(Kind::Ausgabe)->isVisible());
+        QVERIFY(!aktion("Shows3")->isChecked() && fenster->kind(Kind::TextPad)->isVisible());
+        QCOMPARE(lage(Kind::TextPad).topLeft(), QPoint(0, 0));
+    }
+
+    // A left drag turns the model; the corners land where the core projects them.
+    void ziehenDrehtLupeZoomt() {
+        Schreiben(temp->filePath("wuerfel.rwx"), Wuerfel.toLatin1());
+        QStringList meldungen;
+        oeffnen(temp->filePath("wuerfel.rwx"), meldungen);
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        nuk::State& s = fenster->zustand();
+        const QRect vorher = Umriss(f->bild(), Blau);
+        QVERIFY(vorher.width() > 50);
+
+        const QPoint mitte = f->rect().center();
+        auto senden = [&](QEvent::Type art, QPoint p, Qt::MouseButton knopf,
+                          Qt::MouseButtons knoepfe) {
+            QMouseEvent e(art, p, f->mapToGlobal(p), knopf, knoepfe, Qt::NoModifier);
+            QApplication::sendEvent(f, &e);
+        };
+        senden(QEvent::MouseButtonPress, mitte, Qt::LeftButton, Qt::LeftButton);
+        for (int dx = 10; dx <= 60; dx += 10)
+            senden(QEvent::MouseMove, mitte + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton);
+        senden(QEvent::MouseButtonRelease, mitte + QPoint(60, 0), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!(s.Drehung == nuk::Einheitsmatrix()));
+        QVERIFY(Umriss(f->bild(), Blau) != vorher);
+        for (int i = 1; i <= 8; ++i) {
+            const QPointF p = f->nachPixel(s.Bildpunkte[i].X, s.Bildpunkte[i].Y);
+            bool blau = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    blau |= (f->bild().pixel(int(p.x()) + dx, int(p.y()) + dy) & 0xffffff) ==
+                            (Blau & 0xffffff);
+            QVERIFY2(blau, qPrintable(QString("Ecke %1").arg(i)));
+        }
+
+        // Lupe: a right click zooms out by 1.1 about the clicked point.
+        aktion("Toolbar1_Lupe")->trigger();
+        const QRect gedreht = Umriss(f->bild(), Blau);
+        QTest::mouseClick(f, Qt::RightButton, {}, mitte);
+        QCOMPARE(s.Lupenfaktor, 1.2 * 1.1);
+        const QRect klein = Umriss(f->bild(), Blau);
+        QVERIFY(std::abs(klein.width() / double(gedreht.width()) - 1 / 1.1) < 0.02);
+        QVERIFY(std::abs(klein.height() / double(gedreht.height()) - 1 / 1.1) < 0.02);
+    }
+
+    // "Speichern" onto a folder, a place that cannot be written and a full
+    // disk: the program's message, and the file on disk stays as it was.
+    void speicherfehler() {
+        const QString datei = temp->filePath("m.rwx");
+        const QByteArray alt = Wuerfel.toLatin1();
+        Schreiben(datei, alt);
+        QDir().mkdir(temp->filePath("ordner.rwx"));
+        QStringList meldungen;
+        oeffnen(datei, meldungen);
+        static size_t frei;
+        frei = 40;
+        auto voll = [](int fd, const void* puffer, size_t n) -> ssize_t {
+            if (frei == 0) return errno = ENOSPC, -1;
+            const size_t teil = std::min(n, frei);
+            frei -= teil;
+            return ::write(fd, puffer, teil);
+        };
+        struct Fall {
+            QString ziel;
+            nuk::Schreibweg weg;
+        };
+        for (const Fall& fall :
+             {Fall{temp->filePath("ordner.rwx"), nullptr},
+              Fall{QStringLiteral("/proc/nuk-test.rwx"), nullptr}, Fall{datei, +voll}}) {
+            fenster->zustand().CommonDialog1.FileName = fall.ziel.toStdString();
+            nuk::SchreibwegSetzen(fall.weg);
+            meldungen.clear();
+            {
+                Antworten a{Meldung(meldungen)};
+                aktion("Speichern")->trigger();
+            }
+            nuk::SchreibwegSetzen(nullptr);
+            QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
+            QCOMPARE(Lesen(datei), alt);
+            QCOMPARE(QDir(temp->path()).entryList(QDir::Files), QStringList{"m.rwx"});
+        }
+        // And a save that can go through writes every row, CR LF each.
+        fenster->zustand().CommonDialog1.FileName = datei.toStdString();
+        aktion("Speichern")->trigger();
+        QCOMPARE(Lesen(datei), QByteArray(alt).replace("\n", "\r\n"));
+    }
+};
+
+QTEST_MAIN(HauptfensterTest)
+#include "Hauptfenster_test.moc"
