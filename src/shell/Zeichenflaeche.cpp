@@ -71,6 +71,95 @@ bool Kappen(QPointF& a, QPointF& b, const QRectF& r) {
     return true;
 }
 
+// One-pixel lines straight into the picture's memory, end points included. A
+// redraw of a large model sets tens of millions of pixels, most of them many
+// times over; the paint engine's span machinery costs several times as much
+// per pixel. The lines of one colour may be drawn in any order, so they are
+// drawn in bands of rows that stay in the cache, each line continuing where it
+// left off in the band above. Every index is clamped: no coordinate can write
+// outside the picture.
+struct Strich {
+    int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the bands
+    int64_t rest;          // pixels still to set, less one
+};
+
+Strich Vorbereiten(QPointF a, QPointF e) {
+    Strich s{};
+    const double dx = e.x() - a.x(), dy = e.y() - a.y();
+    if (std::fabs(dx) >= std::fabs(dy)) {
+        if (dx < 0) std::swap(a, e);
+        const int64_t x0 = static_cast<int64_t>(std::floor(a.x()));
+        const int64_t x1 = static_cast<int64_t>(std::floor(e.x()));
+        const double steigung = dx != 0 ? dy / dx : 0;
+        s = {x0 * 65536 + 32768, std::llround((a.y() + (x0 + 0.5 - a.x()) * steigung) * 65536),
+             65536, std::llround(steigung * 65536), x1 - x0};
+    } else {
+        if (dy < 0) std::swap(a, e);
+        const int64_t y0 = static_cast<int64_t>(std::floor(a.y()));
+        const int64_t y1 = static_cast<int64_t>(std::floor(e.y()));
+        const double steigung = dx / dy;
+        s = {std::llround((a.x() + (y0 + 0.5 - a.y()) * steigung) * 65536), y0 * 65536 + 32768,
+             std::llround(steigung * 65536), 65536, y1 - y0};
+    }
+    if (s.dy < 0) {
+        // Walked from its other end; the pixels are the same.
+        s.x += s.rest * s.dx;
+        s.y += s.rest * s.dy;
+        s.dx = -s.dx;
+        s.dy = -s.dy;
+    }
+    return s;
+}
+
+class Striche {
+  public:
+    void neu(QRgb farbe) {
+        farbe_ = farbe;
+        striche_.clear();
+    }
+    QRgb farbe() const { return farbe_; }
+    bool leer() const { return striche_.empty(); }
+    void dazu(QPointF a, QPointF e) { striche_.push_back(Vorbereiten(a, e)); }
+
+    void zeichnen(QImage& bild) {
+        auto* pixel = reinterpret_cast<uint32_t*>(bild.bits());
+        const auto zeile = static_cast<int64_t>(bild.bytesPerLine() / 4);
+        const int64_t w = bild.width(), h = bild.height();
+        const uint32_t farbe = farbe_;
+        for (const Strich& s : striche_) {
+            const int64_t n = s.rest;
+            if (n < 0) continue;
+            const int64_t xa = s.x >> 16, ya = s.y >> 16;
+            const int64_t xe = (s.x + n * s.dx) >> 16, ye = (s.y + n * s.dy) >> 16;
+            // Both ends inside means every pixel between is: the steps are even.
+            const bool drin =
+                xa >= 0 && xa < w && xe >= 0 && xe < w && ya >= 0 && ya < h && ye >= 0 && ye < h;
+            if (!drin) {
+                int64_t x = s.x, y = s.y;
+                for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy)
+                    pixel[std::clamp<int64_t>(y >> 16, 0, h - 1) * zeile +
+                          std::clamp<int64_t>(x >> 16, 0, w - 1)] = farbe;
+            } else if (s.dy == 65536) {
+                uint32_t* p = pixel + ya * zeile;
+                auto x = static_cast<int32_t>(s.x);
+                const auto dx = static_cast<int32_t>(s.dx);
+                for (int64_t k = 0; k <= n; ++k, x += dx, p += zeile) p[x >> 16] = farbe;
+            } else {
+                uint32_t* p = pixel + xa;
+                auto y = static_cast<int32_t>(s.y);
+                const auto dy = static_cast<int32_t>(s.dy);
+                for (int64_t k = 0; k <= n; ++k, y += dy, p += s.dx >> 16)
+                    p[(y >> 16) * zeile] = farbe;
+            }
+        }
+        striche_.clear();
+    }
+
+  private:
+    QRgb farbe_ = 0;
+    std::vector<Strich> striche_;
+};
+
 }  // namespace
 
 Zeichenflaeche::Zeichenflaeche(State& s, QWidget* parent) : QWidget(parent), s_(s) {
@@ -97,18 +186,16 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     QPainter p(&bild_);
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);
-    std::vector<QLineF> linien;
-    Farbe farbe{};
-    auto linienZeichnen = [&] {
-        if (linien.empty()) return;
-        p.setPen(QPen(Farbwert(farbe), 0));
-        p.drawLines(linien.data(), static_cast<int>(linien.size()));
-        linien.clear();
-    };
+    // Lines are cut to the picture itself, a hair inside its far edges.
+    const QRectF bildrand(0, 0, bild_.width() - 1e-3, bild_.height() - 1e-3);
+    static Striche striche;
+    striche.neu(0);
     for (const Zeichenbefehl& b : befehle) {
-        if (b.art != Zeichenbefehl::Linie || b.farbe != farbe) linienZeichnen();
-        farbe = b.farbe;
         const QColor c = Farbwert(b.farbe);
+        if (b.art != Zeichenbefehl::Linie || c.rgb() != striche.farbe()) {
+            if (!striche.leer()) striche.zeichnen(bild_);
+            striche.neu(c.rgb());
+        }
         QPointF a = nachPixel(b.x1, b.y1);
         switch (b.art) {
             case Zeichenbefehl::Loeschen:
@@ -116,7 +203,7 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
                 break;
             case Zeichenbefehl::Linie: {
                 QPointF e = nachPixel(b.x2, b.y2);
-                if (Kappen(a, e, rahmen)) linien.emplace_back(a, e);
+                if (Kappen(a, e, bildrand)) striche.dazu(a, e);
                 break;
             }
             case Zeichenbefehl::Rechteck: {
@@ -150,7 +237,7 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
             }
         }
     }
-    linienZeichnen();
+    if (!striche.leer()) striche.zeichnen(bild_);
     update();
 }
 
