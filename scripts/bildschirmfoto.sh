@@ -40,5 +40,13 @@ sleep 0.5
 xdotool type --delay 5 "$modell"
 xdotool key Return
 sleep 2
+# The reader's messages, if the model brings any, are acknowledged one by one.
+i=0
+while [ $i -lt 500 ] && xdotool search --name '^(NukViewer|[?][?][?])$' >/dev/null 2>&1; do
+    xdotool key Return
+    sleep 0.05
+    i=$((i + 1))
+done
+sleep 1
 import -window root "$ausgabe"
 echo "$ausgabe"
