@@ -9,11 +9,13 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
@@ -49,17 +51,21 @@ class Werkzeug : public QWidget {
     }
 };
 
-QListView* Listenansicht(ListenModell* modell, const QString& name) {
+// name: the list's control name; titel: its window's caption, what a screen reader says.
+QListView* Listenansicht(ListenModell* modell, const QString& name, const QString& titel) {
     auto* v = new QListView;
     v->setModel(modell);
     v->setUniformItemSizes(true);
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
     v->setObjectName(name);
-    v->setAccessibleName(name);
+    v->setAccessibleName(titel);
     QObject::connect(modell, &ListenModell::cursorGeaendert, v, [v, modell](int zeile) {
         v->setCurrentIndex(zeile < 0 ? QModelIndex() : modell->index(zeile));
     });
+    // The row the user moves to is the list's current row in the core too.
+    QObject::connect(v->selectionModel(), &QItemSelectionModel::currentChanged, modell,
+                     [modell](const QModelIndex& i) { modell->cursorSetzen(i.row()); });
     return v;
 }
 
@@ -81,20 +87,24 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     textModell_ = new ListenModell(s_->TextList, true, this);
     auswahlModell_ = new ListenModell(s_->AuswahlList, true, this);
     befehlsModell_ = new ListenModell(s_->BefehlsList, false, this);
-    for (ListenModell* m : {textModell_, auswahlModell_}) m->nachHaken = [this] { kern([] {}); };
+    for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
+        m->kern = [this](const std::function<void()>& f) { kern(f); };
 
     flaeche_ = new Zeichenflaeche(*s_);
     flaeche_->kern = [this](const std::function<void()>& f) { kern(f); };
 
-    kindAnlegen(Kind::TextPad, Listenansicht(textModell_, T("TextList")), T("FileText"));
-    kindAnlegen(Kind::Ausgewahl, Listenansicht(auswahlModell_, T("AuswahlList")), T("Auswahl"));
+    kindAnlegen(Kind::TextPad, Listenansicht(textModell_, T("TextList"), T("FileText")),
+                T("FileText"));
+    kindAnlegen(Kind::Ausgewahl, Listenansicht(auswahlModell_, T("AuswahlList"), T("Auswahl")),
+                T("Auswahl"));
     auto* werkzeug = new Werkzeug;
     werkzeug->setFixedSize(static_cast<int>(std::lround(1275 / twipsX())),
                            static_cast<int>(std::lround(30 / twipsY())));
     kindAnlegen(Kind::Fenster_b, werkzeug, T("Tools"));
     kind(Kind::Fenster_b)->adjustSize();
     kindAnlegen(Kind::Ausgabe, flaeche_, T("NukViewer"));
-    kindAnlegen(Kind::BefehlsPad, Listenansicht(befehlsModell_, T("BefehlsList")), T("Befehle"));
+    kindAnlegen(Kind::BefehlsPad, Listenansicht(befehlsModell_, T("BefehlsList"), T("Befehle")),
+                T("Befehle"));
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -105,9 +115,13 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     menuesBauen();
     werkzeugleisteBauen();
 
-    // The designed client area, 9480 x 6510 twips, as the least the frame starts with.
-    resize(std::max(1000, static_cast<int>(9480 / twipsX()) + 40),
-           std::max(720, static_cast<int>(6510 / twipsY()) + 100));
+    // At least the designed client area of 9480 x 6510 twips; on a larger screen
+    // a frame in which the "flach" drawing square fits the height.
+    const QSize platz = screen()->availableGeometry().size();
+    const int hoehe = std::max(static_cast<int>(6510 / twipsY()), platz.height() * 3 / 4 - 100);
+    const int breite = std::max(static_cast<int>(9480 / twipsX()),
+                                hoehe + static_cast<int>(std::lround(3800 / twipsX())));
+    resize(std::min(breite, platz.width()), hoehe + 100);
 
     // The first arrangement and fit work from the size the frame will show with.
     layout()->activate();
@@ -160,7 +174,7 @@ void Hauptfenster::menuesBauen() {
     State& s = *s_;
 
     QMenu* datei = leiste->addMenu(T("Datei"));
-    datei->menuAction()->setObjectName(T("Menu0"));
+    datei->menuAction()->setObjectName(T("Menu(0)"));
     QAction* neu = datei->addAction(T("Neu"));
     neu->setObjectName(T("MachsNeu"));
     connect(neu, &QAction::triggered, this,
@@ -180,7 +194,7 @@ void Hauptfenster::menuesBauen() {
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = leiste->addMenu(T("Bearbeiten"));
-    bearbeiten->menuAction()->setObjectName(T("Menu1"));
+    bearbeiten->menuAction()->setObjectName(T("Menu(1)"));
     bearbeiten->menuAction()->setEnabled(false);
     bearbeiten->menuAction()->setVisible(false);
     QMenu* hinzuf = bearbeiten->addMenu(T("Hinzufügen"));
@@ -188,7 +202,7 @@ void Hauptfenster::menuesBauen() {
     const char* hinz[] = {"Punkt", "Dreieck", "Viereck", "Polygon", "Kommentar", "was anderes"};
     for (int16_t i = 0; i < 6; ++i)
         eintrag(
-            hinzuf, ("Hinz" + std::to_string(i)).c_str(), hinz[i],
+            hinzuf, ("Hinz(" + std::to_string(i) + ")").c_str(), hinz[i],
             [&s, i] { NukView::Hinz_Click(s, i); }, i == 5 ? "Shift+Ins" : nullptr);
     // These three do nothing.
     eintrag(
@@ -199,41 +213,42 @@ void Hauptfenster::menuesBauen() {
         bearbeiten, "MachsWeg", "Löschen", [] {}, "Del");
 
     QMenu* auswahl = leiste->addMenu(T("Auswahl"));
-    auswahl->menuAction()->setObjectName(T("Menu2"));
+    auswahl->menuAction()->setObjectName(T("Menu(2)"));
     eintrag(
-        auswahl, "Auswahl0", "Neu", [&s] { NukView::Auswahl_Click(s, 0); }, "Alt+Backspace");
+        auswahl, "Auswahl(0)", "Neu", [&s] { NukView::Auswahl_Click(s, 0); }, "Alt+Backspace");
     QMenu* punkte = auswahl->addMenu(T("Punkte"));
-    punkte->menuAction()->setObjectName(T("Auswahl1"));
+    punkte->menuAction()->setObjectName(T("Auswahl(1)"));
     const char* ausP[] = {"egal ob Objekte markiert", "von markierten Objekte", "ohne Objekte"};
     for (size_t i = 0; i < 3; ++i)
-        ausP_[i] = haken(eintrag(punkte, ("AusP" + std::to_string(i)).c_str(), ausP[i], [] {}),
-                         s.Menu.AusP[i]);
+        ausP_[i] =
+            haken(eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i], [] {}),
+                  s.Menu.AusP[i]);
     QMenu* objekte = auswahl->addMenu(T("Objekte"));
-    objekte->menuAction()->setObjectName(T("Auswahl2"));
+    objekte->menuAction()->setObjectName(T("Auswahl(2)"));
     const char* markMal[] = {"egal ob Punkte markiert", "mit einem markierten Punkt",
                              "mit zwei markierten Punkt", "mit drei markierten Punkt"};
     for (size_t i = 0; i < 4; ++i)
-        markMal_[i] =
-            haken(eintrag(objekte, ("MarkMal" + std::to_string(i)).c_str(), markMal[i], [] {}),
-                  s.Menu.MarkMal[i]);
-    eintrag(auswahl, "Auswahl3", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
-    eintrag(auswahl, "Auswahl4", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
+        markMal_[i] = haken(
+            eintrag(objekte, ("MarkMal(" + std::to_string(i) + ")").c_str(), markMal[i], [] {}),
+            s.Menu.MarkMal[i]);
+    eintrag(auswahl, "Auswahl(3)", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
+    eintrag(auswahl, "Auswahl(4)", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
 
     QMenu* ansicht = leiste->addMenu(T("Ansicht"));
-    ansicht->menuAction()->setObjectName(T("Menu3"));
+    ansicht->menuAction()->setObjectName(T("Menu(3)"));
     eintrag(ansicht, "Standard", "Standard", [&s] { NukView::Standard_Click(s); });
     QMenu* von = ansicht->addMenu(T("von"));
     von->menuAction()->setObjectName(T("Ansicht1"));
     const char* seiten[] = {"vorn", "hinten ", "oben", "unten", "links", "rechts"};
     for (int16_t i = 0; i < 6; ++i)
-        eintrag(von, ("Ansicht" + std::to_string(i)).c_str(), seiten[i],
+        eintrag(von, ("Ansicht(" + std::to_string(i) + ")").c_str(), seiten[i],
                 [&s, i] { NukView::Ansicht_Click(s, i); });
     QMenu* fenster = ansicht->addMenu(T("Fenster"));
     fenster->menuAction()->setObjectName(T("Fenster"));
     const char* shows[] = {"FileText", "Auswahl", "Werkzeug", "Hauptbild", "Befehlsliste"};
     for (int16_t i = 0; i < 5; ++i) {
         const auto k = static_cast<size_t>(i);
-        shows_[k] = haken(eintrag(fenster, ("Shows" + std::to_string(i)).c_str(), shows[i],
+        shows_[k] = haken(eintrag(fenster, ("Shows(" + std::to_string(i) + ")").c_str(), shows[i],
                                   [&s, i] { NukView::Shows_Click(s, i); }),
                           s.Menu.Shows[k]);
     }
@@ -243,8 +258,8 @@ void Hauptfenster::menuesBauen() {
     const char* arten[] = {"", "flach", "schmal", "manuell"};
     for (int16_t i = 1; i <= 3; ++i) {
         const auto k = static_cast<size_t>(i);
-        fenAnGeO_[k] = haken(eintrag(angeordnet, ("FenAnGeO" + std::to_string(i)).c_str(), arten[i],
-                                     [&s, i] { NukView::FenAnGeO_Click(s, i); }),
+        fenAnGeO_[k] = haken(eintrag(angeordnet, ("FenAnGeO(" + std::to_string(i) + ")").c_str(),
+                                     arten[i], [&s, i] { NukView::FenAnGeO_Click(s, i); }),
                              s.Menu.FenAnGeO[k]);
     }
 }
@@ -253,6 +268,9 @@ void Hauptfenster::werkzeugleisteBauen() {
     QToolBar* leiste = addToolBar(T("Toolbar1"));
     leiste->setObjectName(T("Toolbar1"));
     leiste->setMovable(false);
+    leiste->setAccessibleName(T("Modus"));
+    // The mode buttons are always there: exactly one of them is pressed.
+    leiste->toggleViewAction()->setVisible(false);
     leiste->setIconSize(QSize(32, 32));
     const char* schluessel[] = {"", "Lupe", "Bewegungen", "Auswahl"};
     for (size_t i = 1; i <= 3; ++i) {
@@ -391,12 +409,26 @@ std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
     };
     connect(&d, &QFileDialog::filterSelected, &d, muster);
     muster(filter[0]);
+    // Picking a filter in the save dialog would swap the extension of the name
+    // typed; the name stays as the user wrote it.
+    auto* name = d.findChild<QLineEdit*>(T("fileNameEdit"));
+    auto* box = d.findChild<QComboBox*>(T("fileTypeCombo"));
+    if (!oeffnen && name && box) {
+        auto gemerkt = std::make_shared<QString>();
+        connect(box, &QComboBox::currentIndexChanged, &d,
+                [name, gemerkt] { *gemerkt = name->text(); });
+        connect(&d, &QFileDialog::filterSelected, &d, [name, gemerkt] { name->setText(*gemerkt); });
+    }
     if (!s_->CommonDialog1.FileName.empty())
         d.selectFile(QFile::decodeName(QByteArray::fromStdString(s_->CommonDialog1.FileName)));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     const QString pfad = d.selectedFiles().first();
     return Dateiwahl{QFile::encodeName(pfad).toStdString(),
                      QFileInfo(pfad).fileName().toUtf8().toStdString()};
+}
+
+QMenu* Hauptfenster::createPopupMenu() {
+    return nullptr;
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

@@ -56,6 +56,9 @@ class Hauptfenster : public QMainWindow, public Host {
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
 
+    // No context menu: it would offer to hide the mode toolbar.
+    QMenu* createPopupMenu() override;
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -36,9 +36,16 @@ bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int 
     if (!mitHaken_ || role != Qt::CheckStateRole || !index.isValid() ||
         index.row() >= liste_.anzahl())
         return false;
-    liste_.setHaken(index.row(), value.toInt() == Qt::Checked);
-    if (nachHaken) nachHaken();
+    const int zeile = index.row();
+    const bool haken = value.toInt() == Qt::Checked;
+    kern([&] { liste_.setHaken(zeile, haken); });
     return true;
+}
+
+void ListenModell::cursorSetzen(int zeile) {
+    // In the middle of a rebuild the view may still count the old rows.
+    if (sammeln_ || zeile < -1 || zeile >= liste_.anzahl() || zeile == liste_.aktuell()) return;
+    liste_.setAktuell(zeile);
 }
 
 Qt::ItemFlags ListenModell::flags(const QModelIndex& index) const {

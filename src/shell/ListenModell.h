@@ -24,8 +24,12 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     void sammelnBeginnen();
     void sammelnBeenden();
 
-    // Runs after a tick the user made, once the core has answered.
-    std::function<void()> nachHaken;
+    // The user moved the view's current row (-1: none).
+    void cursorSetzen(int zeile);
+
+    // A tick the user makes goes to the core through this: the main window
+    // catches failures there and shows the core's state afterwards.
+    std::function<void(const std::function<void()>&)> kern = [](const auto& f) { f(); };
 
   signals:
     // The core moved the list's current row (-1: none).
