@@ -66,6 +66,14 @@ void NeuesDokument(State& s) {
     NachDemLaden(s);
 }
 
+bool DateiWaehlen(State& s, Dialogart art) {
+    std::optional<Dateiwahl> wahl = s.host.dateiDialog(art);
+    if (!wahl) return false;
+    s.CommonDialog1.FileName = std::move(wahl->FileName);
+    s.CommonDialog1.FileTitle = std::move(wahl->FileTitle);
+    return true;
+}
+
 void NachDemLaden(State& s) {
     FensterAnordnen(s);
     if (s.CommonDialog1.FileName.empty())

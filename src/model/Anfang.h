@@ -27,6 +27,9 @@ void Zuruecksetzen(State& s);
 void NeueZeilen(State& s);
 // Menu "Neu" and start-up: an empty file name and the seven rows.
 void NeuesDokument(State& s);
+// The file dialog; the file chosen becomes the document's. False when cancelled,
+// and the document's file stays as it was.
+bool DateiWaehlen(State& s, Dialogart art);
 // After every new, opened or reread document: arrange, caption, axes, fit,
 // the timer, and the picture.
 void NachDemLaden(State& s);

@@ -32,10 +32,7 @@ namespace nuk {
 
 void SpeichernUnter(State& s) {
     try {
-        std::optional<Dateiwahl> wahl = s.host.dateiDialog(Dialogart::Speichern);
-        if (!wahl) throw Fehlschlag("Dialog abgebrochen");
-        s.CommonDialog1.FileName = std::move(wahl->FileName);
-        s.CommonDialog1.FileTitle = std::move(wahl->FileTitle);
+        if (!DateiWaehlen(s, Dialogart::Speichern)) throw Fehlschlag("Dialog abgebrochen");
         RwxSchreiben(s, s.CommonDialog1.FileName);
     } catch (const std::exception&) {
         Melden(s, "Eben nich");

@@ -527,10 +527,7 @@ namespace nuk {
 
 void DateiOeffnen(State& s) {
     try {
-        std::optional<Dateiwahl> wahl = s.host.dateiDialog(Dialogart::Oeffnen);
-        if (!wahl) throw Fehlschlag("Dialog abgebrochen");
-        s.CommonDialog1.FileName = std::move(wahl->FileName);
-        s.CommonDialog1.FileTitle = std::move(wahl->FileTitle);
+        if (!DateiWaehlen(s, Dialogart::Oeffnen)) throw Fehlschlag("Dialog abgebrochen");
         Zuruecksetzen(s);
         RwxLesen(s, s.CommonDialog1.FileName);
         NachDemLaden(s);
