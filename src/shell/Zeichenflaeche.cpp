@@ -188,6 +188,7 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);
     // Lines are cut to the picture itself, a hair inside its far edges.
     const QRectF bildrand(0, 0, bild_.width() - 1e-3, bild_.height() - 1e-3);
+    // Scratch kept between redraws, so that a redraw allocates nothing.
     static Striche striche;
     striche.neu(0);
     for (const Zeichenbefehl& b : befehle) {
