@@ -1,7 +1,6 @@
 #include "shell/Hauptfenster.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
