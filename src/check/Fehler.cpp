@@ -4,6 +4,7 @@
 
 #include "model/Text.h"
 #include "rwx/RwxToNuk.h"
+#include "selection/Modul_Auswahl.h"
 
 namespace nuk {
 
@@ -54,6 +55,24 @@ Urteil HierarchieUrteil(const Liste& liste) {
     });
     if (u.eintrag >= 0) u.eintrag = zeilen[static_cast<size_t>(u.eintrag)];
     return u;
+}
+
+void HierarchiePruefen(State& s) {
+    AuswahlNeu(s);
+    for (int i = 0; i < s.TextList.anzahl(); ++i)
+        if (IstStrukturwort(BefehlswortRoh(s.TextList.text(i)))) s.TextList.setHaken(i, true);
+    // Whatever the tick handlers listed, the selection is the structure rows in file order.
+    s.AuswahlList.leeren();
+    for (int i = 0; i < s.TextList.anzahl(); ++i) {
+        if (!s.TextList.haken(i)) continue;
+        const int neu = s.AuswahlList.anhaengen(s.TextList.text(i));
+        s.AuswahlList.setWert(neu, s.TextList.wert(i));
+        s.AuswahlList.setHaken(neu, true);
+    }
+    const Liste& a = s.AuswahlList;
+    Melden(s, HierarchieBeurteilen(a.anzahl(), [&a](int i) { return std::string_view(a.text(i)); })
+                  .text);
+    ZeilenAbgleichen(s);
 }
 
 }  // namespace nuk

@@ -31,4 +31,8 @@ Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int
 // list row the message names.
 Urteil HierarchieUrteil(const Liste& liste);
 
+// Menu "Hierarchie": ticks the structure rows, lists them in file order in
+// AuswahlList, and shows the one verdict on their nesting.
+void HierarchiePruefen(State& s);
+
 }  // namespace nuk

@@ -1,5 +1,7 @@
 #include "model/Variablen.h"
 
+#include "selection/Listenfenster.h"
+
 namespace nuk {
 
 Matrix Einheitsmatrix() {
@@ -8,7 +10,10 @@ Matrix Einheitsmatrix() {
     return m;
 }
 
-State::State(Host& h) : host(h) {}
+// The lists' check handlers belong to the windows the state stands for.
+State::State(Host& h) : host(h) {
+    ListenVerbinden(*this);
+}
 
 void Melden(State& s, std::string text, std::string titel) {
     s.host.zeigeMeldung(Meldung{std::move(text), std::move(titel), s.TextList.anzahl()});

@@ -125,6 +125,9 @@ class ZeilenIndex {
 
 struct State {
     explicit State(Host& host);
+    // The lists' handlers hold on to this object.
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
 
     Host& host;
 

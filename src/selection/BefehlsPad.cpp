@@ -6,6 +6,7 @@
 #include "model/Datei.h"
 #include "model/Zahlformat.h"
 #include "rwx/RwxToNuk.h"
+#include "selection/Modul_Auswahl.h"
 
 namespace nuk {
 
@@ -108,6 +109,19 @@ std::vector<int> FehlerhafteZeilen(const State& s, const Befehlssatz& befehle) {
     for (int i = 0; i < s.TextList.anzahl(); ++i)
         if (ZeileFehlerhaft(s.TextList.text(i), befehle)) zeilen.push_back(i);
     return zeilen;
+}
+
+void FehlerhafteMarkieren(State& s) {
+    // A list that failed at start-up gets another chance; its message says why not.
+    if (!BefehleLaden(s)) return;
+    AuswahlNeu(s);
+    const Befehlssatz befehle(s.BefehlsList);
+    for (int i = 0; i < s.TextList.anzahl(); ++i) {
+        if (!ZeileFehlerhaft(s.TextList.text(i), befehle)) continue;
+        s.TextList.setText(i, FehlerKennung(i, s.TextList.text(i)));
+        s.TextList.setHaken(i, true);
+    }
+    ZeilenAbgleichen(s);
 }
 
 std::string FehlerKennung(int i, std::string_view zeile) {

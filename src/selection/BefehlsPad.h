@@ -53,6 +53,10 @@ struct Befund {
 Befund ZeileBefund(std::string_view zeile, const Befehlssatz& befehle);
 bool ZeileFehlerhaft(std::string_view zeile, const Befehlssatz& befehle);
 
+// Menu "Fehlerhaftes": clears all marks, then relabels and ticks every row the
+// line check flags. Without a command list it changes nothing.
+void FehlerhafteMarkieren(State& s);
+
 // The rows of TextList the line check flags, ascending.
 std::vector<int> FehlerhafteZeilen(const State& s, const Befehlssatz& befehle);
 

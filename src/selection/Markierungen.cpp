@@ -1,8 +1,51 @@
 #include "selection/Markierungen.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "selection/Modul_Auswahl.h"
+#include "selection/Suche.h"
+#include "selection/Verbund.h"
+
 namespace nuk {
 
-// Empty until the linkage pass and the list alignment are built.
-void MarkierungenAbgleichen(State&) {}
+void PunkteOhneObjekte(State& s) {
+    // One look at every corner instead of a search of all objects per point.
+    std::vector<bool> benutzt(static_cast<size_t>(s.PunktZahl) + 1, false);
+    auto benutze = [&](int16_t k) {
+        if (k >= 1 && k <= s.PunktZahl) benutzt[static_cast<size_t>(k)] = true;
+    };
+    for (int i = 1; i <= s.DreieckZahl; ++i)
+        for (int16_t k : {s.Dreiecke[i].P1, s.Dreiecke[i].P2, s.Dreiecke[i].P3}) benutze(k);
+    for (int i = 1; i <= s.ViereckZahl; ++i) {
+        const Viereck& v = s.Vierecke[i];
+        for (int16_t k : {v.P1, v.P2, v.P3, v.P4}) benutze(k);
+    }
+    for (int i = 1; i <= s.PolygonZahl; ++i) {
+        const Polygon& p = s.Polygone[i];
+        const int n = p.P[0] < 0 ? 0 : std::min<int>(p.P[0], MaxEcken);
+        for (int j = 1; j <= n; ++j) benutze(p.P[static_cast<size_t>(j)]);
+    }
+    for (int v = 1; v <= s.PunktZahl; ++v) {
+        const int16_t zeile = s.Punkte[v].Zeile;
+        if (!benutzt[static_cast<size_t>(v)] && zeile >= 0 && zeile < s.TextList.anzahl())
+            s.TextList.setHaken(zeile, true);
+    }
+}
+
+void ZeileAufnehmen(State& s, int16_t zeile) {
+    if (zeile < 0 || zeile >= s.TextList.anzahl()) return;
+    if (AuswahlZeileVonText(s, zeile) >= 0) return;
+    const int neu = s.AuswahlList.anhaengen(s.TextList.text(zeile));
+    s.AuswahlList.setWert(neu, s.TextList.wert(zeile));
+}
+
+void MarkierungenAbgleichen(State& s) {
+    const int r = s.TextList.aktuell();
+    VerbundBerechnen(s);
+    s.AuswahlList.setAktuell(r >= 0 ? AuswahlZeileVonText(s, static_cast<int16_t>(r)) : -1);
+    s.TextList.setAktuell(r);
+    ZeilenAbgleichen(s);
+}
 
 }  // namespace nuk

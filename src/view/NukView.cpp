@@ -53,7 +53,37 @@ void Hinz_Click(State& s, int16_t Index) {
 }
 
 void Auswahl_Click(State& s, int16_t Index) {
-    if (Index == 0) AuswahlNeu(s);
+    switch (Index) {
+        case 0:
+            AuswahlNeu(s);
+            break;
+        case 3:
+            HierarchiePruefen(s);
+            break;
+        case 4:
+            FehlerhafteMarkieren(s);
+            break;
+        default:
+            break;
+    }
+}
+
+void AusP_Click(State& s, int16_t Index) {
+    if (Index == 0 || Index == 1) {
+        s.Menu.AusP[static_cast<size_t>(1 - Index)] = false;
+        s.Menu.AusP[static_cast<size_t>(Index)] = true;
+    } else if (Index == 2) {
+        PunkteOhneObjekte(s);
+    }
+    s.Timer1.Enabled = true;
+}
+
+void MarkMal_Click(State& s, int16_t Index) {
+    if (Index < 0 || Index > 3) return;
+    s.Schwelle = Index;
+    for (size_t i = 0; i < s.Menu.MarkMal.size(); ++i) s.Menu.MarkMal[i] = false;
+    s.Menu.MarkMal[static_cast<size_t>(Index)] = true;
+    s.Timer1.Enabled = true;
 }
 
 void Standard_Click(State& s) {

@@ -20,6 +20,11 @@ void SpeichernAls_Click(State& s);
 
 void Hinz_Click(State& s, int16_t Index);
 void Auswahl_Click(State& s, int16_t Index);
+// "Punkte": 0 / 1 choose whether corners of marked objects are derived, 2 marks
+// the points no object uses.
+void AusP_Click(State& s, int16_t Index);
+// "Objekte": how many marked corners make an object derived (0: never).
+void MarkMal_Click(State& s, int16_t Index);
 void Standard_Click(State& s);
 void Ansicht_Click(State& s, int16_t Index);
 void Shows_Click(State& s, int16_t Index);
