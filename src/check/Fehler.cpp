@@ -70,8 +70,9 @@ void HierarchiePruefen(State& s) {
         s.AuswahlList.setHaken(neu, true);
     }
     const Liste& a = s.AuswahlList;
-    Melden(s, HierarchieBeurteilen(a.anzahl(), [&a](int i) { return std::string_view(a.text(i)); })
-                  .text);
+    Melden(s, HierarchieBeurteilen(a.anzahl(), [&a](int i) {
+                  return std::string_view(a.text(i));
+              }).text);
     ZeilenAbgleichen(s);
 }
 

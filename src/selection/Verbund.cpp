@@ -56,11 +56,17 @@ class Verwendung {
     }
 
     template <class F>
-    void dreiecke(int16_t k, F f) const { jeder(dreiecke_, k, f); }
+    void dreiecke(int16_t k, F f) const {
+        jeder(dreiecke_, k, f);
+    }
     template <class F>
-    void vierecke(int16_t k, F f) const { jeder(vierecke_, k, f); }
+    void vierecke(int16_t k, F f) const {
+        jeder(vierecke_, k, f);
+    }
     template <class F>
-    void polygone(int16_t k, F f) const { jeder(polygone_, k, f); }
+    void polygone(int16_t k, F f) const {
+        jeder(polygone_, k, f);
+    }
 
   private:
     struct Verweise {
