@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "model/ZeigFenster.h"
+#include "selection/Listenfenster.h"
 #include "selection/Modul_Auswahl.h"
 #include "shell/Bilder.h"
 #include "shell/ListenModell.h"
@@ -51,8 +52,8 @@ class Werkzeug : public QWidget {
 };
 
 // name: the list's control name; titel: its window's caption, what a screen reader says.
-QListView* Listenansicht(ListenModell* modell, const QString& name, const QString& titel) {
-    auto* v = new QListView;
+Listenansicht* Listenfenster(ListenModell* modell, const QString& name, const QString& titel) {
+    auto* v = new Listenansicht;
     v->setModel(modell);
     v->setUniformItemSizes(true);
     v->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -92,17 +93,20 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     flaeche_ = new Zeichenflaeche(*s_);
     flaeche_->kern = [this](const std::function<void()>& f) { kern(f); };
 
-    kindAnlegen(Kind::TextPad, Listenansicht(textModell_, T("TextList"), T("FileText")),
-                T("FileText"));
-    kindAnlegen(Kind::Ausgewahl, Listenansicht(auswahlModell_, T("AuswahlList"), T("Auswahl")),
-                T("Auswahl"));
+    Listenansicht* text = Listenfenster(textModell_, T("TextList"), T("FileText"));
+    text->mausLos = [this] { kern([this] { TextPad::TextList_MouseUp(*s_); }); };
+    text->taste = [this](int16_t c) { kern([this, c] { TextPad::TextList_KeyPress(*s_, c); }); };
+    kindAnlegen(Kind::TextPad, text, T("FileText"));
+    Listenansicht* auswahl = Listenfenster(auswahlModell_, T("AuswahlList"), T("Auswahl"));
+    auswahl->mausLos = [this] { kern([this] { Ausgewahl::AuswahlList_MouseUp(*s_); }); };
+    kindAnlegen(Kind::Ausgewahl, auswahl, T("Auswahl"));
     auto* werkzeug = new Werkzeug;
     werkzeug->setFixedSize(static_cast<int>(std::lround(1275 / twipsX())),
                            static_cast<int>(std::lround(30 / twipsY())));
     kindAnlegen(Kind::Fenster_b, werkzeug, T("Tools"));
     kind(Kind::Fenster_b)->adjustSize();
     kindAnlegen(Kind::Ausgabe, flaeche_, T("NukViewer"));
-    kindAnlegen(Kind::BefehlsPad, Listenansicht(befehlsModell_, T("BefehlsList"), T("Befehle")),
+    kindAnlegen(Kind::BefehlsPad, Listenfenster(befehlsModell_, T("BefehlsList"), T("Befehle")),
                 T("Befehle"));
 
     timer1_ = new QTimer(this);
@@ -132,9 +136,10 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
 Hauptfenster::~Hauptfenster() {
     beenden_ = true;
     // The models let go of the core's lists while the state still stands.
-    delete textModell_;
-    delete auswahlModell_;
-    delete befehlsModell_;
+    for (ListenModell** m : {&textModell_, &auswahlModell_, &befehlsModell_}) {
+        delete *m;
+        *m = nullptr;
+    }
 }
 
 QListView* Hauptfenster::liste(Kind k) const {
@@ -219,17 +224,18 @@ void Hauptfenster::menuesBauen() {
     punkte->menuAction()->setObjectName(T("Auswahl(1)"));
     const char* ausP[] = {"egal ob Objekte markiert", "von markierten Objekte", "ohne Objekte"};
     for (size_t i = 0; i < 3; ++i)
-        ausP_[i] =
-            haken(eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i], [] {}),
-                  s.Menu.AusP[i]);
+        ausP_[i] = haken(eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i],
+                                 [&s, i] { NukView::AusP_Click(s, static_cast<int16_t>(i)); }),
+                         s.Menu.AusP[i]);
     QMenu* objekte = auswahl->addMenu(T("Objekte"));
     objekte->menuAction()->setObjectName(T("Auswahl(2)"));
     const char* markMal[] = {"egal ob Punkte markiert", "mit einem markierten Punkt",
                              "mit zwei markierten Punkt", "mit drei markierten Punkt"};
     for (size_t i = 0; i < 4; ++i)
-        markMal_[i] = haken(
-            eintrag(objekte, ("MarkMal(" + std::to_string(i) + ")").c_str(), markMal[i], [] {}),
-            s.Menu.MarkMal[i]);
+        markMal_[i] =
+            haken(eintrag(objekte, ("MarkMal(" + std::to_string(i) + ")").c_str(), markMal[i],
+                          [&s, i] { NukView::MarkMal_Click(s, static_cast<int16_t>(i)); }),
+                  s.Menu.MarkMal[i]);
     eintrag(auswahl, "Auswahl(3)", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
     eintrag(auswahl, "Auswahl(4)", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
 
@@ -290,13 +296,19 @@ void Hauptfenster::werkzeugleisteBauen() {
 }
 
 void Hauptfenster::kern(const std::function<void()>& f) {
+    const std::array<ListenModell*, 3> modelle{textModell_, auswahlModell_, befehlsModell_};
+    if (tiefe_ == 0)
+        for (ListenModell* m : modelle)
+            if (m) m->stapelBeginnen();
     ++tiefe_;
     try {
         f();
     } catch (const std::exception&) {
         Melden(*s_, "Da stimmt was nicht");
     }
-    --tiefe_;
+    if (--tiefe_ == 0)
+        for (ListenModell* m : modelle)
+            if (m) m->stapelBeenden();
     spiegeln();
 }
 
@@ -343,6 +355,9 @@ double Hauptfenster::twipsY() const {
 }
 
 void Hauptfenster::zeigeMeldung(const Meldung& meldung) {
+    // While the box waits, the lists show the changes made so far.
+    for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
+        if (m) m->stapelZeigen();
     QMessageBox box(QMessageBox::NoIcon,
                     meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
                     QString::fromUtf8(meldung.text), QMessageBox::Ok, this);

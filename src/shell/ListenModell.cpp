@@ -1,5 +1,8 @@
 #include "shell/ListenModell.h"
 
+#include <QKeyEvent>
+#include <algorithm>
+
 namespace nuk::shell {
 
 ListenModell::ListenModell(Liste& liste, bool mitHaken, QObject* parent)
@@ -44,7 +47,9 @@ bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int 
 
 void ListenModell::cursorSetzen(int zeile) {
     // In the middle of a rebuild the view may still count the old rows.
-    if (sammeln_ || zeile < -1 || zeile >= liste_.anzahl() || zeile == liste_.aktuell()) return;
+    if (sammeln_ || resetOffen_ || zeile < -1 || zeile >= liste_.anzahl() ||
+        zeile == liste_.aktuell())
+        return;
     liste_.setAktuell(zeile);
 }
 
@@ -65,38 +70,106 @@ void ListenModell::sammelnBeenden() {
     emit cursorGeaendert(liste_.aktuell());
 }
 
+void ListenModell::stapelBeginnen() {
+    stapel_ = true;
+    aenderungen_ = 0;
+}
+
+void ListenModell::stapelZeigen() {
+    if (resetOffen_) {
+        resetOffen_ = false;
+        von_ = bis_ = -1;
+        endResetModel();
+        emit cursorGeaendert(liste_.aktuell());
+    }
+    if (von_ >= 0) {
+        const int bis = std::min(bis_, liste_.anzahl() - 1);
+        if (von_ <= bis) emit dataChanged(index(von_), index(bis));
+        von_ = bis_ = -1;
+    }
+}
+
+void ListenModell::stapelBeenden() {
+    stapelZeigen();
+    stapel_ = false;
+}
+
+bool ListenModell::einzeln() {
+    if (sammeln_ || resetOffen_) return false;
+    if (!stapel_ || ++aenderungen_ <= Einzelne) return true;
+    return false;
+}
+
 void ListenModell::vorEinfuegen(int zeile) {
-    if (!sammeln_) beginInsertRows({}, zeile, zeile);
+    zeileOffen_ = einzeln();
+    if (zeileOffen_) {
+        beginInsertRows({}, zeile, zeile);
+    } else if (!sammeln_ && !resetOffen_) {
+        // Rows shown row by row so far stay valid; from here on one reset.
+        resetOffen_ = true;
+        beginResetModel();
+    }
 }
 
 void ListenModell::nachEinfuegen() {
-    if (!sammeln_) endInsertRows();
+    if (zeileOffen_) endInsertRows();
+    zeileOffen_ = false;
 }
 
 void ListenModell::vorEntfernen(int zeile) {
-    if (!sammeln_) beginRemoveRows({}, zeile, zeile);
+    zeileOffen_ = einzeln();
+    if (zeileOffen_) {
+        beginRemoveRows({}, zeile, zeile);
+    } else if (!sammeln_ && !resetOffen_) {
+        resetOffen_ = true;
+        beginResetModel();
+    }
 }
 
 void ListenModell::nachEntfernen() {
-    if (!sammeln_) endRemoveRows();
+    if (zeileOffen_) endRemoveRows();
+    zeileOffen_ = false;
 }
 
 void ListenModell::vorLeeren() {
-    if (!sammeln_) beginResetModel();
+    if (sammeln_ || resetOffen_) return;
+    if (stapel_) {
+        resetOffen_ = true;
+        aenderungen_ = Einzelne;
+    }
+    beginResetModel();
 }
 
 void ListenModell::nachLeeren() {
-    if (!sammeln_) endResetModel();
+    if (sammeln_ || resetOffen_) return;
+    endResetModel();
 }
 
 void ListenModell::geaendert(int zeile) {
-    if (sammeln_) return;
-    const QModelIndex i = index(zeile);
-    emit dataChanged(i, i);
+    if (sammeln_ || resetOffen_) return;
+    if (einzeln()) {
+        const QModelIndex i = index(zeile);
+        emit dataChanged(i, i);
+        return;
+    }
+    von_ = von_ < 0 ? zeile : std::min(von_, zeile);
+    bis_ = std::max(bis_, zeile);
 }
 
 void ListenModell::aktuellGeaendert(int zeile) {
-    if (!sammeln_) emit cursorGeaendert(zeile);
+    if (!sammeln_ && !resetOffen_) emit cursorGeaendert(zeile);
+}
+
+void Listenansicht::mouseReleaseEvent(QMouseEvent* e) {
+    QListView::mouseReleaseEvent(e);
+    if (mausLos) mausLos();
+}
+
+void Listenansicht::keyPressEvent(QKeyEvent* e) {
+    const QString text = e->text();
+    if (taste && text.size() == 1 && text[0].unicode() < 256)
+        taste(static_cast<int16_t>(text[0].unicode()));
+    QListView::keyPressEvent(e);
 }
 
 }  // namespace nuk::shell

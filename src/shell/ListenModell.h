@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QListView>
 #include <functional>
 
 #include "model/Liste.h"
@@ -23,6 +24,13 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     // While a whole document is rebuilt, one reset instead of a signal per row.
     void sammelnBeginnen();
     void sammelnBeenden();
+
+    // One call into the core: the first changes reach the view row by row,
+    // a burst beyond that as one reset (rows) or one range (texts and ticks).
+    void stapelBeginnen();
+    // Shows what has piled up; the call may go on (a message box waits in it).
+    void stapelZeigen();
+    void stapelBeenden();
 
     // The user moved the view's current row (-1: none).
     void cursorSetzen(int zeile);
@@ -45,9 +53,33 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     void geaendert(int zeile) override;
     void aktuellGeaendert(int zeile) override;
 
+    // True when the change may reach the view by itself.
+    bool einzeln();
+
     Liste& liste_;
     bool mitHaken_;
     int sammeln_ = 0;
+
+    static constexpr int Einzelne = 64;
+    bool stapel_ = false;
+    int aenderungen_ = 0;
+    bool resetOffen_ = false;  // a burst has begun a reset that the stack's end closes
+    bool zeileOffen_ = false;  // an insert or remove was announced row by row
+    int von_ = -1, bis_ = -1;  // rows whose text or tick changed, not yet shown
+};
+
+// A list window's view: it hands the mouse release, after it has moved its
+// cursor, and typed characters, before it acts on them, to the core.
+class Listenansicht : public QListView {
+  public:
+    using QListView::QListView;
+
+    std::function<void()> mausLos;
+    std::function<void(int16_t)> taste;  // the character, Latin-1
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 }  // namespace nuk::shell
