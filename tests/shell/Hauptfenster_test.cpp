@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -412,6 +413,85 @@ class HauptfensterTest : public QObject {
         const QRect klein = Umriss(f->bild(), Blau);
         QVERIFY(std::abs(klein.width() / double(gedreht.width()) - 1 / 1.1) < 0.02);
         QVERIFY(std::abs(klein.height() / double(gedreht.height()) - 1 / 1.1) < 0.02);
+    }
+
+    // A rubber band in "Auswahl" mode over the whole cube: one tick brings the
+    // selection list and the picture in line.
+    void gummibandMarkiert() {
+        Schreiben(temp->filePath("wuerfel.rwx"), Wuerfel.toLatin1());
+        QStringList meldungen;
+        oeffnen(temp->filePath("wuerfel.rwx"), meldungen);
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        nuk::State& s = fenster->zustand();
+        QSignalSpy ticks(fenster->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
+        aktion("Toolbar1_Auswahl")->trigger();
+        QTest::mousePress(f, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(f, f->rect().center());
+        QTest::mouseRelease(f, Qt::LeftButton, {}, f->rect().bottomRight() - QPoint(2, 2));
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QCOMPARE(ticks.count(), 1);
+
+        QListView* auswahl = fenster->liste(Kind::Ausgewahl);
+        QAbstractItemModel* m = auswahl->model();
+        QCOMPARE(m->rowCount(), 12);  // 8 ticked points, then the 4 quads derived
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(m->index(i, 0).data(Qt::CheckStateRole).toInt(),
+                     int(i < 8 ? Qt::Checked : Qt::Unchecked));
+        QCOMPARE(m->index(8, 0).data().toString(), QStringLiteral(":\t>Quad 1 2 3 4"));
+        QVERIFY(Umriss(f->bild(), qRgb(0, 255, 255)).width() > 50);
+
+        // A derived quad ticked in the selection window turns green.
+        const QRect box = auswahl->visualRect(m->index(8, 0));
+        QTest::mouseClick(auswahl->viewport(), Qt::LeftButton, {},
+                          QPoint(box.left() + 10, box.center().y()));
+        QCOMPARE(m->index(11, 0).data().toString(), QStringLiteral(":\t>Quad 1 2 3 4"));
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QVERIFY(Umriss(f->bild(), qRgb(0, 255, 0)).width() > 50);
+        QCOMPARE(fenster->liste(Kind::TextPad)->model()->index(10, 0).data(Qt::CheckStateRole),
+                 QVariant(Qt::Checked));
+    }
+
+    // Clicks on the rows move both cursors; a typed key gets its trace message
+    // first; the menus' rules keep their ticks.
+    void listenUndMenues() {
+        nuk::State& s = fenster->zustand();
+        QListView* text = fenster->liste(Kind::TextPad);
+        QListView* auswahl = fenster->liste(Kind::Ausgewahl);
+        QStringList meldungen;
+        {
+            Antworten a{Meldung(meldungen)};
+            aktion("Auswahl(3)")->trigger();
+        }
+        QCOMPARE(meldungen, QStringList{"NukViewer|Hierarchie akzeptabel"});
+        QCOMPARE(auswahl->model()->rowCount(), 4);
+        QCOMPARE(text->currentIndex().row(), 6);
+        QCOMPARE(auswahl->currentIndex().row(), 3);
+
+        const QRect zeile1 = text->visualRect(text->model()->index(1, 0));
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, zeile1.center());
+        QCOMPARE(s.AktZeile, int16_t{1});
+        QCOMPARE(auswahl->currentIndex().row(), 1);
+        const QRect zeile2 = text->visualRect(text->model()->index(2, 0));
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, zeile2.center());
+        QVERIFY(!auswahl->currentIndex().isValid());
+        QTest::mouseClick(auswahl->viewport(), Qt::LeftButton, {},
+                          auswahl->visualRect(auswahl->model()->index(2, 0)).center());
+        QCOMPARE(text->currentIndex().row(), 5);
+
+        meldungen.clear();
+        {
+            Antworten a{Meldung(meldungen)};
+            QTest::keyClick(text, Qt::Key_A);
+        }
+        QCOMPARE(meldungen, QStringList{"NukViewer|textlist_keypress   a"});
+
+        aktion("AusP(0)")->trigger();
+        aktion("MarkMal(3)")->trigger();
+        QVERIFY(aktion("AusP(0)")->isChecked() && !aktion("AusP(1)")->isChecked());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(aktion(("MarkMal(" + std::to_string(i) + ")").c_str())->isChecked(), i == 3);
+        QCOMPARE(s.Schwelle, int16_t{3});
+        QVERIFY(s.Timer1.Enabled);
     }
 
     // "Speichern" onto a folder, a place that cannot be written and a full
