@@ -84,7 +84,9 @@ struct Sitzung {
     }
 };
 
-void BM_RechteckUeberAllePunkteUndTick(benchmark::State& state) {
+// entmarkieren: the right button over every marked point, which empties the
+// selection list row by row.
+void BM_RechteckUeberAllePunkteUndTick(benchmark::State& state, bool entmarkieren) {
     Sitzung z;
     nuk::State& s = *z.s;
     if (!z.vollstaendig()) {
@@ -113,6 +115,11 @@ void BM_RechteckUeberAllePunkteUndTick(benchmark::State& state) {
         state.PauseTiming();
         z.leeren(true);
         s.StartTaste = 1;
+        if (entmarkieren) {
+            nuk::RechteckMarkieren(s, x1, y1, x2, y2);
+            nuk::NukView::Timer1_Timer(s);
+            s.StartTaste = 2;
+        }
         formen = z.host.formen;
         state.ResumeTiming();
         nuk::RechteckMarkieren(s, x1, y1, x2, y2);
@@ -126,7 +133,8 @@ void BM_RechteckUeberAllePunkteUndTick(benchmark::State& state) {
     state.counters["Auswahlzeilen"] = auswahlZeilen;
     state.counters["Haken"] = haken;
     state.counters["Formen"] = static_cast<double>(formen);
-    if (haken != Modellgroesse::Punkte) state.SkipWithError("nicht jeder Punkt markiert");
+    if (haken != (entmarkieren ? 0 : Modellgroesse::Punkte))
+        state.SkipWithError("nicht jeder Punkt getroffen");
 }
 
 enum class Befehle { Datei, NurModelbegin };
@@ -193,7 +201,10 @@ void BM_HierarchieMenue(benchmark::State& state) {
         state.SkipWithError("nicht genau eine Meldung je Prüfung");
 }
 
-BENCHMARK(BM_RechteckUeberAllePunkteUndTick)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RechteckUeberAllePunkteUndTick, markieren, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RechteckUeberAllePunkteUndTick, entmarkieren, true)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Fehlerhaftes, Modell, Befehle::Datei, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Fehlerhaftes, ModellMitTick, Befehle::Datei, true)
     ->Unit(benchmark::kMillisecond);

@@ -114,35 +114,50 @@ int scanTief(const Liste& l, int32_t w) {
     return -1;
 }
 
-// Random appends, removals, value changes, numbering and clears, with look-ups
-// between them: the index must always give the scan's answer.
+// Random appends, removals (often at the front, as unmarking in order does),
+// value changes, numbering and clears, with look-ups between them: the index
+// must always give the scan's answer, and the rows stay those of a plain vector.
 TEST(Liste, NachschlagenWieEinScan) {
     std::mt19937 zufall(42);
     Liste l;
+    std::vector<std::string> texte;
     auto wuerfel = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
     for (int schritt = 0; schritt < 20000; ++schritt) {
         switch (wuerfel(10)) {
             case 0:
             case 1:
             case 2: {
-                const int i = l.anhaengen("x");
+                const int i = l.anhaengen(std::to_string(schritt));
+                texte.push_back(std::to_string(schritt));
                 if (wuerfel(2)) l.setWert(i, wuerfel(30));
                 break;
             }
             case 3:
-                if (l.anzahl()) l.entfernen(wuerfel(l.anzahl()));
+                if (l.anzahl()) {
+                    const int i = wuerfel(3) ? wuerfel(l.anzahl()) : wuerfel(3) % l.anzahl();
+                    l.entfernen(i);
+                    texte.erase(texte.begin() + i);
+                }
                 break;
             case 4:
                 if (l.anzahl()) l.setWert(wuerfel(l.anzahl()), wuerfel(30) - 2);
                 break;
             case 5:
                 if (wuerfel(50) == 0) l.nummerieren();
-                if (wuerfel(400) == 0) l.leeren();
+                if (wuerfel(400) == 0) {
+                    l.leeren();
+                    texte.clear();
+                }
                 break;
             default: {
                 const int32_t w = wuerfel(32) - 2;
                 ASSERT_EQ(l.hoechsteMitWert(w), scanHoch(l, w)) << schritt;
                 ASSERT_EQ(l.niedrigsteMitWert(w), scanTief(l, w)) << schritt;
+                ASSERT_EQ(l.anzahl(), static_cast<int>(texte.size()));
+                if (l.anzahl()) {
+                    const int i = wuerfel(l.anzahl());
+                    ASSERT_EQ(l.text(i), texte[static_cast<size_t>(i)]) << schritt;
+                }
             }
         }
     }

@@ -8,7 +8,7 @@ namespace nuk {
 
 const Liste::Zeile& Liste::zeile(int i) const {
     if (i < 0 || i >= anzahl()) throw Fehlschlag("Listenindex ungültig");
-    return zeilen_[static_cast<size_t>(i)];
+    return zeilen_[anfang_ + static_cast<size_t>(i)];
 }
 
 Liste::Zeile& Liste::zeile(int i) {
@@ -30,7 +30,18 @@ void Liste::entfernen(int i) {
     const Zeile& z = zeile(i);
     if (beobachter_) beobachter_->vorEntfernen(i);
     if (indexGueltig_) indexEntfernen(z.wert, z.id);
-    zeilen_.erase(zeilen_.begin() + i);
+    const auto stelle = zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_) + i;
+    if (i < anzahl() / 2) {
+        std::move_backward(zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_), stelle,
+                           stelle + 1);
+        zeilen_[anfang_++] = Zeile{};
+        if (anfang_ * 2 > zeilen_.size()) {
+            zeilen_.erase(zeilen_.begin(), zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_));
+            anfang_ = 0;
+        }
+    } else {
+        zeilen_.erase(stelle);
+    }
     // The cursor follows its row; removing that row removes the cursor.
     if (aktuell_ == i)
         aktuell_ = -1;
@@ -43,6 +54,7 @@ void Liste::leeren() {
     if (beobachter_) beobachter_->vorLeeren();
     zeilen_.clear();
     zeilen_.shrink_to_fit();
+    anfang_ = 0;
     index_.clear();
     indexGueltig_ = false;
     naechsteId_ = 0;
@@ -81,15 +93,17 @@ void Liste::setAktuell(int i) {
 }
 
 void Liste::nummerieren() {
-    for (size_t i = 0; i < zeilen_.size(); ++i) zeilen_[i].wert = static_cast<int32_t>(i);
+    for (size_t i = anfang_; i < zeilen_.size(); ++i)
+        zeilen_[i].wert = static_cast<int32_t>(i - anfang_);
     index_.clear();
     indexGueltig_ = false;
 }
 
 int Liste::stelleVon(uint64_t id) const {
-    auto it = std::lower_bound(zeilen_.begin(), zeilen_.end(), id,
+    const auto erste = zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_);
+    auto it = std::lower_bound(erste, zeilen_.end(), id,
                                [](const Zeile& z, uint64_t gesucht) { return z.id < gesucht; });
-    return static_cast<int>(it - zeilen_.begin());
+    return static_cast<int>(it - erste);
 }
 
 void Liste::indexEntfernen(int32_t wert, uint64_t id) {
@@ -108,8 +122,9 @@ void Liste::indexEinfuegen(int32_t wert, uint64_t id) {
 
 void Liste::indexBauen() const {
     index_.clear();
-    index_.reserve(zeilen_.size());
-    for (const Zeile& z : zeilen_) index_[z.wert].push_back(z.id);
+    index_.reserve(zeilen_.size() - anfang_);
+    for (size_t i = anfang_; i < zeilen_.size(); ++i)
+        index_[zeilen_[i].wert].push_back(zeilen_[i].id);
     indexGueltig_ = true;
 }
 

@@ -35,7 +35,7 @@ class Liste {
 
     using PruefHandler = std::function<void(int16_t zeile)>;
 
-    int anzahl() const { return static_cast<int>(zeilen_.size()); }
+    int anzahl() const { return static_cast<int>(zeilen_.size() - anfang_); }
     const std::string& text(int i) const { return zeile(i).text; }
     int32_t wert(int i) const { return zeile(i).wert; }
     bool haken(int i) const { return zeile(i).haken; }
@@ -46,7 +46,7 @@ class Liste {
     void entfernen(int i);
     void leeren();
     // Room for n rows, so that appending them moves nothing.
-    void reservieren(int n) { zeilen_.reserve(static_cast<size_t>(n)); }
+    void reservieren(int n) { zeilen_.reserve(anfang_ + static_cast<size_t>(n)); }
     // A text change never runs the check handler.
     void setText(int i, std::string text);
     void setWert(int i, int32_t wert);
@@ -80,7 +80,11 @@ class Liste {
     void indexBauen() const;
 
     int hoechstens_;
+    // Row i is zeilen_[anfang_ + i]. A removal moves the shorter side of the
+    // list, so emptying it from the front (unmarking in the order of marking)
+    // costs nothing per row; the free slots in front go when they are half.
     std::vector<Zeile> zeilen_;
+    size_t anfang_ = 0;
     uint64_t naechsteId_ = 0;
     int aktuell_ = -1;
     PruefHandler handler_;
