@@ -1,6 +1,7 @@
 // The window program on the largest model, with the real picture: a rotation
-// step of a drag (mouse event to painted window) and opening a file through to
-// the first painted picture with the lists filled. The drawing is 800 x 800 pixels.
+// step of a drag (mouse event to painted window), opening a file through to
+// the first painted picture with the lists filled, and a rubber band over all. The drawing is 800 x
+// 800 pixels.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -111,9 +112,62 @@ void BM_FensterOeffnenBisBild(benchmark::State& state) {
         state.SkipWithError("rows missing");
 }
 
+// A rubber band in "Auswahl" mode over the whole drawing, through the tick to
+// the painted picture and lists; the right button takes the marks away again.
+void FensterGummiband(benchmark::State& state, bool entmarkieren) {
+    Fenster w;
+    w.oeffnen();
+    auto warten = [&] {
+        while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+    };
+    warten();
+    nuk::shell::Zeichenflaeche* z = w.f.flaeche();
+    w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
+    auto band = [&](Qt::MouseButton knopf) {
+        const QPointF a(1, 1), b(798, 798);
+        QMouseEvent druck(QEvent::MouseButtonPress, a, z->mapToGlobal(a), knopf, knopf,
+                          Qt::NoModifier);
+        QApplication::sendEvent(z, &druck);
+        QMouseEvent zug(QEvent::MouseMove, b, z->mapToGlobal(b), Qt::NoButton, knopf,
+                        Qt::NoModifier);
+        QApplication::sendEvent(z, &zug);
+        QMouseEvent los(QEvent::MouseButtonRelease, b, z->mapToGlobal(b), knopf, Qt::NoButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(z, &los);
+    };
+    int zeilen = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.f.kern([&] { nuk::NukView::Auswahl_Click(w.f.zustand(), 0); });
+        warten();
+        if (entmarkieren) {
+            band(Qt::LeftButton);
+            warten();
+        }
+        state.ResumeTiming();
+        band(entmarkieren ? Qt::RightButton : Qt::LeftButton);
+        warten();
+        z->repaint();
+        w.f.liste(Kind::TextPad)->repaint();
+        w.f.liste(Kind::Ausgewahl)->repaint();
+        zeilen = w.f.liste(Kind::Ausgewahl)->model()->rowCount();
+    }
+    state.counters["Auswahlzeilen"] = zeilen;
+}
+
+void BM_FensterGummiband(benchmark::State& state) {
+    FensterGummiband(state, false);
+}
+
+void BM_FensterGummibandEntmarkieren(benchmark::State& state) {
+    FensterGummiband(state, true);
+}
+
 BENCHMARK(BM_FensterDrehschritt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterDrehschrittKorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterOeffnenBisBild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterGummiband)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterGummibandEntmarkieren)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
