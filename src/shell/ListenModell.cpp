@@ -47,7 +47,7 @@ bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int 
 
 void ListenModell::cursorSetzen(int zeile) {
     // In the middle of a rebuild the view may still count the old rows.
-    if (sammeln_ || resetOffen_ || zeile < -1 || zeile >= liste_.anzahl() ||
+    if (sammeln_ || resetOffen_ || umbau_ || zeile < -1 || zeile >= liste_.anzahl() ||
         zeile == liste_.aktuell())
         return;
     liste_.setAktuell(zeile);
@@ -101,6 +101,7 @@ bool ListenModell::einzeln() {
 }
 
 void ListenModell::vorEinfuegen(int zeile) {
+    umbau_ = true;
     zeileOffen_ = einzeln();
     if (zeileOffen_) {
         beginInsertRows({}, zeile, zeile);
@@ -112,11 +113,13 @@ void ListenModell::vorEinfuegen(int zeile) {
 }
 
 void ListenModell::nachEinfuegen() {
+    umbau_ = false;
     if (zeileOffen_) endInsertRows();
     zeileOffen_ = false;
 }
 
 void ListenModell::vorEntfernen(int zeile) {
+    umbau_ = true;
     zeileOffen_ = einzeln();
     if (zeileOffen_) {
         beginRemoveRows({}, zeile, zeile);
@@ -127,8 +130,12 @@ void ListenModell::vorEntfernen(int zeile) {
 }
 
 void ListenModell::nachEntfernen() {
-    if (zeileOffen_) endRemoveRows();
+    umbau_ = false;
+    if (!zeileOffen_) return;
     zeileOffen_ = false;
+    endRemoveRows();
+    // The list drops its cursor with its row; the view moved to a neighbour.
+    emit cursorGeaendert(liste_.aktuell());
 }
 
 void ListenModell::vorLeeren() {
@@ -158,6 +165,14 @@ void ListenModell::geaendert(int zeile) {
 
 void ListenModell::aktuellGeaendert(int zeile) {
     if (!sammeln_ && !resetOffen_) emit cursorGeaendert(zeile);
+}
+
+void Listenansicht::mousePressEvent(QMouseEvent* e) {
+    // A click on a row's box moves the cursor there too, before the box changes.
+    const QModelIndex zeile = indexAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && zeile.isValid() && zeile != currentIndex())
+        setCurrentIndex(zeile);
+    QListView::mousePressEvent(e);
 }
 
 void Listenansicht::mouseReleaseEvent(QMouseEvent* e) {

@@ -65,6 +65,9 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     int aenderungen_ = 0;
     bool resetOffen_ = false;  // a burst has begun a reset that the stack's end closes
     bool zeileOffen_ = false;  // an insert or remove was announced row by row
+    // Rows are being added or removed: the view moves its cursor off a removed
+    // row by itself, which is not the user's doing and must not reach the list.
+    bool umbau_ = false;
     int von_ = -1, bis_ = -1;  // rows whose text or tick changed, not yet shown
 };
 
@@ -78,6 +81,7 @@ class Listenansicht : public QListView {
     std::function<void(int16_t)> taste;  // the character, Latin-1
 
   protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

@@ -445,6 +445,10 @@ class HauptfensterTest : public QObject {
         QTest::mouseClick(auswahl->viewport(), Qt::LeftButton, {},
                           QPoint(box.left() + 10, box.center().y()));
         QCOMPARE(m->index(11, 0).data().toString(), QStringLiteral(":\t>Quad 1 2 3 4"));
+        // Both cursors on the file row and its new copy, not on the row the view
+        // moved to when the old copy went.
+        QCOMPARE(auswahl->currentIndex().row(), 11);
+        QCOMPARE(fenster->liste(Kind::TextPad)->currentIndex().row(), 10);
         QTRY_VERIFY(!s.Timer1.Enabled);
         QVERIFY(Umriss(f->bild(), qRgb(0, 255, 0)).width() > 50);
         QCOMPARE(fenster->liste(Kind::TextPad)->model()->index(10, 0).data(Qt::CheckStateRole),
