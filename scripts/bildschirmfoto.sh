@@ -1,7 +1,9 @@
 #!/bin/sh
 # Starts nukview on a virtual display, opens a model through the menu and the
-# file dialog as a user would, and saves a screenshot.
-#   sh scripts/bildschirmfoto.sh [MODEL.rwx] [OUT.png]
+# file dialog as a user would, and saves a screenshot. With "gummiband" it
+# first marks with a rubber band in "Auswahl" mode over the lower middle of the
+# drawing.
+#   sh scripts/bildschirmfoto.sh [MODEL.rwx] [OUT.png] [gummiband]
 set -e
 projekt=$(realpath "$(dirname "$0")/..")
 modell=$(realpath "${1:-$projekt/../shared/corpus/rwx/pocketrwx__house.rwx}")
@@ -48,5 +50,17 @@ while [ $i -lt 500 ] && xdotool search --name '^(NukViewer|[?][?][?])$' >/dev/nu
     i=$((i + 1))
 done
 sleep 1
+if [ "${3:-}" = gummiband ]; then
+    # The third toolbar button, then a drag inside the drawing window.
+    xdotool mousemove --window "$fenster" 105 42 click 1
+    sleep 0.3
+    xdotool mousemove --window "$fenster" 100 200 mousedown 1
+    for x in 150 250 350 450; do
+        xdotool mousemove --window "$fenster" "$x" $((x + 120))
+        sleep 0.05
+    done
+    xdotool mousemove --window "$fenster" 470 400 mouseup 1
+    sleep 1
+fi
 import -window root "$ausgabe"
 echo "$ausgabe"
