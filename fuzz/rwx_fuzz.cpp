@@ -86,17 +86,39 @@ void stimmig(const State& s) {
     }
 }
 
+// Every copy in the selection list stands for one file row, and no row twice.
+void auswahlStimmig(const State& s) {
+    std::vector<bool> gelistet(static_cast<size_t>(s.TextList.anzahl()), false);
+    for (int a = 0; a < s.AuswahlList.anzahl(); ++a) {
+        const int32_t t = s.AuswahlList.wert(a);
+        verlangt(t >= 0 && t < s.TextList.anzahl(), "Kopie einer Dateizeile");
+        verlangt(!gelistet[static_cast<size_t>(t)], "Dateizeile höchstens einmal gelistet");
+        gelistet[static_cast<size_t>(t)] = true;
+    }
+}
+
 void pruefen(State& s) {
     HierarchieUrteil(s.TextList);
+    NukView::Auswahl_Click(s, 3);
+    auswahlStimmig(s);
     s.BefehlsList.leeren();
     for (const char* w : {"", "modelbegin", "modelend", "clumpbegin", "clumpend", "vertex",
                           "triangle", "quad", "polygon", "color"})
         s.BefehlsList.anhaengen(w);
-    const Befehlssatz befehle(s.BefehlsList);
-    for (int i : FehlerhafteZeilen(s, befehle)) {
-        verlangt(i >= 0 && i < s.TextList.anzahl(), "fehlerhafte Zeile in der Liste");
-        s.TextList.setText(i, FehlerKennung(i, s.TextList.text(i)));
-        s.TextList.setHaken(i, true);
+    s.BefehleGeladen = Wahr;
+    const std::vector<int> fehlerhaft = FehlerhafteZeilen(s, Befehlssatz(s.BefehlsList));
+    NukView::Auswahl_Click(s, 4);
+    std::vector<int> getickt;
+    for (int i = 0; i < s.TextList.anzahl(); ++i)
+        if (s.TextList.haken(i)) getickt.push_back(i);
+    verlangt(getickt == fehlerhaft, "die fehlerhaften Zeilen markiert");
+    // The linkage pass under every threshold, with unused points marked too.
+    for (int16_t schwelle = 0; schwelle <= 3; ++schwelle) {
+        NukView::MarkMal_Click(s, schwelle);
+        NukView::AusP_Click(s, schwelle % 2 == 0 ? 1 : 0);
+        if (schwelle == 2) NukView::AusP_Click(s, 2);
+        NukView::Timer1_Timer(s);
+        auswahlStimmig(s);
     }
 }
 
