@@ -1,7 +1,7 @@
 // The window program on the largest model, with the real picture: a rotation
 // step of a drag (mouse event to painted window), opening a file through to
-// the first painted picture with the lists filled, and a rubber band over all. The drawing is 800 x
-// 800 pixels.
+// the first painted picture with the lists filled, and a rubber band over all.
+// The drawing is 800 x 800 pixels.
 #include <benchmark/benchmark.h>
 
 #include <QAction>

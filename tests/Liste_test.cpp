@@ -116,11 +116,13 @@ int scanTief(const Liste& l, int32_t w) {
 
 // Random appends, removals (often at the front, as unmarking in order does),
 // value changes, numbering and clears, with look-ups between them: the index
-// must always give the scan's answer, and the rows stay those of a plain vector.
+// must always give the scan's answer, and the rows and the cursor stay those
+// of a plain vector.
 TEST(Liste, NachschlagenWieEinScan) {
     std::mt19937 zufall(42);
     Liste l;
     std::vector<std::string> texte;
+    int cursor = -1;
     auto wuerfel = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
     for (int schritt = 0; schritt < 20000; ++schritt) {
         switch (wuerfel(10)) {
@@ -137,16 +139,19 @@ TEST(Liste, NachschlagenWieEinScan) {
                     const int i = wuerfel(3) ? wuerfel(l.anzahl()) : wuerfel(3) % l.anzahl();
                     l.entfernen(i);
                     texte.erase(texte.begin() + i);
+                    cursor = cursor == i ? -1 : cursor > i ? cursor - 1 : cursor;
                 }
                 break;
             case 4:
                 if (l.anzahl()) l.setWert(wuerfel(l.anzahl()), wuerfel(30) - 2);
+                if (l.anzahl() && wuerfel(4) == 0) l.setAktuell(cursor = wuerfel(l.anzahl()));
                 break;
             case 5:
                 if (wuerfel(50) == 0) l.nummerieren();
                 if (wuerfel(400) == 0) {
                     l.leeren();
                     texte.clear();
+                    cursor = -1;
                 }
                 break;
             default: {
@@ -154,6 +159,7 @@ TEST(Liste, NachschlagenWieEinScan) {
                 ASSERT_EQ(l.hoechsteMitWert(w), scanHoch(l, w)) << schritt;
                 ASSERT_EQ(l.niedrigsteMitWert(w), scanTief(l, w)) << schritt;
                 ASSERT_EQ(l.anzahl(), static_cast<int>(texte.size()));
+                ASSERT_EQ(l.aktuell(), cursor) << schritt;
                 if (l.anzahl()) {
                     const int i = wuerfel(l.anzahl());
                     ASSERT_EQ(l.text(i), texte[static_cast<size_t>(i)]) << schritt;

@@ -13,6 +13,7 @@
 #include "selection/Listenfenster.h"
 #include "selection/Markierungen.h"
 #include "selection/Modul_Auswahl.h"
+#include "selection/Verbund.h"
 #include "view/NukView.h"
 
 namespace nuk {
@@ -108,6 +109,21 @@ TEST(Verbund, MarkiertUndAnzahl) {
     EXPECT_EQ(s.Polygone[1].Anzahl, 0);
 }
 
+TEST(Verbund, ZaehlenJePunkt) {
+    Modelldokument d;
+    State& s = *d.s;
+    ZaehlerLoeschen(s);
+    for (int16_t k : {1, 2, 5}) {
+        DreieckeZaehlen(s, k);
+        ViereckeZaehlen(s, k);
+        PolygoneZaehlen(s, k);
+    }
+    // Point 2 stands twice among the polygon's corners; point 5 is used by nothing.
+    EXPECT_EQ(
+        (std::vector<int16_t>{s.Dreiecke[1].Anzahl, s.Vierecke[1].Anzahl, s.Polygone[1].Anzahl}),
+        (std::vector<int16_t>{2, 2, 2}));
+}
+
 TEST(Verbund, FehlgeschlageneSucheMeldetUndUeberspringt) {
     Dokument d;
     d.lesen(datei({"ModelBegin", "ClumpBegin", "Vertex 0 0 0", "Triangle 1 1 1", "ClumpEnd",
@@ -179,6 +195,33 @@ TEST(Listen, HakenInDerAuswahl) {
     s.Timer1.Enabled = false;
     Ausgewahl::AuswahlList_ItemCheck(s, -1);
     EXPECT_TRUE(s.Timer1.Enabled);
+}
+
+TEST(Listen, TickSetztBeideCursorAufDieAktuelleZeile) {
+    Modelldokument d;
+    State& s = *d.s;
+    s.TextList.setHaken(2, true);
+    s.TextList.setHaken(4, true);
+    s.TextList.setAktuell(7);
+    d.tick();
+    EXPECT_EQ(s.TextList.aktuell(), 4);
+    EXPECT_EQ(s.AuswahlList.aktuell(), 1);
+}
+
+TEST(Listen, KopieOhneDateizeile) {
+    Modelldokument d;
+    State& s = *d.s;
+    const int fremd = s.AuswahlList.anhaengen("fremd");
+    s.AuswahlList.setWert(fremd, 40000);
+    d.host.meldungen.clear();
+    s.AuswahlList.setHaken(fremd, true);
+    EXPECT_EQ(s.AktZeile, -1);
+    EXPECT_TRUE(s.Timer1.Enabled);
+    ASSERT_EQ(d.host.meldungen.size(), 1u);
+    EXPECT_EQ(d.host.meldungen[0].titel, "Fehler 4.1x");
+    // It marks nothing, so the next pass drops it.
+    d.tick();
+    EXPECT_TRUE(auswahl(s).empty());
 }
 
 TEST(Listen, MausLosSetztBeideCursor) {

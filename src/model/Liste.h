@@ -19,6 +19,11 @@ class Liste {
     static constexpr int MaxZeilen = 32767;
 
     explicit Liste(int hoechstens = MaxZeilen) : hoechstens_(hoechstens) {}
+    // A copy would run the original's handler and tell the original's view.
+    Liste(const Liste&) = delete;
+    Liste& operator=(const Liste&) = delete;
+    Liste(Liste&&) = default;
+    Liste& operator=(Liste&&) = default;
 
     // Lets a view (the Qt adapter) follow the list; the list never asks it anything.
     struct Beobachter {

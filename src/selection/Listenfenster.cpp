@@ -22,8 +22,8 @@ void TextList_ItemCheck(State& s, int16_t Item) {
     const int16_t kopie = AuswahlZeileVonText(s, Item);
     if (kopie >= 0) s.AuswahlList.entfernen(kopie);
     if (s.TextList.haken(Item)) {
-        ZeileAufnehmen(s, Item);
-        s.AuswahlList.setHaken(s.AuswahlList.anzahl() - 1, true);
+        const int kopieNeu = ZeileAufnehmen(s, Item);
+        if (kopieNeu >= 0) s.AuswahlList.setHaken(kopieNeu, true);
     }
     s.Timer1.Enabled = true;
 }

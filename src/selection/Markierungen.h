@@ -12,8 +12,8 @@ namespace nuk {
 void PunkteOhneObjekte(State& s);
 
 // Appends an unticked copy of the TextList row to AuswahlList unless the row
-// is listed already.
-void ZeileAufnehmen(State& s, int16_t zeile);
+// is listed already; the new row, or -1 when none was appended.
+int ZeileAufnehmen(State& s, int16_t zeile);
 
 // The linkage pass, then both list cursors back on the current row.
 void MarkierungenAbgleichen(State& s);

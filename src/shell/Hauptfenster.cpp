@@ -223,10 +223,12 @@ void Hauptfenster::menuesBauen() {
     QMenu* punkte = auswahl->addMenu(T("Punkte"));
     punkte->menuAction()->setObjectName(T("Auswahl(1)"));
     const char* ausP[] = {"egal ob Objekte markiert", "von markierten Objekte", "ohne Objekte"};
-    for (size_t i = 0; i < 3; ++i)
-        ausP_[i] = haken(eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i],
-                                 [&s, i] { NukView::AusP_Click(s, static_cast<int16_t>(i)); }),
-                         s.Menu.AusP[i]);
+    for (size_t i = 0; i < 3; ++i) {
+        ausP_[i] = eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i],
+                           [&s, i] { NukView::AusP_Click(s, static_cast<int16_t>(i)); });
+        // "ohne Objekte" is a command, not a rule.
+        if (i < 2) haken(ausP_[i], s.Menu.AusP[i]);
+    }
     QMenu* objekte = auswahl->addMenu(T("Objekte"));
     objekte->menuAction()->setObjectName(T("Auswahl(2)"));
     const char* markMal[] = {"egal ob Punkte markiert", "mit einem markierten Punkt",
@@ -363,6 +365,8 @@ void Hauptfenster::zeigeMeldung(const Meldung& meldung) {
                     QString::fromUtf8(meldung.text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
+        if (m) m->stapelFortsetzen();
 }
 
 void Hauptfenster::zeichne(std::span<const Zeichenbefehl> befehle) {

@@ -61,7 +61,13 @@ Qt::ItemFlags ListenModell::flags(const QModelIndex& index) const {
 }
 
 void ListenModell::sammelnBeginnen() {
-    if (sammeln_++ == 0) beginResetModel();
+    if (sammeln_++ != 0) return;
+    if (resetOffen_) {
+        resetOffen_ = false;
+        von_ = bis_ = -1;
+        endResetModel();
+    }
+    beginResetModel();
 }
 
 void ListenModell::sammelnBeenden() {
@@ -76,6 +82,18 @@ void ListenModell::stapelBeginnen() {
 }
 
 void ListenModell::stapelZeigen() {
+    // A rebuild in progress shows what it has so far, and goes on collecting after.
+    if (sammeln_) {
+        if (!pause_) {
+            pause_ = true;
+            endResetModel();
+        }
+        return;
+    }
+    ausgeben();
+}
+
+void ListenModell::ausgeben() {
     if (resetOffen_) {
         resetOffen_ = false;
         von_ = bis_ = -1;
@@ -89,8 +107,15 @@ void ListenModell::stapelZeigen() {
     }
 }
 
+void ListenModell::stapelFortsetzen() {
+    if (!pause_) return;
+    pause_ = false;
+    beginResetModel();
+}
+
 void ListenModell::stapelBeenden() {
-    stapelZeigen();
+    // A rebuild's reset ends with the rebuild.
+    if (!sammeln_) ausgeben();
     stapel_ = false;
 }
 

@@ -28,8 +28,10 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     // One call into the core: the first changes reach the view row by row,
     // a burst beyond that as one reset (rows) or one range (texts and ticks).
     void stapelBeginnen();
-    // Shows what has piled up; the call may go on (a message box waits in it).
+    // Shows what has piled up while a message box waits in the call;
+    // stapelFortsetzen after the box.
     void stapelZeigen();
+    void stapelFortsetzen();
     void stapelBeenden();
 
     // The user moved the view's current row (-1: none).
@@ -55,10 +57,13 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
 
     // True when the change may reach the view by itself.
     bool einzeln();
+    // Shows the reset or range a burst has piled up.
+    void ausgeben();
 
     Liste& liste_;
     bool mitHaken_;
     int sammeln_ = 0;
+    bool pause_ = false;  // a rebuild's reset is closed while a message box waits
 
     static constexpr int Einzelne = 64;
     bool stapel_ = false;

@@ -1,6 +1,7 @@
 // The window program driven as a user drives it: menus, toolbar, dialogs and
 // message boxes answered, mouse on the drawing, pixels of the picture.
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -453,6 +454,75 @@ class HauptfensterTest : public QObject {
         QVERIFY(Umriss(f->bild(), qRgb(0, 255, 0)).width() > 50);
         QCOMPARE(fenster->liste(Kind::TextPad)->model()->index(10, 0).data(Qt::CheckStateRole),
                  QVariant(Qt::Checked));
+    }
+
+    // Bursts of more than a few dozen list changes reach the views as resets
+    // and ranges; the model contract holds throughout, also while a message
+    // box waits in the middle of a rebuild or a check.
+    void grosseAenderungen() {
+        QByteArray text = "ModelBegin\nClumpBegin\n";
+        for (int i = 0; i < 100; ++i)
+            text +=
+                "Vertex " + QByteArray::number(i % 10) + " " + QByteArray::number(i / 10) + " 0\n";
+        // A clump within the first one: the reader's message comes mid-rebuild.
+        text += "ClumpBegin\nClumpEnd\n";
+        for (int i = 0; i < 40; ++i) text += "ClumpBegin\nClumpEnd\n";
+        text += "ModelEnd\n";
+        Schreiben(temp->filePath("viele.rwx"), text);
+        nuk::State& s = fenster->zustand();
+        QListView* listen[] = {fenster->liste(Kind::TextPad), fenster->liste(Kind::Ausgewahl)};
+        const nuk::Liste* kern[] = {&s.TextList, &s.AuswahlList};
+        QAbstractItemModelTester pruefer0(listen[0]->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester pruefer1(listen[1]->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        auto imGleichschritt = [&] {
+            for (int l = 0; l < 2; ++l) {
+                QAbstractItemModel* m = listen[l]->model();
+                if (m->rowCount() != kern[l]->anzahl()) return false;
+                for (int i = 0; i < m->rowCount(); ++i)
+                    if ((m->index(i, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked) !=
+                        kern[l]->haken(i))
+                        return false;
+            }
+            return true;
+        };
+        QStringList meldungen;
+        QList<bool> gleich;
+        auto notieren = [&](QWidget* w) {
+            gleich.append(listen[0]->model()->rowCount() == s.TextList.anzahl());
+            Meldung(meldungen)(w);
+        };
+        {
+            Antworten a{Waehlen(temp->filePath("viele.rwx")), notieren, notieren, notieren};
+            aktion("Öffnen")->trigger();
+            QTRY_VERIFY(!s.Timer1.Enabled);
+        }
+        QCOMPARE(s.PunktZahl, int16_t{100});
+        QVERIFY(!meldungen.isEmpty());
+
+        aktion("Toolbar1_Auswahl")->trigger();
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        QTest::mousePress(f, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(f, f->rect().center());
+        QTest::mouseRelease(f, Qt::LeftButton, {}, f->rect().bottomRight() - QPoint(1, 1));
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QCOMPARE(s.AuswahlList.anzahl(), 100);
+        QVERIFY(imGleichschritt());
+
+        meldungen.clear();
+        {
+            Antworten a{[&](QWidget* w) {
+                gleich.append(imGleichschritt());
+                Meldung(meldungen)(w);
+            }};
+            aktion("Auswahl(3)")->trigger();
+        }
+        QCOMPARE(meldungen.size(), 1);
+        QCOMPARE(s.AuswahlList.anzahl(), 85);  // every structure row, nested ones too
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QVERIFY(imGleichschritt());
+        QVERIFY(!gleich.contains(false));
     }
 
     // Clicks on the rows move both cursors; a typed key gets its trace message
