@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string_view>
 
@@ -161,6 +162,17 @@ std::string GrossesModell() {
 
     if (aus.zeilen() != G::Zeilen) throw std::logic_error("GrossesModell: falsche Zeilenzahl");
     return modell;
+}
+
+const std::string& GrossesModellEinmal() {
+    static const std::string bytes = GrossesModell();
+    return bytes;
+}
+
+std::string ProgrammOrdner() {
+    std::error_code fehler;
+    const auto pfad = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    return fehler ? std::string("./") : pfad.parent_path().string() + "/";
 }
 
 }  // namespace nukbench

@@ -21,4 +21,11 @@ struct Modellgroesse {
 // quotation marks, so every line is one item. The same bytes on every call.
 std::string GrossesModell();
 
+// GrossesModell() made once per process.
+const std::string& GrossesModellEinmal();
+
+// The folder of the running program, with a trailing slash: befehle.txt and
+// nukcheck sit there.
+std::string ProgrammOrdner();
+
 }  // namespace nukbench

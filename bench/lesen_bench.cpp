@@ -23,19 +23,6 @@ namespace {
 
 using nukbench::Modellgroesse;
 
-// The folder of the running program, with a trailing slash: befehle.txt and
-// nukcheck sit there.
-std::string programmOrdner() {
-    std::error_code fehler;
-    const auto pfad = std::filesystem::read_symlink("/proc/self/exe", fehler);
-    return fehler ? std::string("./") : pfad.parent_path().string() + "/";
-}
-
-const std::string& modell() {
-    static const std::string bytes = nukbench::GrossesModell();
-    return bytes;
-}
-
 // A state with the model read, and the host that saw the read.
 struct Gelesen {
     nuk::AufzeichnenderHost host;
@@ -44,7 +31,7 @@ struct Gelesen {
 
     Gelesen() {
         nuk::Zuruecksetzen(*s);
-        gelesen = nuk::RwxLesenAus(*s, modell());
+        gelesen = nuk::RwxLesenAus(*s, nukbench::GrossesModellEinmal());
     }
 };
 
@@ -57,7 +44,8 @@ class Modelldatei {
         if (fd < 0) return;
         ::close(fd);
         std::ofstream aus(muster, std::ios::binary | std::ios::trunc);
-        aus.write(modell().data(), static_cast<std::streamsize>(modell().size()));
+        const std::string& bytes = nukbench::GrossesModellEinmal();
+        aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         aus.close();
         pfad_ = muster;
         if (!aus) pfad_.clear();
@@ -82,7 +70,7 @@ const Modelldatei& modelldatei() {
 void BM_RwxLesen(benchmark::State& state) {
     nuk::AufzeichnenderHost host;
     auto s = std::make_unique<nuk::State>(host);
-    const std::string& bytes = modell();
+    const std::string& bytes = nukbench::GrossesModellEinmal();
     for (auto _ : state) {
         nuk::Zuruecksetzen(*s);
         benchmark::DoNotOptimize(nuk::RwxLesenAus(*s, bytes));
@@ -100,7 +88,7 @@ void BM_Hierarchie(benchmark::State& state) {
 
 void BM_Zeilenpruefung(benchmark::State& state) {
     Gelesen g;
-    if (!nuk::BefehleLaden(*g.s, programmOrdner() + "befehle.txt")) {
+    if (!nuk::BefehleLaden(*g.s, nukbench::ProgrammOrdner() + "befehle.txt")) {
         state.SkipWithError("befehle.txt nicht lesbar");
         return;
     }
@@ -123,7 +111,8 @@ void BM_NukcheckDump(benchmark::State& state) {
         state.SkipWithError("kein Startgehilfe");
         return;
     }
-    const std::vector<std::string> aufruf = {programmOrdner() + "nukcheck", "--dump", datei};
+    const std::vector<std::string> aufruf = {nukbench::ProgrammOrdner() + "nukcheck", "--dump",
+                                             datei};
     int64_t spitzeKb = 0;
     for (auto _ : state) {
         const nukbench::Startgehilfe::Lauf lauf = gehilfe->ausfuehren(aufruf);
@@ -139,7 +128,8 @@ void BM_NukcheckDump(benchmark::State& state) {
         spitzeKb = lauf.spitzeKb;
     }
     state.counters["peak_rss_kb"] = static_cast<double>(spitzeKb);
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(modell().size()));
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<int64_t>(nukbench::GrossesModellEinmal().size()));
 }
 
 BENCHMARK(BM_RwxLesen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -181,7 +171,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     if (!modellPruefen()) return 1;
-    benchmark::AddCustomContext("modell_bytes", std::to_string(modell().size()));
+    benchmark::AddCustomContext("modell_bytes",
+                                std::to_string(nukbench::GrossesModellEinmal().size()));
     benchmark::AddCustomContext("modell_zeilen", std::to_string(Modellgroesse::Zeilen));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

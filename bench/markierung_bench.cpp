@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string>
@@ -36,18 +35,6 @@ class LeereFlaeche : public nuk::Host {
     size_t meldungen = 0;
 };
 
-// befehle.txt sits beside the running program.
-std::string programmOrdner() {
-    std::error_code fehler;
-    const auto pfad = std::filesystem::read_symlink("/proc/self/exe", fehler);
-    return fehler ? std::string("./") : pfad.parent_path().string() + "/";
-}
-
-const std::string& modell() {
-    static const std::string bytes = nukbench::GrossesModell();
-    return bytes;
-}
-
 // The viewer after start-up and opening the model, its first tick done.
 struct Sitzung {
     LeereFlaeche host;
@@ -55,9 +42,9 @@ struct Sitzung {
     std::vector<std::string> urtexte;  // the rows as read, for undoing relabels
 
     Sitzung() {
-        nuk::NukView::mdiForm_Initialize(*s, programmOrdner());
+        nuk::NukView::mdiForm_Initialize(*s, nukbench::ProgrammOrdner());
         nuk::Zuruecksetzen(*s);
-        nuk::RwxLesenAus(*s, modell());
+        nuk::RwxLesenAus(*s, nukbench::GrossesModellEinmal());
         nuk::NachDemLaden(*s);
         nuk::NukView::Timer1_Timer(*s);
         for (int i = 0; i < s->TextList.anzahl(); ++i) urtexte.push_back(s->TextList.text(i));
@@ -147,7 +134,7 @@ void BM_Fehlerhaftes(benchmark::State& state, Befehle befehle, bool mitTick) {
         return;
     }
     if (befehle == Befehle::Datei) {
-        if (!nuk::BefehleLaden(s, programmOrdner() + "befehle.txt")) {
+        if (!nuk::BefehleLaden(s, nukbench::ProgrammOrdner() + "befehle.txt")) {
             state.SkipWithError("befehle.txt nicht lesbar");
             return;
         }

@@ -125,16 +125,19 @@ bool ListenModell::einzeln() {
     return false;
 }
 
-void ListenModell::vorEinfuegen(int zeile) {
+bool ListenModell::zeileAnkuendigen() {
     umbau_ = true;
     zeileOffen_ = einzeln();
-    if (zeileOffen_) {
-        beginInsertRows({}, zeile, zeile);
-    } else if (!sammeln_ && !resetOffen_) {
+    if (!zeileOffen_ && !sammeln_ && !resetOffen_) {
         // Rows shown row by row so far stay valid; from here on one reset.
         resetOffen_ = true;
         beginResetModel();
     }
+    return zeileOffen_;
+}
+
+void ListenModell::vorEinfuegen(int zeile) {
+    if (zeileAnkuendigen()) beginInsertRows({}, zeile, zeile);
 }
 
 void ListenModell::nachEinfuegen() {
@@ -144,14 +147,7 @@ void ListenModell::nachEinfuegen() {
 }
 
 void ListenModell::vorEntfernen(int zeile) {
-    umbau_ = true;
-    zeileOffen_ = einzeln();
-    if (zeileOffen_) {
-        beginRemoveRows({}, zeile, zeile);
-    } else if (!sammeln_ && !resetOffen_) {
-        resetOffen_ = true;
-        beginResetModel();
-    }
+    if (zeileAnkuendigen()) beginRemoveRows({}, zeile, zeile);
 }
 
 void ListenModell::nachEntfernen() {

@@ -57,6 +57,8 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
 
     // True when the change may reach the view by itself.
     bool einzeln();
+    // Before a row is added or removed: true when it may be announced alone.
+    bool zeileAnkuendigen();
     // Shows the reset or range a burst has piled up.
     void ausgeben();
 
