@@ -51,6 +51,11 @@ struct Polygon {
     bool operator==(const Polygon&) const = default;
 };
 
+// How many corners a polygon has that can be read, whatever its count says.
+inline int Eckenzahl(const Polygon& p) {
+    return p.P[0] < 0 ? 0 : p.P[0] > MaxEcken ? MaxEcken : p.P[0];
+}
+
 // 3x3 rotation of float32, stored by rows.
 struct Matrix {
     std::array<std::array<float, 3>, 3> m{};

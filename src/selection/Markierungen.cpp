@@ -1,6 +1,5 @@
 #include "selection/Markierungen.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "selection/Modul_Auswahl.h"
@@ -23,7 +22,7 @@ void PunkteOhneObjekte(State& s) {
     }
     for (int i = 1; i <= s.PolygonZahl; ++i) {
         const Polygon& p = s.Polygone[i];
-        const int n = p.P[0] < 0 ? 0 : std::min<int>(p.P[0], MaxEcken);
+        const int n = Eckenzahl(p);
         for (int j = 1; j <= n; ++j) benutze(p.P[static_cast<size_t>(j)]);
     }
     for (int v = 1; v <= s.PunktZahl; ++v) {

@@ -14,10 +14,6 @@ namespace nuk {
 
 namespace {
 
-int eckenZahl(const Polygon& p) {
-    return std::clamp<int>(p.P[0], 0, MaxEcken);
-}
-
 template <class Tab>
 void zaehlen(Tab& tabelle, int i) {
     auto satz = tabelle[i];
@@ -51,7 +47,7 @@ class Verwendung {
         });
         bauen(polygone_, s.PolygonZahl, [&](int i) {
             const Polygon& p = s.Polygone[i];
-            return std::span<const int16_t>(p.P.data() + 1, static_cast<size_t>(eckenZahl(p)));
+            return std::span<const int16_t>(p.P.data() + 1, static_cast<size_t>(Eckenzahl(p)));
         });
     }
 
@@ -177,7 +173,7 @@ void VerbundZaehlen(State& s) {
             const int16_t p = SuchePolygon(s, t);
             if (p < 0) continue;
             const Polygon e = s.Polygone[p];
-            for (int j = 1; j <= eckenZahl(e); ++j) markieren(s, e.P[static_cast<size_t>(j)]);
+            for (int j = 1; j <= Eckenzahl(e); ++j) markieren(s, e.P[static_cast<size_t>(j)]);
         }
     }
 }
@@ -213,7 +209,7 @@ void ViereckeZaehlen(State& s, int16_t k) {
 void PolygoneZaehlen(State& s, int16_t k) {
     for (int i = 1; i <= s.PolygonZahl; ++i) {
         const Polygon p = s.Polygone[i];
-        for (int j = 1; j <= eckenZahl(p); ++j)
+        for (int j = 1; j <= Eckenzahl(p); ++j)
             if (p.P[static_cast<size_t>(j)] == k) zaehlen(s.Polygone, i);
     }
 }

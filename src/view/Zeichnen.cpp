@@ -67,7 +67,7 @@ void Viereckzeichnen(State& s, const Viereck& v, Farbe f) {
 // A dot at the first corner, a line on to each further corner, and back to the
 // first. With fewer than two corners that is the dot and a line of no length.
 void Polygonzeichnen(State& s, const Polygon& p, Farbe f) {
-    const int n = std::min<int>(p.P[0], MaxEcken);
+    const int n = Eckenzahl(p);
     float x0 = 0, y0 = 0;
     const bool erste = Ecke(s.Bildpunkte, p.P[1], x0, y0);
     if (erste) Punktsetzen(s, x0, y0, f);
