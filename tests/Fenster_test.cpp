@@ -1,6 +1,7 @@
 // The main window: start-up, arranging and toggling the child windows, the file
 // menu's dialogs, the toolbar and the "Hinzufügen" guard.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "Hilfen.h"
 #include "model/ZeigFenster.h"
+#include "rwx/NukToRwx.h"
 #include "selection/BefehlsPad.h"
 #include "view/NukView.h"
 
@@ -238,21 +240,85 @@ TEST(FensterDatei, SpeichernUndSpeichernAls) {
     const std::string neu = p.ordner / "neu.rwx";
     const std::string leer = "ModelBegin\r\nClumpBegin\r\n\r\n\r\n\r\nClumpEnd\r\nModelEnd\r\n";
     EXPECT_EQ(laden(neu), leer);
-    EXPECT_EQ(s.Caption, Neu);
+    EXPECT_EQ(s.Caption, "neu.rwx - NukViewer 4.8a");
 
-    // A cancelled "Speichern als" writes nothing and keeps the file for "Speichern".
+    // A cancelled or failed "Speichern als" writes nothing and keeps the file
+    // and the caption for "Speichern".
     s.TextList.anhaengen(":\t># nachgetragen");
     p.host.antwort.reset();
     NukView::SpeichernAls_Click(s);
+    p.host.antwort = Dateiwahl{p.ordner / "fehlt/x.rwx", "x.rwx"};
+    NukView::SpeichernAls_Click(s);
     EXPECT_EQ(laden(neu), leer);
+    EXPECT_EQ(s.Caption, "neu.rwx - NukViewer 4.8a");
     NukView::Speichern_Click(s);
     EXPECT_EQ(laden(neu), leer + "# nachgetragen\r\n");
-    EXPECT_EQ(p.meldungstexte(), std::vector<std::string>{"Eben nich"});
-    EXPECT_EQ(p.host.dialoge.size(), 3u);
+    EXPECT_EQ(p.meldungstexte(), (std::vector<std::string>{"Eben nich", "Da stimmt was nicht"}));
+    EXPECT_EQ(p.host.dialoge.size(), 4u);
 
     NukView::Aktualisieren_Click(s);
     EXPECT_EQ(s.TextList.anzahl(), 8);
     EXPECT_EQ(s.Caption, "neu.rwx - NukViewer 4.8a");
+}
+
+// A read that broke off, or a file that could not be read, is never saved over
+// its file; "Speichern als", a complete reread or "Neu" end that.
+TEST(FensterDatei, AbgebrochenesLesenWirdNichtGespeichert) {
+    std::string gross = "ModelBegin\nClumpBegin\nVertex 1 2 3\n";
+    for (int i = 0; i < 700000; ++i) gross += "# Zeile\n";
+    gross += "ClumpEnd\nModelEnd\n";
+    struct Fall {
+        const char* name;
+        std::string inhalt;
+        mode_t rechte;
+        int zeilen;
+    };
+    for (const Fall& f : {Fall{"700000 Zeilen", gross, 0666, 32767},
+                          Fall{"nicht lesbar, aber schreibbar", "ModelBegin\r\n", 0222, 0}}) {
+        SCOPED_TRACE(f.name);
+        Programm p;
+        ::chmod((p.ordner / "").c_str(), 0777);
+        const std::string m = p.ordner / "m.rwx";
+        schreiben(m, f.inhalt);
+        ::chmod(m.c_str(), f.rechte);
+        EXPECT_TRUE(test::AlsNutzer([&] {
+            State& s = *p.s;
+            std::vector<std::string> soll = {"Da stimmt was nicht", NichtGanzGelesen};
+            p.waehlen("m.rwx");
+            NukView::Oeffnen_Click(s);
+            NukView::Speichern_Click(s);
+            bool gut = s.TextList.anzahl() == f.zeilen && s.Caption == "m.rwx - NukViewer 4.8a";
+            // A reread that breaks off again is refused again.
+            NukView::Aktualisieren_Click(s);
+            NukView::Speichern_Click(s);
+            soll.insert(soll.end(), {"Da stimmt was nicht", NichtGanzGelesen});
+            p.waehlen("kopie.rwx");
+            NukView::SpeichernAls_Click(s);
+            NukView::Speichern_Click(s);
+            gut = gut && s.Caption == "kopie.rwx - NukViewer 4.8a" &&
+                  laden(p.ordner / "kopie.rwx") == RwxText(s.TextList);
+            // "Neu" leaves a document without a file, as always.
+            p.waehlen("m.rwx");
+            NukView::Oeffnen_Click(s);
+            NukView::MachsNeu_Click(s);
+            NukView::Speichern_Click(s);
+            soll.insert(soll.end(), {"Da stimmt was nicht", "Da stimmt was nicht"});
+            return gut && p.meldungstexte() == soll;
+        }));
+        ::chmod(m.c_str(), 0644);
+        EXPECT_EQ(laden(m), f.inhalt);
+    }
+    // A complete reread after the file was mended makes "Speichern" write again.
+    Programm p;
+    const std::string m = p.ordner / "m.rwx";
+    schreiben(m, gross);
+    p.waehlen("m.rwx");
+    NukView::Oeffnen_Click(*p.s);
+    schreiben(m, "ModelBegin\nModelEnd\n");
+    NukView::Aktualisieren_Click(*p.s);
+    p.s->TextList.anhaengen("\t># neu");
+    NukView::Speichern_Click(*p.s);
+    EXPECT_EQ(laden(m), "ModelBegin\r\nModelEnd\r\n# neu\r\n");
 }
 
 TEST(FensterLeiste, GedrueckteKnoepfeWaehlenDenModus) {

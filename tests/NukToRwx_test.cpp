@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Hilfen.h"
+#include "check/Fehler.h"
 #include "model/Datei.h"
 #include "rwx/NukToRwx.h"
 
@@ -50,6 +51,27 @@ TEST(RwxSchreiben, ErsetztDieZieldateiUndBehaeltIhreRechte) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_TRUE(d.host.meldungen.empty());
     EXPECT_EQ(ordner.inhalt(), std::vector<std::string>{"m.rwx"});
+}
+
+// A byte-order mark at the start is no part of the rows, and comes back on saving.
+TEST(RwxSchreiben, ByteOrderMarkKommtZurueck) {
+    TempOrdner ordner;
+    const std::string ziel = ordner / "m.rwx";
+    const std::string datei = "\xEF\xBB\xBFModelBegin\r\nClumpBegin\r\nClumpEnd\r\nModelEnd\r\n";
+    Dokument d;
+    d.lesen(datei);
+    EXPECT_EQ(d.zeilen().front(), "\t>ModelBegin");
+    EXPECT_EQ(HierarchieUrteil(d.s->TextList).text, "Hierarchie akzeptabel");
+    RwxSchreiben(*d.s, ziel);
+    EXPECT_EQ(laden(ziel), datei);
+    // Only at the very start: elsewhere the bytes are the item's.
+    d.lesen("ModelBegin\n\xEF\xBB\xBF# x\n");
+    RwxSchreiben(*d.s, ziel);
+    EXPECT_EQ(laden(ziel), "ModelBegin\r\n\xEF\xBB\xBF# x\r\n");
+    d.lesen(datei);
+    NeuesDokument(*d.s);
+    RwxSchreiben(*d.s, ziel);
+    EXPECT_EQ(laden(ziel).substr(0, 10), "ModelBegin");
 }
 
 TEST(RwxSchreiben, FehlschlagMeldetUndLaesstAllesStehen) {

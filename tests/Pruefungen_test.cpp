@@ -159,7 +159,7 @@ TEST(Befehlsliste, LadenUndNochmalVersuchen) {
     EXPECT_FALSE(s.BefehleGeladen);
     EXPECT_EQ(s.BefehlsList.anzahl(), 0);
 
-    std::ofstream(datei) << "vertex\r\n  Quad, \"tri,angle\"\n\nmodelbegin";
+    std::ofstream(datei) << "\xEF\xBB\xBFvertex\r\n  Quad, \"tri,angle\"\n\nmodelbegin";
     EXPECT_TRUE(BefehleLaden(s));
     EXPECT_EQ(s.BefehleGeladen, Wahr);
     std::vector<std::string> woerter;

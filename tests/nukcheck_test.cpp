@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "Pruefung.h"
 #include "model/Datei.h"
@@ -28,11 +30,13 @@ struct Lauf {
     }
 
     std::pair<int, std::string> pruefen(const std::string& pfad, bool dump) {
-        std::string text;
+        std::string text, daten;
+        std::optional<std::string> bytes;
+        if (DateiLaden(pfad, daten)) bytes = daten;
         int status;
         {
             nukcheck::Ausgabe aus(&text);
-            status = nukcheck::DateiPruefen(*s, host, pfad, befehle.get(), dump, aus);
+            status = nukcheck::DateiPruefen(*s, host, pfad, bytes, befehle.get(), dump, aus);
         }
         return {status, text};
     }
@@ -104,41 +108,105 @@ TEST(Nukcheck, UnlesbareDatei) {
               "Hiro-Anweisung ungleich ModelBegin\n");
     const auto [status2, bericht] = lauf.pruefen("/gibt/es/nicht.rwx", false);
     EXPECT_EQ(status2, 2);
-    EXPECT_EQ(bericht.substr(0, bericht.find('\n')), "/gibt/es/nicht.rwx: Da stimmt was nicht");
+    EXPECT_EQ(bericht, "");  // the program says so on stderr
 }
 
-int ausfuehren(const std::string& argumente, std::string* ausgabe = nullptr) {
-    const std::string aus =
-        (fs::temp_directory_path() / (std::to_string(::getpid()) + "-nuk-aus.txt")).string();
-    const std::string befehl = NUK_BIN_DIR "/nukcheck " + argumente + " >" + aus + " 2>&1";
+struct Ergebnis {
+    int ende;
+    std::string aus, fehler;
+};
+
+// Runs the program with its output and error output apart; eingabe is its stdin.
+Ergebnis ausfuehren(const std::string& argumente, const std::string& eingabe = "") {
+    const std::string basis =
+        (fs::temp_directory_path() / (std::to_string(::getpid()) + "-nuk-")).string();
+    std::ofstream(basis + "ein", std::ios::binary) << eingabe;
+    const std::string befehl = NUK_BIN_DIR "/nukcheck " + argumente + " <" + basis + "ein >" +
+                               basis + "aus 2>" + basis + "fehler";
     const int r = std::system(befehl.c_str());
-    if (ausgabe) DateiLaden(aus, *ausgabe);
-    fs::remove(aus);
-    return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    Ergebnis e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, {}, {}};
+    DateiLaden(basis + "aus", e.aus);
+    DateiLaden(basis + "fehler", e.fehler);
+    for (const char* n : {"ein", "aus", "fehler"}) fs::remove(basis + n);
+    return e;
 }
 
-TEST(Nukcheck, Ende) {
-    const std::string gut = tempDatei("nuk-gut.rwx",
-                                      "ModelBegin\nClumpBegin\nVertex 1 2 3\n"
-                                      "ClumpEnd\nModelEnd\n");
-    const std::string befund = tempDatei("nuk-befund.rwx", "ModelBegin\n");
-    const std::string abbruch = tempDatei("nuk-abbruch.rwx", "ClumpBegin\nVertex 1e99 0 0\n");
-    std::string text;
-    EXPECT_EQ(ausfuehren("--help", &text), 0);
-    EXPECT_NE(text.find("Aufruf: nukcheck"), std::string::npos);
-    EXPECT_EQ(ausfuehren(gut, &text), 0);
-    EXPECT_EQ(text, gut + ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n");
-    EXPECT_EQ(ausfuehren(gut + " " + befund), 1);
-    EXPECT_EQ(ausfuehren(befund + " " + abbruch + " " + gut), 2);
-    EXPECT_EQ(ausfuehren("--dump " + abbruch), 2);
-    EXPECT_EQ(ausfuehren(""), 2);
-    EXPECT_EQ(ausfuehren("--gibts-nicht " + gut), 2);
-    // Without a command list no line is judged.
-    const std::string faul = tempDatei("nuk-faul.rwx", "ModelBegin\nFoo/\nModelEnd\n");
-    EXPECT_EQ(ausfuehren(faul), 1);
-    EXPECT_EQ(ausfuehren("--befehle /gibt/es/nicht " + faul, &text), 0);
-    EXPECT_NE(text.find("Befehlsliste"), std::string::npos);
-    for (const auto& p : {gut, befund, abbruch, faul}) fs::remove(p);
+// Each kind of finding with its status, its FILE:LINE: and the stream it goes to.
+TEST(Nukcheck, EndeUndAusgabeJeBefund) {
+    const std::string rahmen = "ModelBegin\nClumpBegin\n";
+    const std::string gut = tempDatei("nuk-gut.rwx", rahmen + "Vertex 1 2 3\nClumpEnd\nModelEnd\n");
+    struct Fall {
+        const char* name;
+        std::string argumente;  // F: a file with the content below
+        std::string inhalt;
+        int ende;
+        std::string aus;  // F stands for the file's name
+        std::string fehler;
+    };
+    const std::string summe = ": Zeilen 5, Punkte 0, Dreiecke 0, Vierecke 0, Polygone 0: ";
+    const std::vector<Fall> faelle = {
+        {"sauber", gut, "", 0,
+         gut + ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n", ""},
+        {"nur Lesermeldung", "F", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
+         "F:3: Programm works with only one Clump\nF: Zeilen 6, Punkte 0, Dreiecke 0, Vierecke 0, "
+         "Polygone 0: 1 Problem\n",
+         ""},
+        {"nur Hierarchie", "F", rahmen + "ClumpEnd\nClumpEnd\nModelEnd\n", 1,
+         "F:4: Hierarchie wurde als fehlerhaft eingestuft, da ClumpEnd ohne ClumpBegin\nF" + summe +
+             "1 Problem\n",
+         ""},
+        {"nur Zeilenprüfung, Steuerzeichen sichtbar", "F",
+         rahmen + "Foo\x9b\x7f 1\x1b[2J\tx\nClumpEnd\nModelEnd\n", 1,
+         "F:3: unbekanntes Befehlswort \"foo\\x9b\\x7f\": Foo\\x9b\\x7f 1\\x1b[2J\tx\nF" + summe +
+             "1 Problem\n",
+         ""},
+        {"Lesen abgebrochen", "F", rahmen + "Vertex 1e99 0 0\n", 2,
+         "F:3: Da stimmt was nicht\nF: Hierarchie wurde als fehlerhaft eingestuft, da letzte "
+         "Hiro-Anweisung ungleich ModelEnd\nF: Zeilen 2, Punkte 0, Dreiecke 0, Vierecke 0, "
+         "Polygone 0: 2 Probleme\n",
+         ""},
+        {"Standardeingabe", "- " + gut, rahmen + "Foo\nClumpEnd\nModelEnd\n", 1,
+         "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + summe + "1 Problem\n" + gut +
+             ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n",
+         ""},
+        {"Datei nicht lesbar", "/gibt/es/nicht.rwx " + gut, "", 2,
+         gut + ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n",
+         "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
+        {"Befehlsliste nicht lesbar", "--befehle /gibt/es/nicht " + gut, "", 2, "",
+         "nukcheck: Befehlsliste /gibt/es/nicht nicht lesbar\n"},
+        {"unbekannte Option", "--gibts-nicht " + gut, "", 2, "",
+         "nukcheck: unbekannte Option --gibts-nicht\nAufruf: nukcheck [--befehle DATEI] [--dump] "
+         "DATEI...\n"},
+        {"keine Datei", "", "", 2, "",
+         "nukcheck: keine Datei angegeben\nAufruf: nukcheck "
+         "[--befehle DATEI] [--dump] DATEI...\n"},
+        {"Version", "--version " + gut, "", 0, "nukcheck (NukViewer 4.8a)\n", ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const bool mitDatei = f.argumente == "F";
+        const std::string datei = mitDatei ? tempDatei("nuk-fall.rwx", f.inhalt) : "";
+        auto einsetzen = [&](std::string text) {
+            for (size_t p = 0; mitDatei && (p = text.find("F", p)) != std::string::npos;)
+                if ((p == 0 || text[p - 1] == '\n') && (text[p + 1] == ':')) {
+                    text.replace(p, 1, datei);
+                    p += datei.size();
+                } else {
+                    ++p;
+                }
+            return text;
+        };
+        const Ergebnis e = ausfuehren(mitDatei ? datei : f.argumente, f.inhalt);
+        EXPECT_EQ(e.ende, f.ende);
+        EXPECT_EQ(e.aus, einsetzen(f.aus));
+        EXPECT_EQ(e.fehler, f.fehler);
+        if (mitDatei) fs::remove(datei);
+    }
+    const Ergebnis hilfe = ausfuehren("--help");
+    EXPECT_EQ(hilfe.ende, 0);
+    EXPECT_EQ(hilfe.aus.rfind("Aufruf: nukcheck", 0), 0u);
+    EXPECT_NE(hilfe.aus.find("Ende: 0"), std::string::npos);
+    fs::remove(gut);
 }
 
 }  // namespace

@@ -57,6 +57,23 @@ void Ausgabe::latin1(std::string_view text) {
     }
 }
 
+void Ausgabe::sichtbar(std::string_view text) {
+    auto steuerzeichen = [](unsigned char b) {
+        return (b < 0x20 && b != '\t') || (b >= 0x7F && b <= 0x9F);
+    };
+    while (!text.empty()) {
+        size_t lauf = 0;
+        while (lauf < text.size() && !steuerzeichen(static_cast<unsigned char>(text[lauf]))) ++lauf;
+        latin1(text.substr(0, lauf));
+        if (lauf == text.size()) return;
+        static constexpr char hex[] = "0123456789abcdef";
+        const auto b = static_cast<unsigned char>(text[lauf]);
+        const char zeichen[] = {'\\', 'x', hex[b >> 4], hex[b & 15]};
+        *this << std::string_view(zeichen, 4);
+        text.remove_prefix(lauf + 1);
+    }
+}
+
 void Ausgabe::schreiben(std::string_view text) {
     if (ziel_)
         ziel_->append(text);
@@ -143,11 +160,17 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
 }  // namespace
 
 Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
-                    const Befehlssatz* befehle, bool dump, Ausgabe& aus) {
+                    const std::optional<std::string>& daten, const Befehlssatz* befehle, bool dump,
+                    Ausgabe& aus) {
     host.meldungen.clear();
     Zuruecksetzen(s);
+    if (!daten && !dump) return unlesbar;
     std::vector<int32_t> quellzeilen;
-    const bool gelesen = RwxLesen(s, pfad, &quellzeilen);
+    bool gelesen = false;
+    if (daten)
+        gelesen = RwxLesenAus(s, *daten, &quellzeilen);
+    else
+        Melden(s, "Da stimmt was nicht");  // as "Öffnen" of a file it cannot open
     const std::vector<Meldung> meldungen = host.meldungen;
     const Urteil urteil = HierarchieUrteil(s.TextList);
     std::vector<int> fehlerhaft;
@@ -184,11 +207,16 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         const std::string_view zeile = s.TextList.text(i);
         const Befund b = ZeileBefund(zeile, *befehle);
         aus << ort(i);
-        if (b.grund == Fehlergrund::unbekannterBefehl)
-            aus << "unbekanntes Befehlswort \"" << Latin1ZuUtf8(b.wort) << "\": ";
-        else
-            aus << "unzulässiges Zeichen \"" << Latin1ZuUtf8(zeile.substr(b.zeichen, 1)) << "\": ";
-        aus << Latin1ZuUtf8(Dateitext(zeile)) << '\n';
+        if (b.grund == Fehlergrund::unbekannterBefehl) {
+            aus << "unbekanntes Befehlswort \"";
+            aus.sichtbar(b.wort);
+        } else {
+            aus << "unzulässiges Zeichen \"";
+            aus.sichtbar(zeile.substr(b.zeichen, 1));
+        }
+        aus << "\": ";
+        aus.sichtbar(Dateitext(zeile));
+        aus << '\n';
         ++probleme;
     }
     aus << pfad << ": Zeilen " << long{s.TextList.anzahl()} << ", Punkte " << long{s.PunktZahl}

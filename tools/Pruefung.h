@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,9 @@ class Ausgabe {
     Ausgabe& operator<<(long zahl);
     // Bytes taken as Latin-1, written as UTF-8.
     void latin1(std::string_view text);
+    // The same for a person's terminal: control characters (below 0x20 but
+    // TAB, 0x7F, 0x80 to 0x9F) as \xHH, so a file cannot steer the terminal.
+    void sichtbar(std::string_view text);
     void leeren();
 
   private:
@@ -39,10 +43,13 @@ class Ausgabe {
 
 enum Status { sauber = 0, befunde = 1, unlesbar = 2 };
 
-// Reads the file as "Öffnen" does (reset, read, numbering), then runs the
-// hierarchy check and, given a command list, the line check. Writes the
-// diagnostics and the summary, or with dump the machine form.
-Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& pfad,
-                    const nuk::Befehlssatz* befehle, bool dump, Ausgabe& aus);
+// Reads the file's bytes as "Öffnen" does (reset, read, numbering), then runs
+// the hierarchy check and, given a command list, the line check. Writes the
+// diagnostics and the summary, or with dump the machine form, under the name.
+// Without bytes (the file could not be read) it writes nothing but the dump
+// of what "Öffnen" would leave, and returns unlesbar.
+Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& name,
+                    const std::optional<std::string>& daten, const nuk::Befehlssatz* befehle,
+                    bool dump, Ausgabe& aus);
 
 }  // namespace nukcheck

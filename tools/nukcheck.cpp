@@ -9,23 +9,33 @@
 #include <vector>
 
 #include "Pruefung.h"
+#include "model/Anfang.h"
+#include "model/Datei.h"
 #include "selection/BefehlsPad.h"
 
 namespace {
 
+const char* const aufruf = "Aufruf: nukcheck [--befehle DATEI] [--dump] DATEI...\n";
+
 const char* const hilfe =
-    "Aufruf: nukcheck [--befehle DATEI] [--dump] DATEI...\n"
     "\n"
     "Liest jede RWX-Datei wie \"Öffnen\" im NukViewer, prüft die Hierarchie\n"
     "(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der\n"
-    "erlaubten Befehlswörter.\n"
+    "erlaubten Befehlswörter. \"-\" als DATEI liest die Standardeingabe.\n"
     "\n"
     "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck)\n"
     "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
+    "  --version        Name und Version\n"
     "  --help           diese Hilfe\n"
     "\n"
-    "Ausgabe: DATEI:ZEILE: Text je Befund, dann eine Zusammenfassung je Datei.\n"
-    "Ende: 0 alles in Ordnung, 1 Befunde, 2 Datei nicht lesbar oder Lesen abgebrochen.\n";
+    "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund (Meldung des Lesers,\n"
+    "fehlerhafte Hierarchie, Zeile mit unbekanntem Befehlswort oder unzulässigem\n"
+    "Zeichen), dann je Datei: DATEI: Zeilen N, Punkte N, ...: OK oder N Probleme.\n"
+    "Steuerzeichen aus der Datei erscheinen als \\xHH. Meldungen zum Lauf (Datei\n"
+    "oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.\n"
+    "\n"
+    "Ende: 0 alles in Ordnung, 1 Befunde, 2 Datei oder Befehlsliste nicht lesbar,\n"
+    "Lesen abgebrochen oder falscher Aufruf.\n";
 
 // The folder of the running program, with a trailing slash.
 std::string programmOrdner(const char* argv0) {
@@ -34,6 +44,21 @@ std::string programmOrdner(const char* argv0) {
     std::string pfad = n > 0 ? std::string(puffer.data(), static_cast<size_t>(n)) : argv0;
     const size_t schraeg = pfad.rfind('/');
     return schraeg == std::string::npos ? std::string("./") : pfad.substr(0, schraeg + 1);
+}
+
+// The bytes of a file, or of standard input for "-"; nothing when unreadable.
+std::optional<std::string> laden(const std::string& datei) {
+    std::string daten;
+    if (datei != "-") return nuk::DateiLaden(datei, daten) ? std::optional(daten) : std::nullopt;
+    char puffer[1 << 16];
+    size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, stdin)) > 0) daten.append(puffer, n);
+    return std::ferror(stdin) ? std::nullopt : std::optional(daten);
+}
+
+int falscherAufruf(const char* was, const std::string& arg) {
+    std::fprintf(stderr, "nukcheck: %s%s\n%s", was, arg.c_str(), aufruf);
+    return nukcheck::unlesbar;
 }
 
 }  // namespace
@@ -45,46 +70,48 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(hilfe, stdout);
+            std::printf("%s%s", aufruf, hilfe);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("nukcheck (%s)\n", std::string(nuk::Programmtitel).c_str());
             return 0;
         } else if (arg == "--dump") {
             dump = true;
         } else if (arg == "--befehle") {
-            if (++i >= argc) {
-                std::fputs("nukcheck: --befehle braucht eine Datei\n", stderr);
-                return 2;
-            }
+            if (++i >= argc) return falscherAufruf("--befehle braucht eine Datei", "");
             befehlsDatei = argv[i];
         } else if (arg == "--") {
             for (++i; i < argc; ++i) dateien.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "nukcheck: unbekannte Option %s\n%s", arg.c_str(), hilfe);
-            return 2;
+            return falscherAufruf("unbekannte Option ", arg);
         } else {
             dateien.push_back(arg);
         }
     }
-    if (dateien.empty()) {
-        std::fputs(hilfe, stderr);
-        return 2;
-    }
+    if (dateien.empty()) return falscherAufruf("keine Datei angegeben", "");
 
     nuk::AufzeichnenderHost host;
     auto s = std::make_unique<nuk::State>(host);
     s->AppPfad = programmOrdner(argv[0]);
     const std::string liste = befehlsDatei ? *befehlsDatei : s->AppPfad + "befehle.txt";
-    std::unique_ptr<nuk::Befehlssatz> befehle;
-    if (nuk::BefehleLaden(*s, liste)) {
-        befehle = std::make_unique<nuk::Befehlssatz>(s->BefehlsList);
-    } else {
-        std::fprintf(stderr, "nukcheck: Befehlsliste %s nicht lesbar, keine Zeilenprüfung\n",
-                     liste.c_str());
+    // Without its list no row could be judged, and "OK" would be a lie.
+    if (!nuk::BefehleLaden(*s, liste)) {
+        std::fprintf(stderr, "nukcheck: Befehlsliste %s nicht lesbar\n", liste.c_str());
+        return nukcheck::unlesbar;
     }
+    const nuk::Befehlssatz befehle(s->BefehlsList);
 
     nukcheck::Ausgabe aus(stdout);
     int ende = nukcheck::sauber;
     for (const std::string& datei : dateien) {
-        const int status = nukcheck::DateiPruefen(*s, host, datei, befehle.get(), dump, aus);
+        const std::optional<std::string> daten = laden(datei);
+        if (!daten) {
+            // After the findings before it, when both go to one terminal.
+            aus.leeren();
+            std::fflush(stdout);
+            std::fprintf(stderr, "nukcheck: %s: Datei nicht lesbar\n", datei.c_str());
+        }
+        const int status = nukcheck::DateiPruefen(*s, host, datei, daten, &befehle, dump, aus);
         if (status > ende) ende = status;
     }
     aus.leeren();

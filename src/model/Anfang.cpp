@@ -42,6 +42,7 @@ void Zuruecksetzen(State& s) {
     s.MaxBetrag = 1.0f;
     s.Lupenfaktor = 1.2;
     s.Modus = -1;
+    s.Herkunft = {};
     ListenLeeren(s);
     Punkt p0 = s.Punkte[0];
     p0.Zeile = 1;  // the "Begin:" row of a new document

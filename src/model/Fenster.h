@@ -58,4 +58,13 @@ struct Dateidialog {
     std::string FileTitle;
 };
 
+// What the document knows of the file it came from, beyond its rows.
+struct Dateiherkunft {
+    // The read ended through its failure path: the rows are not the whole
+    // file, so "Speichern" must not write them over it.
+    bool unvollstaendig = false;
+    // The file began with a UTF-8 byte-order mark; saving writes it back.
+    bool bom = false;
+};
+
 }  // namespace nuk

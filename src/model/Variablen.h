@@ -168,6 +168,7 @@ struct State {
     Zeitgeber Timer1;
     Menue Menu;
     Dateidialog CommonDialog1;
+    Dateiherkunft Herkunft;  // of the rows in TextList
 
     Liste TextList;
     Liste AuswahlList;

@@ -489,7 +489,14 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
     s.TextList.anhaengen(ZeilenText(kennung, text));
 }
 
+std::string_view OhneBom(std::string_view daten) {
+    return daten.starts_with(Bom) ? daten.substr(Bom.size()) : daten;
+}
+
 bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellzeilen) {
+    const std::string_view text = OhneBom(daten);
+    s.Herkunft.bom = text.size() != daten.size();
+    daten = text;
     s.MaxBetrag = -1000.0f;
     int16_t Zustand = 0;
     bool gelesen = true;
@@ -529,7 +536,7 @@ void DateiOeffnen(State& s) {
     try {
         if (!DateiWaehlen(s, Dialogart::Oeffnen)) throw Fehlschlag("Dialog abgebrochen");
         Zuruecksetzen(s);
-        RwxLesen(s, s.CommonDialog1.FileName);
+        s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
         NachDemLaden(s);
     } catch (const std::exception&) {
         Melden(s, "Eben nich");
@@ -538,7 +545,7 @@ void DateiOeffnen(State& s) {
 
 void DateiNeuLaden(State& s) {
     Zuruecksetzen(s);
-    RwxLesen(s, s.CommonDialog1.FileName);
+    s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
     NachDemLaden(s);
 }
 

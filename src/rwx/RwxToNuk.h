@@ -63,6 +63,11 @@ class ItemLeser {
     int32_t zeile_ = 1;
 };
 
+// The UTF-8 byte-order mark many Windows editors put at the start of a file.
+inline constexpr std::string_view Bom = "\xEF\xBB\xBF";
+// The text without a byte-order mark at its very start.
+std::string_view OhneBom(std::string_view daten);
+
 // The items of a whole text, as the command list is read.
 std::vector<std::string> ItemsLesen(std::string_view daten);
 
@@ -78,7 +83,9 @@ void ClumpEndMerken(std::string& kennung, int16_t& Zustand);
 void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand);
 
 // Reads a whole file into rows and tables. A failure shows "Da stimmt was nicht";
-// what was read before it stays, numbered. False when the read failed.
+// what was read before it stays, numbered. False when the read failed. A
+// byte-order mark at the start is not part of the first item; Herkunft.bom
+// notes it, so that saving can write it back.
 bool RwxLesen(State& s, const std::string& pfad, std::vector<int32_t>* quellzeilen = nullptr);
 // The same on bytes already loaded. quellzeilen receives the 1-based file line
 // of every item begun, row by row (one more than the rows when the read failed

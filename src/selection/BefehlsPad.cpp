@@ -36,7 +36,8 @@ bool BefehleLaden(State& s, const std::string& datei) {
     bool gut = DateiLaden(datei, daten);
     if (gut) {
         try {
-            for (std::string& wort : ItemsLesen(daten)) s.BefehlsList.anhaengen(std::move(wort));
+            for (std::string& wort : ItemsLesen(OhneBom(daten)))
+                s.BefehlsList.anhaengen(std::move(wort));
         } catch (const std::exception&) {
             gut = false;
         }
