@@ -306,7 +306,7 @@ TEST(FensterDatei, AbgebrochenesLesenWirdNichtGespeichert) {
             return gut && p.meldungstexte() == soll;
         }));
         ::chmod(m.c_str(), 0644);
-        EXPECT_EQ(laden(m), f.inhalt);
+        EXPECT_TRUE(laden(m) == f.inhalt);  // a diff of 700000 lines would not fit in memory
     }
     // A complete reread after the file was mended makes "Speichern" write again.
     Programm p;

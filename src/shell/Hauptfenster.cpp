@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
@@ -118,13 +119,10 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     menuesBauen();
     werkzeugleisteBauen();
 
-    // At least the designed client area of 9480 x 6510 twips; on a larger screen
-    // a frame in which the "flach" drawing square fits the height.
-    const QSize platz = screen()->availableGeometry().size();
-    const int hoehe = std::max(static_cast<int>(6510 / twipsY()), platz.height() * 3 / 4 - 100);
-    const int breite = std::max(static_cast<int>(9480 / twipsX()),
-                                hoehe + static_cast<int>(std::lround(3800 / twipsX())));
-    resize(std::min(breite, platz.width()), hoehe + 100);
+    // The window manager's title bar comes on top of the frame.
+    const QSize platz = screen()->availableGeometry().size() -
+                        QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    resize(Startgroesse(platz, twipsX(), twipsY()));
 
     // The first arrangement and fit work from the size the frame will show with.
     layout()->activate();
@@ -346,6 +344,15 @@ void Hauptfenster::tick() {
         return;
     }
     if (s_->Timer1.Enabled) kern([this] { NukView::Timer1_Timer(*s_); });
+}
+
+QSize Hauptfenster::Startgroesse(QSize platz, double twipsX, double twipsY) {
+    constexpr int leisten = 100;  // menu bar and toolbar
+    int hoehe = std::max(static_cast<int>(6510 / twipsY), platz.height() * 3 / 4 - leisten);
+    hoehe = std::min(hoehe, platz.height() - leisten);
+    const int breite = std::max(static_cast<int>(9480 / twipsX),
+                                hoehe + static_cast<int>(std::lround(3800 / twipsX)));
+    return {std::min(breite, platz.width()), hoehe + leisten};
 }
 
 double Hauptfenster::twipsX() const {

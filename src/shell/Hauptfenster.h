@@ -53,6 +53,11 @@ class Hauptfenster : public QMainWindow, public Host {
     void fensterZeigen(Kind k, bool sichtbar) override;
     std::optional<Dateiwahl> dateiDialog(Dialogart art) override;
 
+    // The frame's size at start: at least the designed client area of 9480 x
+    // 6510 twips; on a larger screen one in which the "flach" drawing square
+    // fits the height; never more than platz, the room the screen has.
+    static QSize Startgroesse(QSize platz, double twipsX, double twipsY);
+
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
 

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,7 @@
 #include <functional>
 
 #include "model/Datei.h"
+#include "rwx/NukToRwx.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Zeichenflaeche.h"
 
@@ -124,6 +126,9 @@ class HauptfensterTest : public QObject {
     }
 
   private slots:
+    // The file dialog's history goes to a test folder, not the user's settings.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void init() {
         temp = std::make_unique<QTemporaryDir>();
         fenster = std::make_unique<Hauptfenster>(QStringLiteral(NUK_BIN_DIR));
@@ -406,6 +411,22 @@ class HauptfensterTest : public QObject {
         }
         QVERIFY(geprueft >= 4);
 
+        // A right drag pans: the picture follows the mouse, the turn stays.
+        const nuk::Matrix drehung = s.Drehung;
+        const QRect gedrehtesBild = Umriss(f->bild(), Blau);
+        senden(QEvent::MouseButtonPress, mitte, Qt::RightButton, Qt::RightButton);
+        senden(QEvent::MouseMove, mitte + QPoint(40, 20), Qt::NoButton, Qt::RightButton);
+        senden(QEvent::MouseButtonRelease, mitte + QPoint(40, 20), Qt::RightButton, Qt::NoButton);
+        QVERIFY(s.Drehung == drehung);
+        const QPoint weg = Umriss(f->bild(), Blau).topLeft() - gedrehtesBild.topLeft();
+        QVERIFY2((weg - QPoint(40, 20)).manhattanLength() <= 2,
+                 qPrintable(QString("%1 %2").arg(weg.x()).arg(weg.y())));
+        senden(QEvent::MouseButtonPress, mitte, Qt::RightButton, Qt::RightButton);
+        senden(QEvent::MouseMove, mitte - QPoint(40, 20), Qt::NoButton, Qt::RightButton);
+        senden(QEvent::MouseButtonRelease, mitte - QPoint(40, 20), Qt::RightButton, Qt::NoButton);
+        QVERIFY((Umriss(f->bild(), Blau).topLeft() - gedrehtesBild.topLeft()).manhattanLength() <=
+                2);
+
         // Lupe: a right click zooms out by 1.1 about the clicked point.
         aktion("Toolbar1_Lupe")->trigger();
         const QRect gedreht = Umriss(f->bild(), Blau);
@@ -559,13 +580,110 @@ class HauptfensterTest : public QObject {
         }
         QCOMPARE(meldungen, QStringList{"NukViewer|textlist_keypress   a"});
 
-        aktion("AusP(0)")->trigger();
-        aktion("MarkMal(3)")->trigger();
-        QVERIFY(aktion("AusP(0)")->isChecked() && !aktion("AusP(1)")->isChecked());
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(aktion(("MarkMal(" + std::to_string(i) + ")").c_str())->isChecked(), i == 3);
+        // From any rule to another, exactly the one chosen keeps its tick.
+        struct Regel {
+            const char* name;
+            int erste, letzte;
+            std::vector<int> folge;
+        };
+        for (const Regel& r :
+             {Regel{"FenAnGeO", 1, 3, {3, 1, 2, 1}}, Regel{"AusP", 0, 1, {0, 1, 0}},
+              Regel{"MarkMal", 0, 3, {2, 0, 1, 3}}}) {
+            for (int gewaehlt : r.folge) {
+                auto name = [&](int i) { return QString("%1(%2)").arg(r.name).arg(i).toUtf8(); };
+                aktion(name(gewaehlt).constData())->trigger();
+                for (int i = r.erste; i <= r.letzte; ++i)
+                    QVERIFY2(aktion(name(i).constData())->isChecked() == (i == gewaehlt),
+                             name(i).constData());
+            }
+        }
         QCOMPARE(s.Schwelle, int16_t{3});
         QVERIFY(s.Timer1.Enabled);
+    }
+
+    // A tick or text the core changes reaches an attached view as dataChanged of
+    // its rows: alone for a few, as one range for a burst.
+    void listenmodellMeldetAenderungen() {
+        nuk::State& s = fenster->zustand();
+        QAbstractItemModel* m = fenster->liste(Kind::TextPad)->model();
+        QSignalSpy spion(m, &QAbstractItemModel::dataChanged);
+        struct Fall {
+            const char* name;
+            std::function<void()> aendern;
+            int von, bis;
+        };
+        const Fall faelle[] = {
+            {"Haken", [&] { s.TextList.setHaken(2, true); }, 2, 2},
+            {"Text", [&] { s.TextList.setText(4, ":\t># anders"); }, 4, 4},
+            {"viele Haken",
+             [&] {
+                 for (int n = 0; n < 70; ++n) s.TextList.setHaken(n % 2 ? 5 : 3, n % 4 < 2);
+             },
+             3, 5},
+        };
+        for (const Fall& f : faelle) {
+            spion.clear();
+            fenster->kern(f.aendern);
+            QVERIFY2(!spion.isEmpty(), f.name);
+            int von = m->rowCount(), bis = -1;
+            for (const QList<QVariant>& signal : spion) {
+                von = std::min(von, signal[0].toModelIndex().row());
+                bis = std::max(bis, signal[1].toModelIndex().row());
+            }
+            QCOMPARE(von, f.von);
+            QCOMPARE(bis, f.bis);
+        }
+        QCOMPARE(m->index(4, 0).data().toString(), QStringLiteral(":\t># anders"));
+    }
+
+    // The frame fits the room the screen has, with the drawing square's rule.
+    void startgroesse() {
+        struct Fall {
+            QSize platz;
+            double twips;
+            QSize groesse;
+        };
+        // 15 twips a pixel: the designed client area is 632 x 434.
+        const Fall faelle[] = {
+            {{1920, 1050}, 15, {940, 787}},  // the square fits the height: 940 - 253 = 687
+            {{1280, 900}, 15, {828, 675}},
+            {{640, 430}, 15, {632, 430}},  // QT_SCALE_FACTOR=2 on 1280 x 900
+            {{1280, 430}, 7.5, {1264, 430}},
+        };
+        for (const Fall& f : faelle) {
+            const QSize g = Hauptfenster::Startgroesse(f.platz, f.twips, f.twips);
+            QCOMPARE(g, f.groesse);
+            QVERIFY(g.width() <= f.platz.width() && g.height() <= f.platz.height());
+        }
+    }
+
+    // A read that broke off: "Speichern" refuses with its message and the file
+    // stays as it was; "Speichern als" writes the rows elsewhere.
+    void abgebrochenesLesenWirdNichtGespeichert() {
+        QByteArray gross = "ModelBegin\nClumpBegin\nVertex 1 2 3\n";
+        for (int i = 0; i < 40000; ++i) gross += "# Zeile\n";
+        gross += "ClumpEnd\nModelEnd\n";
+        const QString datei = temp->filePath("gross.rwx");
+        Schreiben(datei, gross);
+        QStringList meldungen;
+        oeffnen(datei, meldungen);
+        QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("gross.rwx - NukViewer 4.8a"));
+        meldungen.clear();
+        {
+            Antworten a{Meldung(meldungen)};
+            aktion("Speichern")->trigger();
+            QVERIFY(a.fertig());
+        }
+        QCOMPARE(meldungen, QStringList{"NukViewer|" + QString::fromUtf8(nuk::NichtGanzGelesen)});
+        QCOMPARE(Lesen(datei), gross);
+        {
+            Antworten a{Waehlen(temp->filePath("teil.rwx"))};
+            aktion("SpeichernAls")->trigger();
+        }
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("teil.rwx - NukViewer 4.8a"));
+        QCOMPARE(Lesen(temp->filePath("teil.rwx")).count("\r\n"), 32767);
+        QCOMPARE(Lesen(datei), gross);
     }
 
     // "Speichern" onto a folder, a place that cannot be written and a full
