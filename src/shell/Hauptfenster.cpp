@@ -347,11 +347,15 @@ void Hauptfenster::tick() {
 }
 
 QSize Hauptfenster::Startgroesse(QSize platz, double twipsX, double twipsY) {
-    constexpr int leisten = 100;  // menu bar and toolbar
+    constexpr int leisten = 100;                                    // menu bar and toolbar
+    const int rand = static_cast<int>(std::lround(3800 / twipsX));  // beside the square
     int hoehe = std::max(static_cast<int>(6510 / twipsY), platz.height() * 3 / 4 - leisten);
-    hoehe = std::min(hoehe, platz.height() - leisten);
-    const int breite = std::max(static_cast<int>(9480 / twipsX),
-                                hoehe + static_cast<int>(std::lround(3800 / twipsX)));
+    int breite = std::max(static_cast<int>(9480 / twipsX), hoehe + rand);
+    if (hoehe + leisten > platz.height()) {
+        // Too low a screen for the designed area: the square still fits the height.
+        hoehe = platz.height() - leisten;
+        breite = hoehe + rand;
+    }
     return {std::min(breite, platz.width()), hoehe + leisten};
 }
 

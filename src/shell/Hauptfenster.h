@@ -53,9 +53,10 @@ class Hauptfenster : public QMainWindow, public Host {
     void fensterZeigen(Kind k, bool sichtbar) override;
     std::optional<Dateiwahl> dateiDialog(Dialogart art) override;
 
-    // The frame's size at start: at least the designed client area of 9480 x
-    // 6510 twips; on a larger screen one in which the "flach" drawing square
-    // fits the height; never more than platz, the room the screen has.
+    // The frame's size at start: the designed client area of 9480 x 6510 twips,
+    // on a larger screen more, so that the "flach" drawing square fits the
+    // height; never more than platz, the room the screen has, and there still
+    // one in which the square fits the height.
     static QSize Startgroesse(QSize platz, double twipsX, double twipsY);
 
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.

@@ -647,8 +647,8 @@ class HauptfensterTest : public QObject {
         const Fall faelle[] = {
             {{1920, 1050}, 15, {940, 787}},  // the square fits the height: 940 - 253 = 687
             {{1280, 900}, 15, {828, 675}},
-            {{640, 430}, 15, {632, 430}},  // QT_SCALE_FACTOR=2 on 1280 x 900
-            {{1280, 430}, 7.5, {1264, 430}},
+            {{640, 430}, 15, {583, 430}},  // QT_SCALE_FACTOR=2 on 1280 x 900
+            {{1280, 430}, 7.5, {837, 430}},
         };
         for (const Fall& f : faelle) {
             const QSize g = Hauptfenster::Startgroesse(f.platz, f.twips, f.twips);
