@@ -6,10 +6,11 @@
 #include <string>
 
 #include "Modellgenerator.h"
-#include "model/Anfang.h"
+#include "app/Anfang.h"
+#include "app/Ausgabe.h"
 #include "rwx/RwxToNuk.h"
-#include "view/Ausgabe.h"
 #include "view/Bewegungen.h"
+#include "view/Zeichnen.h"
 
 namespace {
 

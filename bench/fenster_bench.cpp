@@ -14,9 +14,9 @@
 #include <QTimer>
 
 #include "Modellgenerator.h"
+#include "app/NukView.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Zeichenflaeche.h"
-#include "view/NukView.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include "Modellgenerator.h"
 #include "Startgehilfe.h"
+#include "app/Anfang.h"
 #include "check/Fehler.h"
-#include "model/Anfang.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 

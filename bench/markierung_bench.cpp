@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "Modellgenerator.h"
-#include "model/Anfang.h"
+#include "app/Anfang.h"
+#include "app/NukView.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Modul_Auswahl.h"
-#include "view/NukView.h"
 
 namespace {
 

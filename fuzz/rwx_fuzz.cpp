@@ -9,16 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Anfang.h"
+#include "app/Ausgabe.h"
+#include "app/NukView.h"
 #include "check/Fehler.h"
-#include "model/Anfang.h"
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Modul_Auswahl.h"
 #include "selection/Suche.h"
-#include "view/Ausgabe.h"
 #include "view/Bewegungen.h"
-#include "view/NukView.h"
 #include "view/Zeichnen.h"
 
 namespace {

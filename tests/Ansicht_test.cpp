@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "Hilfen.h"
-#include "view/Ausgabe.h"
+#include "app/Ausgabe.h"
+#include "app/NukView.h"
 #include "view/Modul_Mathe.h"
-#include "view/NukView.h"
 #include "view/Zeichnen.h"
 
 namespace nuk {

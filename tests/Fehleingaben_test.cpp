@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "Hilfen.h"
+#include "app/Ausgabe.h"
+#include "app/NukView.h"
 #include "check/Fehler.h"
 #include "rwx/NukToRwx.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Modul_Auswahl.h"
 #include "selection/Suche.h"
-#include "view/Ausgabe.h"
-#include "view/NukView.h"
 #include "view/Zeichnen.h"
 
 namespace nuk {
@@ -177,18 +177,15 @@ TEST(Speicherfehler, MeldungZielUnberuehrtKeineReste) {
             std::ofstream(ziel, std::ios::binary) << alt;
         }
         if (f.ordnerSchreibgeschuetzt) ::chmod((ordner / "").c_str(), 0555);
-        if (f.plattenVoll) {
-            plattenVoll(-1, nullptr, 10);
-            SchreibwegSetzen(plattenVoll);
-        }
+        if (f.plattenVoll) plattenVoll(-1, nullptr, 10);
         EXPECT_TRUE(test::AlsNutzer([&] {
             Dokument d;
+            if (f.plattenVoll) d.host.weg = plattenVoll;
             NeueZeilen(*d.s);
             RwxSchreiben(*d.s, ziel);
             return d.meldungstexte() == std::vector<std::string>{Fehler} &&
                    d.s->TextList.anzahl() == 7;
         }));
-        SchreibwegSetzen(nullptr);
         ::chmod((ordner / "").c_str(), 0755);
         EXPECT_EQ(laden(f.zielIstOrdner ? ziel + "/drin" : ziel), alt);
         EXPECT_EQ(ordner.inhalt(), std::vector<std::string>{"m.rwx"});

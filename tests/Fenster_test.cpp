@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "Hilfen.h"
-#include "model/ZeigFenster.h"
+#include "app/NukView.h"
+#include "app/ZeigFenster.h"
 #include "rwx/NukToRwx.h"
 #include "selection/BefehlsPad.h"
-#include "view/NukView.h"
 
 namespace nuk {
 

@@ -13,11 +13,14 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "model/Anfang.h"
+#include "app/Anfang.h"
+#include "app/NukView.h"
 #include "model/Datei.h"
 #include "model/Variablen.h"
+#include "model/Zeilenform.h"
 #include "rwx/RwxToNuk.h"
 
 namespace nuk {
@@ -109,5 +112,29 @@ inline bool AlsNutzer(const std::function<bool()>& f) {
     ::waitpid(kind, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+// Rows: 2..6 points 1..5 (5 unused), 7 triangle, 8 quad, 9 a polygon with point 2 twice.
+inline const std::string Modell =
+    datei({"ModelBegin", "ClumpBegin", "VERTEX 0 0 0", "Vertex 1 0 0", "vertex 0 1 0",
+           "Vertex 1 1 0", "Vertex 2 2 0", "Triangle 1 2 3", "Quad 1 2 4 3", "Polygon 4 2 4 2 3",
+           "ClumpEnd", "ModelEnd"});
+
+// The selection list as (file row, ticked).
+using Auswahl = std::vector<std::pair<int, bool>>;
+
+inline Auswahl auswahl(const State& s) {
+    Auswahl a;
+    for (int i = 0; i < s.AuswahlList.anzahl(); ++i)
+        a.emplace_back(s.AuswahlList.wert(i), s.AuswahlList.haken(i));
+    return a;
+}
+
+struct Modelldokument : Dokument {
+    Modelldokument() {
+        lesen(Modell);
+        s->Schwelle = 1;
+    }
+    void tick() { NukView::Timer1_Timer(*s); }
+};
 
 }  // namespace nuk::test

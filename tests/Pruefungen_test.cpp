@@ -1,4 +1,5 @@
-// The hierarchy verdict, the command list and the line check.
+// The hierarchy check, the command list and the line check, as verdicts and
+// through the menu that marks their rows.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +15,9 @@
 namespace nuk {
 namespace {
 
+using test::Auswahl;
+using test::auswahl;
+using test::datei;
 using test::Dokument;
 
 Liste zeilen(const std::vector<std::string>& texte) {
@@ -94,6 +98,53 @@ Befehlssatz satz(const std::vector<std::string>& woerter) {
     return Befehlssatz(zeilen(woerter));
 }
 
+TEST(Hierarchie, MarkiertDieStrukturzeilenUndUrteilt) {
+    struct Fall {
+        std::vector<std::string_view> zeilen;
+        std::vector<int> struktur;
+        std::string meldung;
+    };
+    const std::string vorsatz = "Hierarchie wurde als fehlerhaft eingestuft,\nda ";
+    const std::vector<Fall> faelle = {
+        // Every clump counts, not only the one read into the tables.
+        {{"ModelBegin", "ClumpBegin", "Vertex 0 0 0", "ClumpEnd", "clumpBEGIN", "#ClumpEnd",
+          "ModelEnd"},
+         {0, 1, 3, 4, 6},
+         vorsatz + "mehr ClumpBegin als ClumpEnd"},
+        {{"ModelBegin", "ClumpBegin", "ClumpEnd", "ClumpBegin", "ClumpEnd", "ModelEnd"},
+         {0, 1, 2, 3, 4, 5},
+         "Hierarchie akzeptabel"},
+        {{"Vertex 0 0 0"}, {}, vorsatz + "erste Hiro-Anweisung ungleich ModelBegin"},
+    };
+    for (const Fall& f : faelle) {
+        Dokument d;
+        std::string text;
+        for (std::string_view z : f.zeilen) text.append(z).append("\n");
+        d.lesen(text);
+        State& s = *d.s;
+        // Earlier marks go.
+        s.TextList.setHaken(s.TextList.anzahl() - 1, false);
+        s.TextList.setHaken(s.TextList.anzahl() > 2 ? 2 : 0, true);
+        d.host.meldungen.clear();
+        NukView::Auswahl_Click(s, 3);
+        ASSERT_EQ(d.host.meldungen.size(), 1u);
+        EXPECT_EQ(d.host.meldungen[0].text, f.meldung);
+        EXPECT_EQ(d.host.meldungen[0].titel, "");
+        std::vector<int> getickt;
+        Auswahl erwartet;
+        for (int i = 0; i < s.TextList.anzahl(); ++i)
+            if (s.TextList.haken(i)) getickt.push_back(i);
+        for (int z : f.struktur) erwartet.emplace_back(z, true);
+        EXPECT_EQ(getickt, f.struktur);
+        EXPECT_EQ(auswahl(s), erwartet);
+        EXPECT_TRUE(s.Timer1.Enabled);
+        if (f.struktur.empty()) continue;
+        EXPECT_EQ(s.AktZeile, f.struktur.back());
+        EXPECT_EQ(s.TextList.aktuell(), f.struktur.back());
+        EXPECT_EQ(s.AuswahlList.aktuell(), static_cast<int>(f.struktur.size()) - 1);
+    }
+}
+
 TEST(Zeilenpruefung, FehlerhafteZeilen) {
     const Befehlssatz mitLeer = satz({"vertex", "modelbegin", ""});
     const Befehlssatz ohneLeer = satz({"vertex", "Modelbegin"});
@@ -137,6 +188,46 @@ TEST(Zeilenpruefung, Kennung) {
     EXPECT_EQ(FehlerKennung(0, "\t>x"), " 0f\t>x");
     EXPECT_EQ(FehlerKennung(5, " 5f\t>x"), " 5f\t>x");  // a second run writes the same
     EXPECT_EQ(FehlerKennung(1, "ohne"), " 1f\tohne");
+}
+
+TEST(Fehlerhaftes, KennungHakenUndAuswahl) {
+    test::TempOrdner ordner;
+    Dokument d;
+    State& s = *d.s;
+    s.AppPfad = ordner / "";
+    d.lesen(
+        datei({"ModelBegin", "ClumpBegin", "Vertex 1 2 3", "VERTEX 1 2 3 # grün", "Vertex 1/2 3",
+               "Vertx 1 2 3", "Vertex\t1 2 3", "Vertex 1,2,3", "", "ClumpEnd", "ModelEnd"}));
+    s.TextList.setHaken(2, true);
+    const std::vector<std::string> vorher = d.zeilen();
+
+    // Without a list nothing changes, and the next click tries again.
+    d.host.meldungen.clear();
+    NukView::Auswahl_Click(s, 4);
+    EXPECT_EQ(d.meldungstexte(), std::vector<std::string>{BefehlslisteFehlt});
+    EXPECT_EQ(d.zeilen(), vorher);
+    EXPECT_EQ(auswahl(s), (Auswahl{{2, true}}));
+
+    std::ofstream(ordner / "befehle.txt") << "modelbegin\nmodelend\nclumpbegin\nclumpend\nvertex\n";
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        d.host.meldungen.clear();
+        NukView::Auswahl_Click(s, 4);
+        EXPECT_TRUE(d.host.meldungen.empty());
+        const std::vector<int> fehlerhaft = {4, 5, 8, 9, 10};  // "1,2,3" gives rows 7..9
+        std::vector<int> getickt;
+        Auswahl erwartet;
+        for (int i = 0; i < s.TextList.anzahl(); ++i)
+            if (s.TextList.haken(i)) getickt.push_back(i);
+        for (int z : fehlerhaft) erwartet.emplace_back(z, true);
+        EXPECT_EQ(getickt, fehlerhaft);
+        EXPECT_EQ(auswahl(s), erwartet);
+        EXPECT_EQ(s.TextList.text(4), " 4f\t>Vertex 1/2 3");
+        EXPECT_EQ(s.TextList.text(8), " 8f\t>2");
+        EXPECT_EQ(s.AuswahlList.text(0), s.TextList.text(4));
+        EXPECT_EQ(s.TextList.text(2), vorher[2]);
+        EXPECT_EQ(s.TextList.aktuell(), 10);
+        EXPECT_EQ(s.AuswahlList.aktuell(), 4);
+    }
 }
 
 TEST(Befehlsliste, LadenUndNochmalVersuchen) {

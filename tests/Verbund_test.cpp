@@ -10,15 +10,111 @@
 #include <vector>
 
 #include "Hilfen.h"
-#include "check/Fehler.h"
-#include "rwx/RwxToNuk.h"
+#include "rwx/Wortscanner.h"
+#include "selection/Modul_Auswahl.h"
 #include "selection/Verbund.h"
 
 namespace nuk {
 namespace {
 
+using test::Auswahl;
+using test::auswahl;
 using test::datei;
 using test::Dokument;
+using test::Modelldokument;
+
+// ---- Small models checked by hand. ----
+
+TEST(Verbund, AbgeleiteteZeilenNachRegelUndSchwelle) {
+    struct Fall {
+        const char* name;
+        std::vector<int> haken;
+        int16_t schwelle;
+        bool eckenAufnehmen;
+        Auswahl danach;
+    };
+    const std::vector<Fall> faelle = {
+        {"Punkt: jedes Objekt mit ihm", {2}, 1, true, {{2, true}, {7, false}, {8, false}}},
+        {"Schwelle 0 leitet nie ab",
+         {2, 9},
+         0,
+         true,
+         {{2, true}, {9, true}, {3, false}, {4, false}, {5, false}}},
+        {"doppelte Polygonecke zählt zweimal", {3}, 2, true, {{3, true}, {9, false}}},
+        {"zwei Ecken erreichen 2",
+         {2, 3},
+         2,
+         true,
+         {{2, true}, {3, true}, {7, false}, {8, false}, {9, false}}},
+        {"nur das Polygon erreicht 3", {3, 4}, 3, true, {{3, true}, {4, true}, {9, false}}},
+        {"Dreieck: seine Ecken", {7}, 1, true, {{7, true}, {2, false}, {3, false}, {4, false}}},
+        {"Ecken nicht aufgenommen", {7}, 1, false, {{7, true}}},
+        {"Polygon: jede Ecke einmal",
+         {9},
+         3,
+         true,
+         {{9, true}, {3, false}, {4, false}, {5, false}}},
+        {"unbenutzter Punkt", {6}, 1, true, {{6, true}}},
+        {"Strukturzeilen zählen nicht", {0, 1, 10}, 1, true, {{0, true}, {1, true}, {10, true}}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Modelldokument d;
+        NukView::MarkMal_Click(*d.s, f.schwelle);
+        NukView::AusP_Click(*d.s, f.eckenAufnehmen ? 1 : 0);
+        for (int z : f.haken) d.s->TextList.setHaken(z, true);
+        d.tick();
+        EXPECT_EQ(auswahl(*d.s), f.danach);
+        EXPECT_TRUE(d.host.meldungen.empty());
+    }
+}
+
+TEST(Verbund, MarkiertUndAnzahl) {
+    Modelldokument d;
+    State& s = *d.s;
+    for (int z : {3, 8}) s.TextList.setHaken(z, true);  // point 2 and the quad
+    d.tick();
+    std::vector<int16_t> markiert, anzahl;
+    for (int i = 1; i <= s.PunktZahl; ++i) markiert.push_back(s.Punkte[i].Markiert);
+    EXPECT_EQ(markiert, (std::vector<int16_t>{Wahr, Wahr, Wahr, Wahr, Falsch}));
+    EXPECT_EQ(
+        (std::vector<int16_t>{s.Dreiecke[1].Anzahl, s.Vierecke[1].Anzahl, s.Polygone[1].Anzahl}),
+        (std::vector<int16_t>{1, 1, 2}));
+
+    // An empty selection clears the counters and lists nothing.
+    AuswahlNeu(s);
+    d.tick();
+    EXPECT_TRUE(auswahl(s).empty());
+    EXPECT_EQ(s.Punkte[1].Markiert, Falsch);
+    EXPECT_EQ(s.Polygone[1].Anzahl, 0);
+}
+
+TEST(Verbund, ZaehlenJePunkt) {
+    Modelldokument d;
+    State& s = *d.s;
+    for (int16_t k : {1, 2, 5}) s.TextList.setHaken(s.Punkte[k].Zeile, true);
+    d.tick();
+    // Point 2 stands twice among the polygon's corners; point 5 is used by nothing.
+    EXPECT_EQ(
+        (std::vector<int16_t>{s.Dreiecke[1].Anzahl, s.Vierecke[1].Anzahl, s.Polygone[1].Anzahl}),
+        (std::vector<int16_t>{2, 2, 2}));
+}
+
+TEST(Verbund, FehlgeschlageneSucheMeldetUndUeberspringt) {
+    Dokument d;
+    d.lesen(datei({"ModelBegin", "ClumpBegin", "Vertex 0 0 0", "Triangle 1 1 1", "ClumpEnd",
+                   "ClumpBegin", "Vertex 1 1 1", "Triangle 1 1 1", "ClumpEnd", "ModelEnd"}));
+    State& s = *d.s;
+    s.Schwelle = 1;
+    for (int z : {6, 7, 2}) s.TextList.setHaken(z, true);
+    d.host.meldungen.clear();
+    NukView::Timer1_Timer(s);
+    std::vector<std::string> titel;
+    for (const Meldung& m : d.host.meldungen) titel.push_back(m.titel);
+    // From the last copy up: point 1, then the triangle and the vertex of the second clump.
+    EXPECT_EQ(titel, (std::vector<std::string>{"Fehler 4.1t", "Fehler 4.1v"}));
+    EXPECT_EQ(auswahl(s), (Auswahl{{6, true}, {7, true}, {2, true}, {3, false}}));
+}
 
 // ---- The pass without any index: every look-up a scan. ----
 
@@ -134,7 +230,7 @@ void Nachrechnen(State& s) {
 
 using AuswahlZeile = std::tuple<std::string, int32_t, bool>;
 
-std::vector<AuswahlZeile> auswahl(const State& s) {
+std::vector<AuswahlZeile> auswahlGanz(const State& s) {
     std::vector<AuswahlZeile> z;
     for (int a = 0; a < s.AuswahlList.anzahl(); ++a)
         z.emplace_back(s.AuswahlList.text(a), s.AuswahlList.wert(a), s.AuswahlList.haken(a));
@@ -358,7 +454,7 @@ TEST(Verbund, WieEinSchlichterScan) {
             const uint32_t aenderung = z();
             aendern(*ist.s, aenderung);
             aendern(*soll.s, aenderung);
-            ASSERT_EQ(auswahl(*ist.s), auswahl(*soll.s));
+            ASSERT_EQ(auswahlGanz(*ist.s), auswahlGanz(*soll.s));
             ist.host.meldungen.clear();
             soll.host.meldungen.clear();
 
@@ -367,7 +463,7 @@ TEST(Verbund, WieEinSchlichterScan) {
 
             const State& a = *ist.s;
             const State& b = *soll.s;
-            EXPECT_EQ(auswahl(a), auswahl(b));
+            EXPECT_EQ(auswahlGanz(a), auswahlGanz(b));
             EXPECT_EQ(markiert(a), markiert(b));
             EXPECT_EQ(anzahlen(a.Dreiecke, a.DreieckZahl), anzahlen(b.Dreiecke, b.DreieckZahl));
             EXPECT_EQ(anzahlen(a.Vierecke, a.ViereckZahl), anzahlen(b.Vierecke, b.ViereckZahl));

@@ -2,12 +2,14 @@
 
 #include <charconv>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
+#include "app/Anfang.h"
 #include "check/Fehler.h"
-#include "model/Anfang.h"
 #include "model/Text.h"
 #include "model/Zahlformat.h"
+#include "model/Zeilenform.h"
 #include "rwx/RwxToNuk.h"
 
 namespace nukcheck {
@@ -134,22 +136,18 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
         aus << "point " << long{i} << ' ' << zahl(p.X) << ' ' << zahl(p.Y) << ' ' << zahl(p.Z)
             << ' ' << long{p.Zeile} << '\n';
     }
-    for (int i = 1; i <= s.DreieckZahl; ++i) {
-        const Dreieck& d = s.Dreiecke[i];
-        aus << "triangle " << long{i} << ' ' << long{d.P1} << ' ' << long{d.P2} << ' ' << long{d.P3}
-            << ' ' << long{d.Zeile} << '\n';
-    }
-    for (int i = 1; i <= s.ViereckZahl; ++i) {
-        const Viereck& v = s.Vierecke[i];
-        aus << "quad " << long{i} << ' ' << long{v.P1} << ' ' << long{v.P2} << ' ' << long{v.P3}
-            << ' ' << long{v.P4} << ' ' << long{v.Zeile} << '\n';
-    }
-    for (int i = 1; i <= s.PolygonZahl; ++i) {
-        const Polygon& p = s.Polygone[i];
-        aus << "polygon " << long{i} << ' ' << long{p.P[0]};
-        for (int k = 1; k <= p.P[0]; ++k) aus << ' ' << long{p.P[static_cast<size_t>(k)]};
-        aus << ' ' << long{p.Zeile} << '\n';
-    }
+    const char* art[] = {"triangle ", "quad ", "polygon "};
+    int n = 0;
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i) {
+            aus << art[n] << long{i};
+            if constexpr (std::is_same_v<decltype(tabelle[i]), const Polygon&>)
+                aus << ' ' << long{tabelle[i].P[0]};
+            for (int16_t k : Ecken(tabelle[i])) aus << ' ' << long{k};
+            aus << ' ' << long{tabelle[i].Zeile} << '\n';
+        }
+        ++n;
+    });
     aus << "hierarchy " << einzeilig(urteil.text) << '\n';
     if (fehlerhaft)
         for (int i : *fehlerhaft)

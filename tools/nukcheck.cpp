@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Pruefung.h"
-#include "model/Anfang.h"
+#include "app/Anfang.h"
 #include "model/Datei.h"
 #include "selection/BefehlsPad.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/Text.h"
-#include "rwx/RwxToNuk.h"
+#include "rwx/Wortscanner.h"
 #include "selection/Modul_Auswahl.h"
 
 namespace nuk {
@@ -12,10 +12,6 @@ bool PunkteDa(State& s) {
     if (s.PunktZahl != 0) return true;
     Melden(s, "Creieren Sie bitte erst mal ein paar Punkte", "So nich!!");
     return false;
-}
-
-void FehlerMelden(State& s, std::string_view code) {
-    Melden(s, "Dieser Fehler dürfte eigentlich niemals auftreten", "Fehler " + std::string(code));
 }
 
 bool IstStrukturwort(std::string_view wort) {

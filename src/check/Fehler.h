@@ -1,4 +1,4 @@
-// The coded message of look-ups that find nothing, and the hierarchy verdict.
+// The hierarchy verdict, and the precondition of "Hinzufügen".
 #pragma once
 
 #include <functional>
@@ -8,8 +8,6 @@
 #include "model/Variablen.h"
 
 namespace nuk {
-
-void FehlerMelden(State& s, std::string_view code);
 
 // False, with a message, while there are no points for a new object to use.
 bool PunkteDa(State& s);

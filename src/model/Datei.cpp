@@ -13,8 +13,6 @@ namespace nuk {
 
 namespace {
 
-Schreibweg schreibweg = ::write;
-
 struct Deskriptor {
     int fd = -1;
     ~Deskriptor() {
@@ -23,10 +21,6 @@ struct Deskriptor {
 };
 
 }  // namespace
-
-void SchreibwegSetzen(Schreibweg weg) {
-    schreibweg = weg ? weg : ::write;
-}
 
 bool DateiLaden(const std::string& pfad, std::string& daten) {
     daten.clear();
@@ -56,8 +50,9 @@ bool DateiLaden(const std::string& pfad, std::string& daten) {
     return true;
 }
 
-bool DateiErsetzen(const std::string& pfad, std::string_view daten) {
+bool DateiErsetzen(const std::string& pfad, std::string_view daten, Schreibweg weg) {
     if (pfad.empty()) return false;
+    const Schreibweg schreibweg = weg ? weg : ::write;
     // Replace what a link points to, not the link.
     std::string ziel = pfad;
     if (char* echt = ::realpath(pfad.c_str(), nullptr)) {

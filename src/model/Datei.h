@@ -12,14 +12,14 @@ namespace nuk {
 // (missing, a directory, unreadable).
 bool DateiLaden(const std::string& pfad, std::string& daten);
 
+// How the bytes of a file reach the disk: ::write, or what a test puts in its
+// place to make the disk fill up halfway.
+using Schreibweg = ssize_t (*)(int fd, const void* puffer, size_t n);
+
 // Writes the bytes to a new file beside the target and renames it over the
 // target only when every byte is on disk; on failure the target stays as it
-// was and the new file is removed. The target keeps its permissions.
-bool DateiErsetzen(const std::string& pfad, std::string_view daten);
-
-// Every write of DateiErsetzen goes through this, so that a test can make the
-// disk fill up halfway. nullptr puts ::write back.
-using Schreibweg = ssize_t (*)(int fd, const void* puffer, size_t n);
-void SchreibwegSetzen(Schreibweg weg);
+// was and the new file is removed. The target keeps its permissions. Every
+// write goes through weg (nullptr: ::write).
+bool DateiErsetzen(const std::string& pfad, std::string_view daten, Schreibweg weg = nullptr);
 
 }  // namespace nuk

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Datei.h"
+
 namespace nuk {
 
 // A modal message box with an OK button only.
@@ -93,6 +95,8 @@ class Host {
     // The open or save dialog; nothing when the user cancelled it. The open
     // dialog wants an existing file, the save dialog asks before overwriting one.
     virtual std::optional<Dateiwahl> dateiDialog(Dialogart) { return std::nullopt; }
+    // How saving writes its bytes; nullptr: straight to the disk.
+    virtual Schreibweg schreibweg() const { return nullptr; }
 };
 
 class AufzeichnenderHost : public Host {
@@ -120,6 +124,7 @@ class AufzeichnenderHost : public Host {
         dialoge.push_back(art);
         return antwort;
     }
+    Schreibweg schreibweg() const override { return weg; }
 
     std::vector<Meldung> meldungen;
     std::vector<Zeichenbefehl> zeichnungen;
@@ -129,6 +134,7 @@ class AufzeichnenderHost : public Host {
     std::array<bool, 5> gezeigt{};
     std::vector<Dialogart> dialoge;
     std::optional<Dateiwahl> antwort;  // what every dialog answers
+    Schreibweg weg = nullptr;
 };
 
 }  // namespace nuk

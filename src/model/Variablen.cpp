@@ -19,4 +19,8 @@ void Melden(State& s, std::string text, std::string titel) {
     s.host.zeigeMeldung(Meldung{std::move(text), std::move(titel), s.TextList.anzahl()});
 }
 
+void FehlerMelden(State& s, std::string_view code) {
+    Melden(s, "Dieser Fehler dürfte eigentlich niemals auftreten", "Fehler " + std::string(code));
+}
+
 }  // namespace nuk

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Fehlschlag.h"
@@ -54,6 +56,18 @@ struct Polygon {
 // How many corners a polygon has that can be read, whatever its count says.
 inline int Eckenzahl(const Polygon& p) {
     return p.P[0] < 0 ? 0 : p.P[0] > MaxEcken ? MaxEcken : p.P[0];
+}
+
+// The corners an object names, in their order: every place that walks an
+// object's corners goes through these, so the polygon's count has one rule.
+inline std::array<int16_t, 3> Ecken(const Dreieck& d) {
+    return {d.P1, d.P2, d.P3};
+}
+inline std::array<int16_t, 4> Ecken(const Viereck& v) {
+    return {v.P1, v.P2, v.P3, v.P4};
+}
+inline std::span<const int16_t> Ecken(const Polygon& p) {
+    return {p.P.data() + 1, static_cast<size_t>(Eckenzahl(p))};
 }
 
 // 3x3 rotation of float32, stored by rows.
@@ -178,7 +192,17 @@ struct State {
     ZeilenIndex punktIndex, dreieckIndex, viereckIndex, polygonIndex;
 };
 
+// f(tabelle, zahl) for the triangles, the quads and the polygons, in that order.
+template <class S, class F>
+void JedeObjektart(S& s, F f) {
+    f(s.Dreiecke, s.DreieckZahl);
+    f(s.Vierecke, s.ViereckZahl);
+    f(s.Polygone, s.PolygonZahl);
+}
+
 // Shows a message box through the host, noting how many rows there are now.
 void Melden(State& s, std::string text, std::string titel = {});
+// The coded message of a look-up that finds nothing.
+void FehlerMelden(State& s, std::string_view code);
 
 }  // namespace nuk

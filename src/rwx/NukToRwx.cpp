@@ -1,9 +1,8 @@
 #include "rwx/NukToRwx.h"
 
-#include "model/Anfang.h"
 #include "model/Datei.h"
-#include "model/Fehlschlag.h"
-#include "rwx/RwxToNuk.h"
+#include "model/Zeilenform.h"
+#include "rwx/ItemLeser.h"
 
 namespace nuk {
 
@@ -21,45 +20,12 @@ std::string RwxText(const Liste& TextList, bool bom) {
 bool RwxSchreiben(State& s, const std::string& pfad) {
     bool gut = false;
     try {
-        gut = DateiErsetzen(pfad, RwxText(s.TextList, s.Herkunft.bom));
+        gut = DateiErsetzen(pfad, RwxText(s.TextList, s.Herkunft.bom), s.host.schreibweg());
     } catch (const std::exception&) {
         gut = false;
     }
     if (!gut) Melden(s, "Da stimmt was nicht");
     return gut;
-}
-
-const char* const NichtGanzGelesen =
-    "Die Datei wurde nicht vollständig gelesen.\n"
-    "Speichern würde den Rest der Datei löschen, also lass ich das.\n"
-    "Mit \"Speichern als\" kommen die Zeilen unter einem anderen Namen auf die Platte.";
-
-}  // namespace nuk
-
-namespace nuk {
-
-void SpeichernUnter(State& s) {
-    try {
-        const Dateidialog vorher = s.CommonDialog1;
-        if (!DateiWaehlen(s, Dialogart::Speichern)) throw Fehlschlag("Dialog abgebrochen");
-        if (!RwxSchreiben(s, s.CommonDialog1.FileName)) {
-            // The document still belongs to the file it had.
-            s.CommonDialog1 = vorher;
-            return;
-        }
-        s.Herkunft.unvollstaendig = false;
-        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
-    } catch (const std::exception&) {
-        Melden(s, "Eben nich");
-    }
-}
-
-void DateiSpeichern(State& s) {
-    if (s.Herkunft.unvollstaendig && !s.CommonDialog1.FileName.empty()) {
-        Melden(s, NichtGanzGelesen);
-        return;
-    }
-    RwxSchreiben(s, s.CommonDialog1.FileName);
 }
 
 }  // namespace nuk

@@ -15,14 +15,4 @@ std::string RwxText(const Liste& TextList, bool bom = false);
 // existing file as it was. True when the file was written.
 bool RwxSchreiben(State& s, const std::string& pfad);
 
-// What "Speichern" shows instead of writing a file that was not read to its end.
-extern const char* const NichtGanzGelesen;
-
-// Menu "Speichern als": the save dialog; the name chosen becomes the document's
-// file and caption once the rows are written there.
-void SpeichernUnter(State& s);
-// Menu "Speichern": the document's file, without a dialog; refused while the
-// rows are not the whole file.
-void DateiSpeichern(State& s);
-
 }  // namespace nuk

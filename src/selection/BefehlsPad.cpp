@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "model/Anfang.h"
 #include "model/Datei.h"
 #include "model/Zahlformat.h"
-#include "rwx/RwxToNuk.h"
+#include "rwx/ItemLeser.h"
+#include "rwx/Wortscanner.h"
 #include "selection/Modul_Auswahl.h"
 
 namespace nuk {

@@ -14,17 +14,10 @@ void PunkteOhneObjekte(State& s) {
     auto benutze = [&](int16_t k) {
         if (k >= 1 && k <= s.PunktZahl) benutzt[static_cast<size_t>(k)] = true;
     };
-    for (int i = 1; i <= s.DreieckZahl; ++i)
-        for (int16_t k : {s.Dreiecke[i].P1, s.Dreiecke[i].P2, s.Dreiecke[i].P3}) benutze(k);
-    for (int i = 1; i <= s.ViereckZahl; ++i) {
-        const Viereck& v = s.Vierecke[i];
-        for (int16_t k : {v.P1, v.P2, v.P3, v.P4}) benutze(k);
-    }
-    for (int i = 1; i <= s.PolygonZahl; ++i) {
-        const Polygon& p = s.Polygone[i];
-        const int n = Eckenzahl(p);
-        for (int j = 1; j <= n; ++j) benutze(p.P[static_cast<size_t>(j)]);
-    }
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i)
+            for (int16_t k : Ecken(tabelle[i])) benutze(k);
+    });
     for (int v = 1; v <= s.PunktZahl; ++v) {
         const int16_t zeile = s.Punkte[v].Zeile;
         if (!benutzt[static_cast<size_t>(v)] && zeile >= 0 && zeile < s.TextList.anzahl())

@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "check/Fehler.h"
-
 namespace nuk {
 
 namespace {

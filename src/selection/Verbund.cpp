@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "rwx/RwxToNuk.h"
+#include "rwx/Wortscanner.h"
 #include "selection/Markierungen.h"
 #include "selection/Suche.h"
 
@@ -28,6 +28,13 @@ void markieren(State& s, int16_t ecke) {
     s.Punkte.setzen(ecke, p);
 }
 
+// Marks the corners of object i of the table; -1 (a failed look-up) marks none.
+template <class Tab>
+void eckenMarkieren(State& s, const Tab& tabelle, int16_t i) {
+    if (i < 0) return;
+    for (int16_t k : Ecken(tabelle[i])) markieren(s, k);
+}
+
 // For each point 0..PunktZahl the objects that use it, in one array per kind:
 // triangles and quads once each, polygons once per corner that is the point.
 // Built once per pass, so counting a ticked point costs its own objects only.
@@ -35,20 +42,9 @@ class Verwendung {
   public:
     explicit Verwendung(const State& s) : zahl_(s.PunktZahl + 1) {
         std::array<int16_t, 4> ecken{};
-        bauen(dreiecke_, s.DreieckZahl, [&](int i) {
-            const Dreieck& d = s.Dreiecke[i];
-            ecken = {d.P1, d.P2, d.P3, -1};
-            return einmal(ecken, 3);
-        });
-        bauen(vierecke_, s.ViereckZahl, [&](int i) {
-            const Viereck& v = s.Vierecke[i];
-            ecken = {v.P1, v.P2, v.P3, v.P4};
-            return einmal(ecken, 4);
-        });
-        bauen(polygone_, s.PolygonZahl, [&](int i) {
-            const Polygon& p = s.Polygone[i];
-            return std::span<const int16_t>(p.P.data() + 1, static_cast<size_t>(Eckenzahl(p)));
-        });
+        bauen(dreiecke_, s.DreieckZahl, [&](int i) { return einmal(ecken, Ecken(s.Dreiecke[i])); });
+        bauen(vierecke_, s.ViereckZahl, [&](int i) { return einmal(ecken, Ecken(s.Vierecke[i])); });
+        bauen(polygone_, s.PolygonZahl, [&](int i) { return Ecken(s.Polygone[i]); });
     }
 
     template <class F>
@@ -70,13 +66,14 @@ class Verwendung {
         std::vector<int16_t> objekte;
     };
 
-    // The corners with repeats left out, each once.
-    static std::span<const int16_t> einmal(std::array<int16_t, 4>& e, int n) {
-        int m = 0;
-        for (int i = 0; i < n; ++i)
-            if (std::find(e.begin(), e.begin() + m, e[static_cast<size_t>(i)]) == e.begin() + m)
-                e[static_cast<size_t>(m++)] = e[static_cast<size_t>(i)];
-        return {e.data(), static_cast<size_t>(m)};
+    // The corners with repeats left out, each once, gathered in e.
+    template <size_t N>
+    static std::span<const int16_t> einmal(std::array<int16_t, 4>& e,
+                                           const std::array<int16_t, N>& ecken) {
+        size_t m = 0;
+        for (int16_t k : ecken)
+            if (std::find(e.begin(), e.begin() + m, k) == e.begin() + m) e[m++] = k;
+        return {e.data(), m};
     }
 
     bool imBereich(int16_t k) const { return k >= 0 && k < zahl_; }
@@ -133,16 +130,13 @@ void ZaehlerLoeschen(State& s) {
         p.Markiert = Falsch;
         s.Punkte.setzen(i, p);
     }
-    auto loeschen = [](auto& tabelle, int zahl) {
+    JedeObjektart(s, [](auto& tabelle, int zahl) {
         for (int i = 1; i <= zahl; ++i) {
             auto satz = tabelle[i];
             satz.Anzahl = 0;
             tabelle.setzen(i, satz);
         }
-    };
-    loeschen(s.Dreiecke, s.DreieckZahl);
-    loeschen(s.Vierecke, s.ViereckZahl);
-    loeschen(s.Polygone, s.PolygonZahl);
+    });
 }
 
 void VerbundZaehlen(State& s) {
@@ -160,20 +154,11 @@ void VerbundZaehlen(State& s) {
             verwendung->vierecke(k, [&](int i) { zaehlen(s.Vierecke, i); });
             verwendung->polygone(k, [&](int i) { zaehlen(s.Polygone, i); });
         } else if (IstWort(wort, "triangle")) {
-            const int16_t d = SucheDreieck(s, t);
-            if (d < 0) continue;
-            const Dreieck& e = s.Dreiecke[d];
-            for (int16_t p : {e.P1, e.P2, e.P3}) markieren(s, p);
+            eckenMarkieren(s, s.Dreiecke, SucheDreieck(s, t));
         } else if (IstWort(wort, "quad")) {
-            const int16_t q = SucheViereck(s, t);
-            if (q < 0) continue;
-            const Viereck& e = s.Vierecke[q];
-            for (int16_t p : {e.P1, e.P2, e.P3, e.P4}) markieren(s, p);
+            eckenMarkieren(s, s.Vierecke, SucheViereck(s, t));
         } else if (IstWort(wort, "polygon")) {
-            const int16_t p = SuchePolygon(s, t);
-            if (p < 0) continue;
-            const Polygon e = s.Polygone[p];
-            for (int j = 1; j <= Eckenzahl(e); ++j) markieren(s, e.P[static_cast<size_t>(j)]);
+            eckenMarkieren(s, s.Polygone, SuchePolygon(s, t));
         }
     }
 }
@@ -183,35 +168,10 @@ void VerbundMarkieren(State& s) {
         for (int i = 1; i <= s.PunktZahl; ++i)
             if (s.Punkte[i].Markiert != 0) ZeileAufnehmen(s, s.Punkte[i].Zeile);
     if (s.Schwelle < 1) return;
-    auto aufnehmen = [&](const auto& tabelle, int zahl) {
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
         for (int i = 1; i <= zahl; ++i)
             if (tabelle[i].Anzahl >= s.Schwelle) ZeileAufnehmen(s, tabelle[i].Zeile);
-    };
-    aufnehmen(s.Dreiecke, s.DreieckZahl);
-    aufnehmen(s.Vierecke, s.ViereckZahl);
-    aufnehmen(s.Polygone, s.PolygonZahl);
-}
-
-void DreieckeZaehlen(State& s, int16_t k) {
-    for (int i = 1; i <= s.DreieckZahl; ++i) {
-        const Dreieck& d = s.Dreiecke[i];
-        if (d.P1 == k || d.P2 == k || d.P3 == k) zaehlen(s.Dreiecke, i);
-    }
-}
-
-void ViereckeZaehlen(State& s, int16_t k) {
-    for (int i = 1; i <= s.ViereckZahl; ++i) {
-        const Viereck& v = s.Vierecke[i];
-        if (v.P1 == k || v.P2 == k || v.P3 == k || v.P4 == k) zaehlen(s.Vierecke, i);
-    }
-}
-
-void PolygoneZaehlen(State& s, int16_t k) {
-    for (int i = 1; i <= s.PolygonZahl; ++i) {
-        const Polygon p = s.Polygone[i];
-        for (int j = 1; j <= Eckenzahl(p); ++j)
-            if (p.P[static_cast<size_t>(j)] == k) zaehlen(s.Polygone, i);
-    }
+    });
 }
 
 }  // namespace nuk

@@ -21,10 +21,4 @@ void VerbundZaehlen(State& s);
 // Objekte" is ticked), then objects that reach Schwelle.
 void VerbundMarkieren(State& s);
 
-// One more for every triangle / quad that has point k as a corner (once per
-// object), and for every corner of a polygon that is point k.
-void DreieckeZaehlen(State& s, int16_t k);
-void ViereckeZaehlen(State& s, int16_t k);
-void PolygoneZaehlen(State& s, int16_t k);
-
 }  // namespace nuk

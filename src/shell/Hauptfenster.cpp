@@ -20,13 +20,13 @@
 #include <QToolBar>
 #include <cmath>
 
-#include "model/ZeigFenster.h"
+#include "app/NukView.h"
+#include "app/ZeigFenster.h"
 #include "selection/Listenfenster.h"
 #include "selection/Modul_Auswahl.h"
 #include "shell/Bilder.h"
 #include "shell/ListenModell.h"
 #include "shell/Zeichenflaeche.h"
-#include "view/NukView.h"
 
 namespace nuk::shell {
 

@@ -59,8 +59,12 @@ class Hauptfenster : public QMainWindow, public Host {
     // one in which the square fits the height.
     static QSize Startgroesse(QSize platz, double twipsX, double twipsY);
 
+    Schreibweg schreibweg() const override { return schreibwegErsatz; }
+
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
+    // Replaces ::write when saving, for tests that fill the disk halfway.
+    Schreibweg schreibwegErsatz = nullptr;
 
     // No context menu: it would offer to hide the mode toolbar.
     QMenu* createPopupMenu() override;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "app/Ausgabe.h"
 #include "shell/Bilder.h"
-#include "view/Ausgabe.h"
 
 namespace nuk::shell {
 

@@ -1,6 +1,5 @@
 #include "view/Bewegungen.h"
 
-#include "model/Anfang.h"
 #include "view/Modul_Mathe.h"
 #include "view/Zeichnen.h"
 

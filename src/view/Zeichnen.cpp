@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/Modul_Mathe.h"
+
 namespace nuk {
 
 namespace {
@@ -56,25 +58,25 @@ void Umriss(State& s, const std::array<int16_t, N>& ecken, Farbe f) {
     }
 }
 
-void Dreieckzeichnen(State& s, const Dreieck& d, Farbe f) {
-    Umriss<3>(s, {d.P1, d.P2, d.P3}, f);
+void Objektzeichnen(State& s, const Dreieck& d, Farbe f) {
+    Umriss(s, Ecken(d), f);
 }
 
-void Viereckzeichnen(State& s, const Viereck& v, Farbe f) {
-    Umriss<4>(s, {v.P1, v.P2, v.P3, v.P4}, f);
+void Objektzeichnen(State& s, const Viereck& v, Farbe f) {
+    Umriss(s, Ecken(v), f);
 }
 
 // A dot at the first corner, a line on to each further corner, and back to the
 // first. With fewer than two corners that is the dot and a line of no length.
-void Polygonzeichnen(State& s, const Polygon& p, Farbe f) {
-    const int n = Eckenzahl(p);
+void Objektzeichnen(State& s, const Polygon& p, Farbe f) {
+    const std::span<const int16_t> ecken = Ecken(p);
     float x0 = 0, y0 = 0;
-    const bool erste = Ecke(s.Bildpunkte, p.P[1], x0, y0);
+    const bool erste = Ecke(s.Bildpunkte, p.P[1], x0, y0);  // even when the count says none
     if (erste) Punktsetzen(s, x0, y0, f);
     bool vorige = erste;
-    for (int j = 2; j <= n; ++j) {
+    for (int16_t k : ecken.subspan(std::min<size_t>(1, ecken.size()))) {
         float x = 0, y = 0;
-        const bool da = Ecke(s.Bildpunkte, p.P[static_cast<size_t>(j)], x, y);
+        const bool da = Ecke(s.Bildpunkte, k, x, y);
         if (vorige && da) LinieNach(s, x, y, f);
         if (da) {
             s.Ausgabe.CurrentX = x;
@@ -147,24 +149,16 @@ void AchseZeichnen(State& s, int16_t i) {
 }
 
 void ObjekteZeichnen(State& s) {
-    for (int i = 1; i <= s.DreieckZahl; ++i) Dreieckzeichnen(s, s.Dreiecke[i], Blau);
-    for (int i = 1; i <= s.ViereckZahl; ++i) Viereckzeichnen(s, s.Vierecke[i], Blau);
-    for (int i = 1; i <= s.PolygonZahl; ++i) Polygonzeichnen(s, s.Polygone[i], Blau);
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i) Objektzeichnen(s, tabelle[i], Blau);
+    });
 }
 
 void AuswahlZeichnen(State& s) {
-    for (int i = 1; i <= s.DreieckZahl; ++i) {
-        const Dreieck& d = s.Dreiecke[i];
-        if (Markiert(s, d.Zeile)) Dreieckzeichnen(s, d, Gruen);
-    }
-    for (int i = 1; i <= s.ViereckZahl; ++i) {
-        const Viereck& v = s.Vierecke[i];
-        if (Markiert(s, v.Zeile)) Viereckzeichnen(s, v, Gruen);
-    }
-    for (int i = 1; i <= s.PolygonZahl; ++i) {
-        const Polygon& p = s.Polygone[i];
-        if (Markiert(s, p.Zeile)) Polygonzeichnen(s, p, Gruen);
-    }
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i)
+            if (Markiert(s, tabelle[i].Zeile)) Objektzeichnen(s, tabelle[i], Gruen);
+    });
 
     const float f = s.Fangweite;
     for (int k = 1; k <= s.PunktZahl; ++k) {
@@ -179,6 +173,50 @@ void AuswahlZeichnen(State& s) {
     Ablegen(s, {Zeichenbefehl::Kreis, Gruen, ursprung.X, ursprung.Y, std::fabs(f), 0});
     s.Ausgabe.CurrentX = ursprung.X;
     s.Ausgabe.CurrentY = ursprung.Y;
+}
+
+void AchsenSetzen(State& s) {
+    const float m = s.MaxBetrag;
+    const Punkt achsen[] = {Vektor(m, 0, 0), Vektor(0, m, 0), Vektor(0, 0, m)};
+    for (int i = -3; i <= -1; ++i) {
+        s.Punkte.setzen(i, achsen[i + 3]);
+        s.Bildpunkte.setzen(i, achsen[i + 3]);
+    }
+}
+
+bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
+                float& verhaeltnis) {
+    const Fenstermass mass = s.host.ausgabeMass();
+    // A minimised window has no room to fit into.
+    if (mass.Height <= 700 || !(mass.Width > 0)) return false;
+    verhaeltnis = mass.Height / mass.Width;
+    const double e = 2.0 * s.MaxBetrag * lupenfaktor;
+    if (verhaeltnis > 1) {
+        breite = static_cast<float>(e);
+        hoehe = static_cast<float>(-e * verhaeltnis);
+    } else {
+        breite = static_cast<float>(e / verhaeltnis);
+        hoehe = static_cast<float>(-e);
+    }
+    // A zero or overflowing extent cannot be a coordinate system: keep the old one.
+    return breite != 0 && hoehe != 0 && std::isfinite(breite) && std::isfinite(hoehe);
+}
+
+void FangweiteSetzen(State& s, float verhaeltnis) {
+    const AusgabeFenster& a = s.Ausgabe;
+    s.Fangweite = (verhaeltnis > 1 ? a.ScaleWidth : -a.ScaleHeight) / 120;
+    s.Buchstabengroesse = 3 * s.Fangweite;
+}
+
+void Einpassen(State& s) {
+    float breite, hoehe, verhaeltnis;
+    if (!Ausdehnung(s, s.Lupenfaktor, breite, hoehe, verhaeltnis)) return;
+    AusgabeFenster& a = s.Ausgabe;
+    a.ScaleWidth = breite;
+    a.ScaleHeight = hoehe;
+    FangweiteSetzen(s, verhaeltnis);
+    a.ScaleLeft = -a.ScaleWidth / 2;
+    a.ScaleTop = -a.ScaleHeight / 2;
 }
 
 }  // namespace nuk

@@ -1,5 +1,5 @@
 // The wire-frame picture of the drawing window, drawn from Bildpunkte in the
-// window's coordinate system.
+// window's coordinate system, and the fit of that system to the model.
 #pragma once
 
 #include "model/Variablen.h"
@@ -25,5 +25,19 @@ void AuswahlZeichnen(State& s);
 
 // Hands the shapes drawn so far to the host.
 void ZeichnungAbgeben(State& s);
+
+// The axis end points at MaxBetrag, unrotated.
+void AchsenSetzen(State& s);
+// Fits the drawing window's coordinate system to MaxBetrag x Lupenfaktor with
+// the origin in the middle and y up; does not redraw.
+void Einpassen(State& s);
+
+// Shared by the fit and the zoom. The extents the drawing window's present
+// shape gives for MaxBetrag x lupenfaktor; false when the window is too small
+// to fit into or the extent cannot be a coordinate system.
+bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
+                float& verhaeltnis);
+// Fangweite and Buchstabengroesse from the shorter extent just set.
+void FangweiteSetzen(State& s, float verhaeltnis);
 
 }  // namespace nuk

@@ -23,8 +23,8 @@
 #include <deque>
 #include <functional>
 
+#include "app/Anfang.h"
 #include "model/Datei.h"
-#include "rwx/NukToRwx.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Zeichenflaeche.h"
 
@@ -711,18 +711,18 @@ class HauptfensterTest : public QObject {
              {Fall{temp->filePath("ordner.rwx"), nullptr},
               Fall{QStringLiteral("/proc/nuk-test.rwx"), nullptr}, Fall{datei, +voll}}) {
             fenster->zustand().CommonDialog1.FileName = fall.ziel.toStdString();
-            nuk::SchreibwegSetzen(fall.weg);
+            fenster->schreibwegErsatz = fall.weg;
             meldungen.clear();
             {
                 Antworten a{Meldung(meldungen)};
                 aktion("Speichern")->trigger();
             }
-            nuk::SchreibwegSetzen(nullptr);
             QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
             QCOMPARE(Lesen(datei), alt);
             QCOMPARE(QDir(temp->path()).entryList(QDir::Files), QStringList{"m.rwx"});
         }
         // And a save that can go through writes every row, CR LF each.
+        fenster->schreibwegErsatz = nullptr;
         fenster->zustand().CommonDialog1.FileName = datei.toStdString();
         aktion("Speichern")->trigger();
         QCOMPARE(Lesen(datei), QByteArray(alt).replace("\n", "\r\n"));

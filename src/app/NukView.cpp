@@ -1,10 +1,8 @@
-#include "view/NukView.h"
+#include "app/NukView.h"
 
+#include "app/Anfang.h"
+#include "app/ZeigFenster.h"
 #include "check/Fehler.h"
-#include "model/Anfang.h"
-#include "model/ZeigFenster.h"
-#include "rwx/NukToRwx.h"
-#include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Markierungen.h"
 #include "selection/Modul_Auswahl.h"

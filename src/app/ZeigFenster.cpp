@@ -1,4 +1,4 @@
-#include "model/ZeigFenster.h"
+#include "app/ZeigFenster.h"
 
 #include "view/Zeichnen.h"
 

@@ -1,31 +1,11 @@
-#include "model/Anfang.h"
+#include "app/Anfang.h"
 
-#include <cmath>
-
-#include "view/Modul_Mathe.h"
+#include "model/Zeilenform.h"
+#include "rwx/NukToRwx.h"
+#include "rwx/RwxToNuk.h"
 #include "view/Zeichnen.h"
 
 namespace nuk {
-
-std::string ZeilenText(std::string_view kennung, std::string_view dateitext) {
-    std::string z;
-    z.reserve(kennung.size() + 2 + dateitext.size());
-    z.append(kennung).append("\t>").append(dateitext);
-    return z;
-}
-
-int MarkerPosition(std::string_view zeile) {
-    const size_t p = zeile.find('>');
-    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
-}
-
-std::string_view Dateitext(std::string_view zeile) {
-    return zeile.substr(static_cast<size_t>(MarkerPosition(zeile)));
-}
-
-void ZeilenNummerieren(State& s) {
-    s.TextList.nummerieren();
-}
 
 void ListenLeeren(State& s) {
     s.PunktZahl = 0;
@@ -85,6 +65,52 @@ void NachDemLaden(State& s) {
     Einpassen(s);
     s.Timer1.Enabled = true;
     NeuZeichnen(s);
+}
+
+void DateiOeffnen(State& s) {
+    try {
+        if (!DateiWaehlen(s, Dialogart::Oeffnen)) throw Fehlschlag("Dialog abgebrochen");
+        Zuruecksetzen(s);
+        s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
+        NachDemLaden(s);
+    } catch (const std::exception&) {
+        Melden(s, "Eben nich");
+    }
+}
+
+void DateiNeuLaden(State& s) {
+    Zuruecksetzen(s);
+    s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
+    NachDemLaden(s);
+}
+
+const char* const NichtGanzGelesen =
+    "Die Datei wurde nicht vollständig gelesen.\n"
+    "Speichern würde den Rest der Datei löschen, also lass ich das.\n"
+    "Mit \"Speichern als\" kommen die Zeilen unter einem anderen Namen auf die Platte.";
+
+void SpeichernUnter(State& s) {
+    try {
+        const Dateidialog vorher = s.CommonDialog1;
+        if (!DateiWaehlen(s, Dialogart::Speichern)) throw Fehlschlag("Dialog abgebrochen");
+        if (!RwxSchreiben(s, s.CommonDialog1.FileName)) {
+            // The document still belongs to the file it had.
+            s.CommonDialog1 = vorher;
+            return;
+        }
+        s.Herkunft.unvollstaendig = false;
+        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
+    } catch (const std::exception&) {
+        Melden(s, "Eben nich");
+    }
+}
+
+void DateiSpeichern(State& s) {
+    if (s.Herkunft.unvollstaendig && !s.CommonDialog1.FileName.empty()) {
+        Melden(s, NichtGanzGelesen);
+        return;
+    }
+    RwxSchreiben(s, s.CommonDialog1.FileName);
 }
 
 namespace {
@@ -165,50 +191,6 @@ void FensterAnordnen(State& s) {
         Flach(s, client.Width, client.Height);
     else if (s.Menu.FenAnGeO[2])
         Schmal(s, client.Width, client.Height);
-}
-
-void AchsenSetzen(State& s) {
-    const float m = s.MaxBetrag;
-    const Punkt achsen[] = {Vektor(m, 0, 0), Vektor(0, m, 0), Vektor(0, 0, m)};
-    for (int i = -3; i <= -1; ++i) {
-        s.Punkte.setzen(i, achsen[i + 3]);
-        s.Bildpunkte.setzen(i, achsen[i + 3]);
-    }
-}
-
-bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
-                float& verhaeltnis) {
-    const Fenstermass mass = s.host.ausgabeMass();
-    // A minimised window has no room to fit into.
-    if (mass.Height <= 700 || !(mass.Width > 0)) return false;
-    verhaeltnis = mass.Height / mass.Width;
-    const double e = 2.0 * s.MaxBetrag * lupenfaktor;
-    if (verhaeltnis > 1) {
-        breite = static_cast<float>(e);
-        hoehe = static_cast<float>(-e * verhaeltnis);
-    } else {
-        breite = static_cast<float>(e / verhaeltnis);
-        hoehe = static_cast<float>(-e);
-    }
-    // A zero or overflowing extent cannot be a coordinate system: keep the old one.
-    return breite != 0 && hoehe != 0 && std::isfinite(breite) && std::isfinite(hoehe);
-}
-
-void FangweiteSetzen(State& s, float verhaeltnis) {
-    const AusgabeFenster& a = s.Ausgabe;
-    s.Fangweite = (verhaeltnis > 1 ? a.ScaleWidth : -a.ScaleHeight) / 120;
-    s.Buchstabengroesse = 3 * s.Fangweite;
-}
-
-void Einpassen(State& s) {
-    float breite, hoehe, verhaeltnis;
-    if (!Ausdehnung(s, s.Lupenfaktor, breite, hoehe, verhaeltnis)) return;
-    AusgabeFenster& a = s.Ausgabe;
-    a.ScaleWidth = breite;
-    a.ScaleHeight = hoehe;
-    FangweiteSetzen(s, verhaeltnis);
-    a.ScaleLeft = -a.ScaleWidth / 2;
-    a.ScaleTop = -a.ScaleHeight / 2;
 }
 
 }  // namespace nuk

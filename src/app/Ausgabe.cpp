@@ -1,4 +1,4 @@
-#include "view/Ausgabe.h"
+#include "app/Ausgabe.h"
 
 #include <cmath>
 
