@@ -177,18 +177,17 @@ void Hauptfenster::menuesBauen() {
 
     QMenu* datei = leiste->addMenu(T("Datei"));
     datei->menuAction()->setObjectName(T("Menu(0)"));
-    QAction* neu = datei->addAction(T("Neu"));
-    neu->setObjectName(T("MachsNeu"));
-    connect(neu, &QAction::triggered, this,
-            [this] { dokument([this] { NukView::MachsNeu_Click(*s_); }); });
-    QAction* aktualisieren = datei->addAction(T("Aktualisieren"));
-    aktualisieren->setObjectName(T("Aktualisieren"));
-    connect(aktualisieren, &QAction::triggered, this,
-            [this] { dokument([this] { NukView::Aktualisieren_Click(*s_); }); });
-    QAction* oeffnen = datei->addAction(T("Öffnen"));
-    oeffnen->setObjectName(T("Öffnen"));
-    connect(oeffnen, &QAction::triggered, this,
-            [this] { dokument([this] { NukView::Oeffnen_Click(*s_); }); });
+    // Entries that rebuild the rows: the list views reset once at the end.
+    auto dokumentEintrag = [this](QMenu* menue, const char* name, const char* text,
+                                  void (*handler)(State&)) {
+        QAction* a = menue->addAction(T(text));
+        a->setObjectName(T(name));
+        connect(a, &QAction::triggered, this,
+                [this, handler] { dokument([this, handler] { handler(*s_); }); });
+    };
+    dokumentEintrag(datei, "MachsNeu", "Neu", NukView::MachsNeu_Click);
+    dokumentEintrag(datei, "Aktualisieren", "Aktualisieren", NukView::Aktualisieren_Click);
+    dokumentEintrag(datei, "Öffnen", "Öffnen", NukView::Oeffnen_Click);
     eintrag(datei, "Speichern", "Speichern", [&s] { NukView::Speichern_Click(s); });
     eintrag(datei, "SpeichernAls", "Speichern als", [&s] { NukView::SpeichernAls_Click(s); });
     QAction* beenden = datei->addAction(T("Beenden"));
