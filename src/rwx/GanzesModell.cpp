@@ -1,0 +1,767 @@
+#include "rwx/GanzesModell.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <unordered_map>
+
+#include "model/Text.h"
+#include "rwx/ItemLeser.h"
+
+namespace nuk {
+
+namespace {
+
+// Column by column, as the 16 numbers of "Transform" stand; a point p becomes
+// M p, and each further transform acts before the ones already there.
+using Matrix4 = std::array<double, 16>;
+
+constexpr Matrix4 Einheit = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+Matrix4 mal(const Matrix4& a, const Matrix4& b) {
+    Matrix4 m{};
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            double s = 0;
+            for (int k = 0; k < 4; ++k) s += a[k * 4 + r] * b[c * 4 + k];
+            m[c * 4 + r] = s;
+        }
+    return m;
+}
+
+std::array<float, 3> anwenden(const Matrix4& m, double x, double y, double z) {
+    return {static_cast<float>(m[0] * x + m[4] * y + m[8] * z + m[12]),
+            static_cast<float>(m[1] * x + m[5] * y + m[9] * z + m[13]),
+            static_cast<float>(m[2] * x + m[6] * y + m[10] * z + m[14])};
+}
+
+// Rotation by grad degrees about the axis (x, y, z), right-handed.
+Matrix4 drehung(double x, double y, double z, double grad) {
+    const double laenge = std::sqrt(x * x + y * y + z * z);
+    if (!(laenge > 0) || !std::isfinite(laenge)) return Einheit;
+    x /= laenge, y /= laenge, z /= laenge;
+    const double w = grad * std::numbers::pi / 180, c = std::cos(w), s = std::sin(w), t = 1 - c;
+    return {t * x * x + c,
+            t * x * y + s * z,
+            t * x * z - s * y,
+            0,
+            t * x * y - s * z,
+            t * y * y + c,
+            t * y * z + s * x,
+            0,
+            t * x * z + s * y,
+            t * y * z - s * x,
+            t * z * z + c,
+            0,
+            0,
+            0,
+            0,
+            1};
+}
+
+// Faces and points collected for the model or for a prototype being defined.
+struct Geometrie {
+    std::vector<std::array<float, 3>> punkte;
+    std::vector<uint32_t> ecken;
+    std::vector<uint32_t> anfang{0};
+    std::vector<int32_t> zeile;
+};
+
+// A level of nesting: the whole file, a clump or a prototype being defined.
+struct Ebene {
+    enum Art : uint8_t { Datei, Clump, Proto } art;
+    size_t nummern;        // where its vertex numbers begin in Leser::nummern
+    Matrix4 basis, lokal;  // the enclosing level's, back at the end
+    int32_t zeile;         // of its Begin
+    std::string name;      // the prototype's
+};
+
+// What a byte is to the line scan.
+enum Zeichenart : uint8_t { Wortzeichen, Trenner, Raute, Wagenruecklauf, Zeilenvorschub };
+
+constexpr std::array<uint8_t, 256> Zeichenarten = [] {
+    std::array<uint8_t, 256> k{};
+    for (int c = 0; c <= ' '; ++c) k[static_cast<size_t>(c)] = Trenner;
+    k[','] = Trenner;
+    k['#'] = Raute;
+    k['\r'] = Wagenruecklauf;
+    k['\n'] = Zeilenvorschub;
+    return k;
+}();
+
+inline uint8_t art(char c) {
+    return Zeichenarten[static_cast<unsigned char>(c)];
+}
+
+// A count of sides or rings from the file, kept where its squares still fit.
+int64_t anzahl(double v) {
+    return v >= 0 ? static_cast<int64_t>(std::min(v, 1e6)) : -1;
+}
+
+std::string klein(std::string_view w) {
+    std::string k(w);
+    for (char& c : k)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return k;
+}
+
+std::optional<double> zahl(std::string_view w) {
+    if (!w.empty() && w[0] == '+') w.remove_prefix(1);
+    // Most numbers in a file are short decimals: exact digits divided by an
+    // exact power of ten round correctly in one step.
+    {
+        static constexpr double zehnHoch[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        size_t i = w.size() > 0 && w[0] == '-' ? 1 : 0;
+        uint64_t m = 0;
+        int ziffern = 0, nachkomma = -1;
+        for (; i < w.size() && ziffern <= 15; ++i) {
+            const char c = w[i];
+            if (c >= '0' && c <= '9') {
+                m = m * 10 + static_cast<uint64_t>(c - '0');
+                ++ziffern;
+                if (nachkomma >= 0) ++nachkomma;
+            } else if (c == '.' && nachkomma < 0) {
+                nachkomma = 0;
+            } else {
+                break;
+            }
+        }
+        if (i == w.size() && ziffern > 0 && ziffern <= 15) {
+            const double v = static_cast<double>(m) / zehnHoch[std::max(nachkomma, 0)];
+            return w[0] == '-' ? -v : v;
+        }
+    }
+    double v = 0;
+    const auto [ende, fehler] = std::from_chars(w.data(), w.data() + w.size(), v);
+    if (fehler != std::errc() || ende != w.data() + w.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int64_t> ganzzahl(std::string_view w) {
+    const bool negativ = !w.empty() && w[0] == '-';
+    if (!w.empty() && (w[0] == '+' || negativ)) w.remove_prefix(1);
+    // Up to 18 digits fit without overflow; longer numbers are no corner anyway.
+    if (w.empty() || w.size() > 18) return std::nullopt;
+    int64_t v = 0;
+    for (char c : w) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return negativ ? -v : v;
+}
+
+// What a command word does, and how many numbers it needs first.
+enum class Befehl : uint8_t {
+    Keiner,
+    Vertex,
+    Triangle,
+    Quad,
+    Polygon,
+    ClumpBegin,
+    ClumpEnd,
+    TransformBegin,
+    TransformEnd,
+    ProtoBegin,
+    ProtoEnd,
+    ProtoInstance,
+    MaterialBegin,
+    MaterialEnd,
+    Identity,
+    Translate,
+    Rotate,
+    Scale,
+    Transform,
+    Block,
+    Cone,
+    Cylinder,
+    Disc,
+    Hemisphere,
+    Sphere,
+};
+
+struct Befehlsart {
+    std::string_view wort;  // lower case
+    Befehl befehl;
+    const char* name;  // as the findings call it
+    int zahlen;        // the numbers it needs
+};
+
+constexpr Befehlsart Befehle[] = {
+    {"vertex", Befehl::Vertex, "Vertex", 3},
+    {"vertexext", Befehl::Vertex, "VertexExt", 3},
+    {"triangle", Befehl::Triangle, "Triangle", 3},
+    {"triangleext", Befehl::Triangle, "TriangleExt", 3},
+    {"quad", Befehl::Quad, "Quad", 4},
+    {"quadext", Befehl::Quad, "QuadExt", 4},
+    {"polygon", Befehl::Polygon, "Polygon", 1},
+    {"polygonext", Befehl::Polygon, "PolygonExt", 1},
+    {"clumpbegin", Befehl::ClumpBegin, "ClumpBegin", 0},
+    {"clumpend", Befehl::ClumpEnd, "ClumpEnd", 0},
+    {"transformbegin", Befehl::TransformBegin, "TransformBegin", 0},
+    {"transformend", Befehl::TransformEnd, "TransformEnd", 0},
+    {"protobegin", Befehl::ProtoBegin, "ProtoBegin", 0},
+    {"protoend", Befehl::ProtoEnd, "ProtoEnd", 0},
+    {"protoinstance", Befehl::ProtoInstance, "ProtoInstance", 0},
+    {"protoinstancegeometry", Befehl::ProtoInstance, "ProtoInstanceGeometry", 0},
+    {"materialbegin", Befehl::MaterialBegin, "MaterialBegin", 0},
+    {"materialend", Befehl::MaterialEnd, "MaterialEnd", 0},
+    {"identity", Befehl::Identity, "Identity", 0},
+    {"translate", Befehl::Translate, "Translate", 3},
+    {"rotate", Befehl::Rotate, "Rotate", 4},
+    {"scale", Befehl::Scale, "Scale", 3},
+    {"transform", Befehl::Transform, "Transform", 16},
+    {"block", Befehl::Block, "Block", 3},
+    {"cone", Befehl::Cone, "Cone", 3},
+    {"cylinder", Befehl::Cylinder, "Cylinder", 4},
+    {"disc", Befehl::Disc, "Disc", 3},
+    {"hemisphere", Befehl::Hemisphere, "Hemisphere", 2},
+    {"sphere", Befehl::Sphere, "Sphere", 2},
+};
+
+const Befehlsart* befehlsart(std::string_view wort) {
+    auto gleich = [&](std::string_view klein) {
+        if (klein.size() != wort.size()) return false;
+        for (size_t i = 0; i < klein.size(); ++i) {
+            const char c = wort[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != klein[i]) return false;
+        }
+        return true;
+    };
+    for (const Befehlsart& b : Befehle)
+        if (gleich(b.wort)) return &b;
+    return nullptr;
+}
+
+class Leser {
+  public:
+    GanzesModell lesen(std::string_view daten);
+
+  private:
+    void befehl(const Befehlsart& art);
+    void melden(std::string text) { befunde_.push_back({zeile_, std::move(text)}); }
+    void melden(int32_t zeile, std::string text) { befunde_.push_back({zeile, std::move(text)}); }
+    // The numbers a command needs, from word 1 on; false after its finding.
+    bool zahlenLesen(const Befehlsart& art, bool ganz);
+    Geometrie& ziel() { return ziele_.back(); }
+    // Room for n more points and e more corners; false (with its finding once) when the model is
+    // full.
+    bool platz(size_t n, size_t e);
+    void punkt(double x, double y, double z);
+    void flaeche(const int64_t* nummern, size_t n);
+    void transformieren(const Matrix4& t) {
+        lokal_ = mal(lokal_, t);
+        welt_ = mal(basis_, lokal_);
+    }
+    void lokalSetzen(const Matrix4& t) {
+        lokal_ = t;
+        welt_ = mal(basis_, lokal_);
+    }
+    void ebeneBeginnen(Ebene::Art art, std::string name);
+    void ebeneBeenden();
+    void instanz(const std::string& name);
+    // Points in local coordinates, placed by the transform, and faces over them.
+    void koerper(const std::vector<std::array<double, 3>>& ecken,
+                 const std::vector<std::vector<uint32_t>>& flaechen);
+    void primitiv(Befehl b);
+
+    std::vector<std::string_view> woerter_;
+    std::vector<double> zahlen_;
+    std::vector<int64_t> ganz_;
+    int32_t zeile_ = 0;
+
+    std::vector<Ebene> ebenen_;
+    std::vector<uint32_t> nummern_;  // vertex number - 1 -> point, level by level
+    std::vector<Geometrie> ziele_;   // the model, then each prototype being defined
+    std::unordered_map<std::string, Geometrie> protos_;
+    std::vector<std::pair<Matrix4, int32_t>> transforms_;  // TransformBegin: saved, line
+    std::vector<int32_t> materialien_;
+    Matrix4 basis_ = Einheit, lokal_ = Einheit, welt_ = Einheit;
+    size_t punkteGesamt_ = 0, eckenGesamt_ = 0;
+    bool voll_ = false;
+    int32_t clumps_ = 0;
+    std::vector<Modellbefund> befunde_;
+    std::vector<std::array<double, 3>> koerperEcken_;
+    std::vector<std::vector<uint32_t>> koerperFlaechen_;
+    std::vector<uint32_t> sortiert_;
+};
+
+bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
+    zahlen_.clear();
+    ganz_.clear();
+    for (int i = 1; i <= art.zahlen; ++i) {
+        if (static_cast<size_t>(i) >= woerter_.size()) {
+            melden(std::string(art.name) + " braucht " + std::to_string(art.zahlen) +
+                   (art.zahlen == 1 ? " Zahl" : " Zahlen"));
+            return false;
+        }
+        const std::string_view w = woerter_[static_cast<size_t>(i)];
+        if (ganz) {
+            const std::optional<int64_t> v = ganzzahl(w);
+            if (!v) {
+                melden("\"" + Latin1ZuUtf8(w) + "\" ist keine ganze Zahl");
+                return false;
+            }
+            ganz_.push_back(*v);
+        } else {
+            const std::optional<double> v = zahl(w);
+            if (!v) {
+                melden("\"" + Latin1ZuUtf8(w) + "\" ist keine Zahl");
+                return false;
+            }
+            zahlen_.push_back(*v);
+        }
+    }
+    return true;
+}
+
+bool Leser::platz(size_t n, size_t e) {
+    if (voll_) return false;
+    if (n <= MaxModellpunkte - punkteGesamt_ && e <= MaxModellecken - eckenGesamt_) {
+        punkteGesamt_ += n;
+        eckenGesamt_ += e;
+        return true;
+    }
+    voll_ = true;
+    melden("Das Modell wird zu groß (mehr als " + std::to_string(MaxModellpunkte) +
+           " Punkte oder " + std::to_string(MaxModellecken) + " Flächenecken), der Rest fehlt");
+    return false;
+}
+
+void Leser::punkt(double x, double y, double z) {
+    if (!platz(1, 0)) return;
+    Geometrie& g = ziel();
+    nummern_.push_back(static_cast<uint32_t>(g.punkte.size()));
+    g.punkte.push_back(anwenden(welt_, x, y, z));
+}
+
+void Leser::flaeche(const int64_t* nummern, size_t n) {
+    const size_t erste = ebenen_.back().nummern;
+    const size_t zahl = nummern_.size() - erste;
+    for (size_t i = 0; i < n; ++i)
+        if (nummern[i] < 1 || static_cast<uint64_t>(nummern[i]) > zahl) {
+            melden("Ecke " + std::to_string(nummern[i]) + " gibt es hier nicht (" +
+                   std::to_string(zahl) + (zahl == 1 ? " Punkt)" : " Punkte)"));
+            return;
+        }
+    sortiert_.clear();
+    for (size_t i = 0; i < n; ++i) sortiert_.push_back(static_cast<uint32_t>(nummern[i]));
+    std::sort(sortiert_.begin(), sortiert_.end());
+    if (std::unique(sortiert_.begin(), sortiert_.end()) - sortiert_.begin() < 3)
+        melden("Fläche mit weniger als drei verschiedenen Ecken");
+    if (n == 0 || !platz(0, n)) return;
+    Geometrie& g = ziel();
+    for (size_t i = 0; i < n; ++i)
+        g.ecken.push_back(nummern_[erste + static_cast<size_t>(nummern[i]) - 1]);
+    g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
+    g.zeile.push_back(zeile_);
+}
+
+void Leser::ebeneBeginnen(Ebene::Art art, std::string name) {
+    ebenen_.push_back({art, nummern_.size(), basis_, lokal_, zeile_, std::move(name)});
+    if (art == Ebene::Proto) {
+        basis_ = Einheit;
+        ziele_.emplace_back();
+    } else {
+        basis_ = welt_;
+    }
+    lokalSetzen(Einheit);
+}
+
+void Leser::ebeneBeenden() {
+    Ebene& e = ebenen_.back();
+    nummern_.resize(e.nummern);
+    basis_ = e.basis;
+    lokalSetzen(e.lokal);
+    if (e.art == Ebene::Proto) {
+        protos_[e.name] = std::move(ziele_.back());
+        ziele_.pop_back();
+    }
+    ebenen_.pop_back();
+}
+
+void Leser::instanz(const std::string& name) {
+    for (const Ebene& e : ebenen_)
+        if (e.art == Ebene::Proto && e.name == name) {
+            melden("Prototyp \"" + Latin1ZuUtf8(name) + "\" ruft sich selbst auf");
+            return;
+        }
+    const auto p = protos_.find(name);
+    if (p == protos_.end()) {
+        melden("Prototyp \"" + Latin1ZuUtf8(name) + "\" ist hier noch nicht definiert");
+        return;
+    }
+    const Geometrie& q = p->second;
+    if (!platz(q.punkte.size(), q.ecken.size())) return;
+    Geometrie& g = ziel();
+    const auto versatz = static_cast<uint32_t>(g.punkte.size());
+    for (const auto& v : q.punkte) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
+    const auto eckenVersatz = static_cast<uint32_t>(g.ecken.size());
+    for (uint32_t k : q.ecken) g.ecken.push_back(k + versatz);
+    for (size_t f = 1; f < q.anfang.size(); ++f) g.anfang.push_back(q.anfang[f] + eckenVersatz);
+    g.zeile.insert(g.zeile.end(), q.zeile.begin(), q.zeile.end());
+}
+
+void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
+                    const std::vector<std::vector<uint32_t>>& flaechen) {
+    size_t e = 0;
+    for (const auto& f : flaechen) e += f.size();
+    if (!platz(ecken.size(), e)) return;
+    Geometrie& g = ziel();
+    const auto versatz = static_cast<uint32_t>(g.punkte.size());
+    for (const auto& v : ecken) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
+    for (const auto& f : flaechen) {
+        for (uint32_t k : f) g.ecken.push_back(k + versatz);
+        g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
+        g.zeile.push_back(zeile_);
+    }
+}
+
+// The primitives as the peer loaders build them, but with quads and whole
+// discs where those show the wire-frame better than triangles.
+void Leser::primitiv(Befehl b) {
+    auto& ecken = koerperEcken_;
+    auto& flaechen = koerperFlaechen_;
+    ecken.clear();
+    flaechen.clear();
+    const std::vector<double>& z = zahlen_;
+    // A ring of n points at height h, radius r, from +x turning about +y.
+    auto ring = [&](double h, double r, int64_t n) {
+        const auto erster = static_cast<uint32_t>(ecken.size());
+        for (int64_t i = 0; i < n; ++i) {
+            const double w = 2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n);
+            ecken.push_back({r * std::cos(w), h, -r * std::sin(w)});
+        }
+        return erster;
+    };
+    // The band of quads between two rings of n points.
+    auto band = [&](uint32_t unten, uint32_t oben, int64_t n) {
+        for (uint32_t i = 0; i < n; ++i) {
+            const auto j = static_cast<uint32_t>((i + 1) % n);
+            flaechen.push_back({unten + i, unten + j, oben + j, oben + i});
+        }
+    };
+    // The triangles from a ring of n points to one point.
+    auto faecher = [&](uint32_t ring, uint32_t spitze, int64_t n) {
+        for (uint32_t i = 0; i < n; ++i)
+            flaechen.push_back({spitze, ring + i, ring + static_cast<uint32_t>((i + 1) % n)});
+    };
+    // Grid sizes come from the file: what would not fit the model is refused
+    // before anything is built.
+    auto passt = [&](int64_t punkte) {
+        if (punkte <= static_cast<int64_t>(MaxModellpunkte)) return true;
+        platz(MaxModellpunkte + 1, 0);
+        return false;
+    };
+    switch (b) {
+        case Befehl::Block: {
+            const double x = z[0] / 2, y = z[1] / 2, t = z[2] / 2;
+            ecken = {{-x, y, -t},  {x, y, -t},  {x, y, t},  {-x, y, t},
+                     {-x, -y, -t}, {x, -y, -t}, {x, -y, t}, {-x, -y, t}};
+            flaechen = {{0, 1, 2, 3}, {4, 7, 6, 5}, {0, 4, 5, 1},
+                        {1, 5, 6, 2}, {2, 6, 7, 3}, {3, 7, 4, 0}};
+            break;
+        }
+        case Befehl::Cone:
+        case Befehl::Cylinder:
+        case Befehl::Disc: {
+            const int64_t n = anzahl(z.back());
+            if (n < 3 || !passt(2 * n + 1)) return;
+            if (b == Befehl::Cone) {
+                faecher(ring(0, z[1], n), static_cast<uint32_t>(n), n);
+                ecken.push_back({0, z[0], 0});
+            } else if (b == Befehl::Cylinder) {
+                const uint32_t unten = ring(0, z[1], n);
+                band(unten, ring(z[0], z[2], n), n);
+            } else {
+                ring(z[0], z[1], n);
+                flaechen.emplace_back();
+                for (uint32_t i = 0; i < n; ++i) flaechen.back().push_back(i);
+            }
+            break;
+        }
+        case Befehl::Hemisphere:
+        case Befehl::Sphere: {
+            const int64_t n = anzahl(z[1]);
+            if (n < 2 || !passt(8 * n * n)) return;
+            const double r = z[0], schritt = std::numbers::pi / static_cast<double>(2 * n);
+            const int64_t seiten = 4 * n;
+            const int64_t von = b == Befehl::Sphere ? -n + 1 : 0;
+            std::optional<uint32_t> vorige;
+            for (int64_t h = von; h < n; ++h) {
+                const uint32_t jetzt = ring(std::sin(schritt * static_cast<double>(h)) * r,
+                                            std::cos(schritt * static_cast<double>(h)) * r, seiten);
+                if (vorige) band(*vorige, jetzt, seiten);
+                vorige = jetzt;
+            }
+            ecken.push_back({0, r, 0});
+            faecher(*vorige, static_cast<uint32_t>(ecken.size() - 1), seiten);
+            if (b == Befehl::Sphere) {
+                ecken.push_back({0, -r, 0});
+                faecher(0, static_cast<uint32_t>(ecken.size() - 1), seiten);
+            }
+            break;
+        }
+        default:
+            return;
+    }
+    koerper(ecken, flaechen);
+}
+
+void Leser::befehl(const Befehlsart& art) {
+    switch (art.befehl) {
+        case Befehl::Vertex:
+            if (zahlenLesen(art, false)) punkt(zahlen_[0], zahlen_[1], zahlen_[2]);
+            break;
+        case Befehl::Triangle:
+        case Befehl::Quad:
+            if (zahlenLesen(art, true)) flaeche(ganz_.data(), ganz_.size());
+            break;
+        case Befehl::Polygon: {
+            if (!zahlenLesen(art, true)) break;
+            const int64_t soll = ganz_[0];
+            ganz_.clear();
+            // The corners run up to the first word that is no whole number ("tag").
+            for (size_t i = 2; i < woerter_.size(); ++i) {
+                const std::optional<int64_t> k = ganzzahl(woerter_[i]);
+                if (!k) break;
+                ganz_.push_back(*k);
+            }
+            if (soll != static_cast<int64_t>(ganz_.size()))
+                melden("Polygon mit " + std::to_string(soll) + " Ecken gibt " +
+                       std::to_string(ganz_.size()) + " an");
+            flaeche(ganz_.data(),
+                    std::min(ganz_.size(), static_cast<size_t>(std::max<int64_t>(soll, 0))));
+            break;
+        }
+        case Befehl::ClumpBegin:
+            ++clumps_;
+            ebeneBeginnen(Ebene::Clump, {});
+            break;
+        case Befehl::ClumpEnd:
+            if (ebenen_.back().art == Ebene::Clump)
+                ebeneBeenden();
+            else
+                melden("ClumpEnd ohne ClumpBegin");
+            break;
+        case Befehl::TransformBegin:
+            transforms_.emplace_back(lokal_, zeile_);
+            break;
+        case Befehl::TransformEnd:
+            if (transforms_.empty()) {
+                melden("TransformEnd ohne TransformBegin");
+                lokalSetzen(Einheit);
+            } else {
+                lokalSetzen(transforms_.back().first);
+                transforms_.pop_back();
+            }
+            break;
+        case Befehl::ProtoBegin: {
+            if (woerter_.size() < 2) {
+                melden("ProtoBegin braucht einen Namen");
+                // Still a level, so that its ProtoEnd does not stand alone.
+            }
+            for (auto e = ebenen_.rbegin(); e != ebenen_.rend(); ++e)
+                if (e->art != Ebene::Datei) {
+                    melden(e->art == Ebene::Clump ? "ProtoBegin in einem Clump"
+                                                  : "ProtoBegin in einem Prototyp");
+                    break;
+                }
+            ebeneBeginnen(Ebene::Proto, woerter_.size() < 2 ? std::string() : klein(woerter_[1]));
+            break;
+        }
+        case Befehl::ProtoEnd: {
+            const auto proto = std::find_if(ebenen_.rbegin(), ebenen_.rend(),
+                                            [](const Ebene& e) { return e.art == Ebene::Proto; });
+            if (proto == ebenen_.rend()) {
+                melden("ProtoEnd ohne ProtoBegin");
+                break;
+            }
+            while (ebenen_.back().art != Ebene::Proto) {
+                melden(ebenen_.back().zeile, "ClumpBegin ohne ClumpEnd");
+                ebeneBeenden();
+            }
+            ebeneBeenden();
+            break;
+        }
+        case Befehl::ProtoInstance:
+            if (woerter_.size() < 2)
+                melden(std::string(art.name) + " braucht einen Namen");
+            else
+                instanz(klein(woerter_[1]));
+            break;
+        case Befehl::MaterialBegin:
+            materialien_.push_back(zeile_);
+            break;
+        case Befehl::MaterialEnd:
+            if (materialien_.empty())
+                melden("MaterialEnd ohne MaterialBegin");
+            else
+                materialien_.pop_back();
+            break;
+        case Befehl::Identity:
+            lokalSetzen(Einheit);
+            break;
+        case Befehl::Translate:
+            if (zahlenLesen(art, false)) {
+                Matrix4 t = Einheit;
+                t[12] = zahlen_[0], t[13] = zahlen_[1], t[14] = zahlen_[2];
+                transformieren(t);
+            }
+            break;
+        case Befehl::Scale:
+            if (zahlenLesen(art, false)) {
+                Matrix4 t = Einheit;
+                t[0] = zahlen_[0], t[5] = zahlen_[1], t[10] = zahlen_[2];
+                transformieren(t);
+            }
+            break;
+        case Befehl::Rotate:
+            if (zahlenLesen(art, false))
+                transformieren(drehung(zahlen_[0], zahlen_[1], zahlen_[2], zahlen_[3]));
+            break;
+        case Befehl::Transform:
+            if (zahlenLesen(art, false)) {
+                Matrix4 t;
+                std::copy(zahlen_.begin(), zahlen_.end(), t.begin());
+                // A last element of 0 acts as 1, as in the worlds these files come from.
+                if (t[15] == 0) t[15] = 1;
+                lokalSetzen(t);
+            }
+            break;
+        case Befehl::Block:
+        case Befehl::Cone:
+        case Befehl::Cylinder:
+        case Befehl::Disc:
+        case Befehl::Hemisphere:
+        case Befehl::Sphere:
+            if (zahlenLesen(art, false)) primitiv(art.befehl);
+            break;
+        case Befehl::Keiner:
+            break;
+    }
+}
+
+// Each edge once: bucketed by its lower point, then marked per bucket.
+std::vector<std::array<uint32_t, 2>> kantenVon(const GanzesModell& m) {
+    const size_t punkte = m.punkte.size();
+    std::vector<uint32_t> anfang(punkte + 1, 0);
+    auto jedeKante = [&](auto f) {
+        for (size_t fl = 0; fl < m.flaechen(); ++fl) {
+            const uint32_t a = m.anfang[fl], e = m.anfang[fl + 1];
+            for (uint32_t i = a; i < e; ++i) {
+                const uint32_t p = m.ecken[i], q = m.ecken[i + 1 < e ? i + 1 : a];
+                if (p != q) f(std::min(p, q), std::max(p, q));
+            }
+        }
+    };
+    jedeKante([&](uint32_t p, uint32_t) { ++anfang[p + 1]; });
+    for (size_t i = 1; i <= punkte; ++i) anfang[i] += anfang[i - 1];
+    std::vector<uint32_t> nach(anfang.back());
+    std::vector<uint32_t> stelle(anfang.begin(), anfang.end() - 1);
+    jedeKante([&](uint32_t p, uint32_t q) { nach[stelle[p]++] = q; });
+    std::vector<std::array<uint32_t, 2>> kanten;
+    kanten.reserve(nach.size());
+    std::vector<uint32_t> zuletzt(punkte, UINT32_MAX);
+    for (uint32_t p = 0; p < punkte; ++p)
+        for (uint32_t i = anfang[p]; i < anfang[p + 1]; ++i)
+            if (zuletzt[nach[i]] != p) {
+                zuletzt[nach[i]] = p;
+                kanten.push_back({p, nach[i]});
+            }
+    return kanten;
+}
+
+GanzesModell Leser::lesen(std::string_view daten) {
+    daten = OhneBom(daten);
+    ebenen_.push_back({Ebene::Datei, 0, Einheit, Einheit, 0, {}});
+    ziele_.emplace_back();
+    {
+        // A line makes at most one point or face of the file's own, and real
+        // lines are rarely shorter than this: room for that much up front
+        // spares the copies and fresh pages of growing.
+        const size_t zeilen = daten.size() / 16 + 16;
+        Geometrie& g = ziele_.front();
+        g.punkte.reserve(zeilen);
+        g.anfang.reserve(zeilen + 1);
+        g.zeile.reserve(zeilen);
+        g.ecken.reserve(4 * zeilen);
+        nummern_.reserve(zeilen);
+    }
+    const char* p = daten.data();
+    const char* const ende = p + daten.size();
+    // Line by line, words as they come: one look at every byte.
+    while (p < ende) {
+        ++zeile_;
+        woerter_.clear();
+        while (p < ende) {
+            uint8_t a = art(*p);
+            while (a == Trenner && ++p < ende) a = art(*p);
+            if (p == ende) break;
+            if (a == Wortzeichen) {
+                const char* anfang = p;
+                while (++p < ende && art(*p) == Wortzeichen) {
+                }
+                woerter_.emplace_back(anfang, static_cast<size_t>(p - anfang));
+            } else if (a == Raute) {
+                // "#!" hides a command from other readers; anything else begins a comment.
+                if (p + 1 < ende && p[1] == '!')
+                    p += 2;
+                else
+                    while (p < ende && art(*p) < Wagenruecklauf) ++p;
+            } else {
+                ++p;
+                if (a == Wagenruecklauf && p < ende && *p == '\n') ++p;
+                break;
+            }
+        }
+        if (woerter_.empty()) continue;
+        if (const Befehlsart* b = befehlsart(woerter_[0])) befehl(*b);
+    }
+    // What is still open at the end, with the line that opened it.
+    while (ebenen_.size() > 1) {
+        melden(ebenen_.back().zeile, ebenen_.back().art == Ebene::Clump
+                                         ? "ClumpBegin ohne ClumpEnd"
+                                         : "ProtoBegin ohne ProtoEnd");
+        if (ebenen_.back().art == Ebene::Proto) ziele_.pop_back();
+        nummern_.resize(ebenen_.back().nummern);
+        ebenen_.pop_back();
+    }
+    for (const auto& [matrix, zeile] : transforms_)
+        melden(zeile, "TransformBegin ohne TransformEnd");
+    for (int32_t zeile : materialien_) melden(zeile, "MaterialBegin ohne MaterialEnd");
+
+    GanzesModell m;
+    Geometrie& g = ziele_.front();
+    m.punkte = std::move(g.punkte);
+    m.ecken = std::move(g.ecken);
+    m.anfang = std::move(g.anfang);
+    m.flaechenzeile = std::move(g.zeile);
+    m.clumps = clumps_;
+    if (!m.punkte.empty()) {
+        m.umfang = {m.punkte[0][0], m.punkte[0][1], m.punkte[0][2],
+                    m.punkte[0][0], m.punkte[0][1], m.punkte[0][2]};
+        for (const auto& p : m.punkte)
+            for (int a = 0; a < 3; ++a) {
+                m.umfang[a] = std::min(m.umfang[a], p[a]);
+                m.umfang[a + 3] = std::max(m.umfang[a + 3], p[a]);
+            }
+    }
+    m.kanten = kantenVon(m);
+    std::stable_sort(
+        befunde_.begin(), befunde_.end(),
+        [](const Modellbefund& a, const Modellbefund& b) { return a.zeile < b.zeile; });
+    m.befunde = std::move(befunde_);
+    return m;
+}
+
+}  // namespace
+
+GanzesModell GanzesModellLesen(std::string_view daten) {
+    return Leser().lesen(daten);
+}
+
+}  // namespace nuk

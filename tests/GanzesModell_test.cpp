@@ -1,0 +1,206 @@
+// The whole model: clumps, transforms, prototypes, primitives and the findings.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Hilfen.h"
+#include "rwx/GanzesModell.h"
+
+namespace nuk {
+
+inline void PrintTo(const Modellbefund& b, std::ostream* os) {
+    *os << b.zeile << ": " << b.text;
+}
+
+namespace {
+
+using test::datei;
+
+struct Fall {
+    const char* name;
+    std::string text;
+    int32_t clumps;
+    size_t punkte, flaechen, kanten;
+    std::optional<std::array<float, 6>> umfang;
+    std::vector<Modellbefund> befunde;
+};
+
+TEST(GanzesModell, BautUndBefundet) {
+    const std::string dreieck = "Vertex 0 0 0\nVertex 1 0 0\nVertex 0 1 0\n";
+    std::string tief, sehrViele;
+    for (int i = 0; i < 100000; ++i) tief += "ClumpBegin\n";
+    for (int i = 0; i < 100000; ++i) tief += "ClumpEnd\n";
+    // Every prototype twice the one before: the model stops at its bound.
+    sehrViele = "ProtoBegin p0\n" + dreieck + "Triangle 1 2 3\nProtoEnd\n";
+    for (int i = 1; i <= 25; ++i)
+        sehrViele += "ProtoBegin p" + std::to_string(i) + "\nProtoInstance p" +
+                     std::to_string(i - 1) + "\nProtoInstance p" + std::to_string(i - 1) +
+                     "\nProtoEnd\n";
+    const std::string voll =
+        "Das Modell wird zu groß (mehr als 4000000 Punkte oder 16000000 "
+        "Flächenecken), der Rest fehlt";
+    const std::vector<Fall> faelle = {
+        {"Clumps: eigene Nummern, geerbte und wiederhergestellte Transformation",
+         datei({"ModelBegin", "ClumpBegin", "Translate 10 0 0", "Vertex 0 0 0", "Vertex 1 0 0",
+                "Vertex 0 1 0", "ClumpBegin", "Translate 0 0 5", "Vertex 0 0 0", "Vertex 1 0 0",
+                "Vertex 0 1 0", "Triangle 1 2 3", "ClumpEnd", "Vertex 0 0 -1", "Triangle 1 2 4",
+                "ClumpEnd", "ModelEnd"}),
+         2,
+         7,
+         2,
+         6,
+         std::array<float, 6>{10, 0, -1, 11, 1, 5},
+         {}},
+        {"TransformBegin/End, Rotate, Scale, Identity, Transform",
+         datei({"TransformBegin", "Rotate 0 0 1 90", "Vertex 1 0 0", "TransformEnd", "Scale 2 3 4",
+                "Vertex 1 1 1", "Identity", "Vertex -1 -1 -1",
+                "Transform 1 0 0 0 0 1 0 0 0 0 1 0 5 6 7 0", "Vertex 1 1 1"}),
+         0,
+         4,
+         0,
+         0,
+         std::array<float, 6>{-1, -1, -1, 6, 7, 8},
+         {}},
+        {"Prototypen: erst beim Platzieren Geometrie",
+         "ProtoBegin Teil\n" + dreieck +
+             "Triangle 1 2 3\nProtoEnd\nClumpBegin\n"
+             "Translate 5 0 0\nProtoInstance teil\nProtoInstanceGeometry TEIL\nClumpEnd\n",
+         1,
+         6,
+         2,
+         6,
+         std::array<float, 6>{5, 0, 0, 6, 1, 0},
+         {}},
+        {"Grundkörper",
+         datei({"Block 2 4 6", "Cone 1 1 4", "Cylinder 1 1 1 4", "Disc 0 1 5", "Hemisphere 1 2",
+                "Sphere 1 2", "Cone 1 1 2"}),
+         0,
+         8 + 5 + 8 + 5 + 17 + 26,
+         6 + 4 + 4 + 1 + 16 + 32,
+         12 + 8 + 12 + 5 + 32 + 56,
+         std::array<float, 6>{-1, -2, -3, 1, 2, 3},
+         {}},
+        {"Kommentare, #!, Kommas, Groß und klein, Zeilenenden",
+         "vertex 0 0 0 # Triangle 9 9 9\r\n#!VERTEX 1,0,0\rVertexExt 0 1 0 UV 0 1\n"
+         "TriangleExt 1 2 3 Tag 4\n",
+         0,
+         3,
+         1,
+         3,
+         std::nullopt,
+         {}},
+        {"Ecken, die es nicht gibt, und zu wenige Ecken",
+         dreieck + "Triangle 1 2 9\nQuad 0 1 2 3\nTriangle 1 1 2\nPolygon 2 1 2\n",
+         0,
+         3,
+         2,
+         1,
+         std::nullopt,
+         {{4, "Ecke 9 gibt es hier nicht (3 Punkte)"},
+          {5, "Ecke 0 gibt es hier nicht (3 Punkte)"},
+          {6, "Fläche mit weniger als drei verschiedenen Ecken"},
+          {7, "Fläche mit weniger als drei verschiedenen Ecken"}}},
+        {"Polygon, Zahlen und Wörter",
+         dreieck + "Polygon 4 1 2 3\nPolygon 3 1 2 3 4 tag 7\nVertex 1 2\nTranslate 1 x 3\n"
+                   "Triangle 1 2 3.5\nRotate 0 0 90\nPolygon\nProtoInstance\n",
+         0,
+         3,
+         2,
+         3,
+         std::nullopt,
+         {{4, "Polygon mit 4 Ecken gibt 3 an"},
+          {5, "Polygon mit 3 Ecken gibt 4 an"},
+          {6, "Vertex braucht 3 Zahlen"},
+          {7, "\"x\" ist keine Zahl"},
+          {8, "\"3.5\" ist keine ganze Zahl"},
+          {9, "Rotate braucht 4 Zahlen"},
+          {10, "Polygon braucht 1 Zahl"},
+          {11, "ProtoInstance braucht einen Namen"}}},
+        {"Begin und End paarweise",
+         datei({"ClumpEnd", "TransformEnd", "ProtoEnd", "MaterialEnd", "ClumpBegin",
+                "TransformBegin", "MaterialBegin", "ProtoBegin a", "ClumpBegin", "ProtoEnd",
+                "ProtoBegin b", "ProtoBegin c"}),
+         2,
+         0,
+         0,
+         0,
+         std::nullopt,
+         {{1, "ClumpEnd ohne ClumpBegin"},
+          {2, "TransformEnd ohne TransformBegin"},
+          {3, "ProtoEnd ohne ProtoBegin"},
+          {4, "MaterialEnd ohne MaterialBegin"},
+          {5, "ClumpBegin ohne ClumpEnd"},
+          {6, "TransformBegin ohne TransformEnd"},
+          {7, "MaterialBegin ohne MaterialEnd"},
+          {8, "ProtoBegin in einem Clump"},
+          {9, "ClumpBegin ohne ClumpEnd"},
+          {11, "ProtoBegin in einem Clump"},
+          {11, "ProtoBegin ohne ProtoEnd"},
+          {12, "ProtoBegin in einem Prototyp"},
+          {12, "ProtoBegin ohne ProtoEnd"}}},
+        {"Prototypen, die es nicht gibt oder die sich selbst rufen",
+         datei({"ProtoInstance fehlt", "ProtoBegin a", "ProtoInstance a", "ProtoEnd",
+                "ProtoBegin b", "ProtoEnd", "ProtoInstance B"}),
+         0,
+         0,
+         0,
+         0,
+         std::nullopt,
+         {{1, "Prototyp \"fehlt\" ist hier noch nicht definiert"},
+          {3, "Prototyp \"a\" ruft sich selbst auf"}}},
+        {"100000 Clumps tief", tief, 100000, 0, 0, 0, std::nullopt, {}},
+        {"Grenze der Geometrie",
+         sehrViele + "ProtoInstance p25\n",
+         0,
+         0,
+         0,
+         0,
+         std::nullopt,
+         {{84, voll}}},  // p20 places p19 the first time
+        {"Grenze beim Grundkörper",
+         "Sphere 1 1000000\nBlock 1 1 1\n",
+         0,
+         0,
+         0,
+         0,
+         std::nullopt,
+         {{1, voll}}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const GanzesModell m = GanzesModellLesen(f.text);
+        EXPECT_EQ(m.befunde, f.befunde);
+        EXPECT_EQ(m.clumps, f.clumps);
+        EXPECT_EQ(m.punkte.size(), f.punkte);
+        EXPECT_EQ(m.flaechen(), f.flaechen);
+        EXPECT_EQ(m.kanten.size(), f.kanten);
+        if (f.umfang) {
+            for (int a = 0; a < 6; ++a) EXPECT_NEAR(m.umfang[a], (*f.umfang)[a], 1e-5) << a;
+        }
+        for (uint32_t k : m.ecken) ASSERT_LT(k, m.punkte.size());
+        for (const auto& [p, q] : m.kanten) ASSERT_TRUE(p < q && q < m.punkte.size());
+    }
+}
+
+// A face keeps the line that made it, also where a prototype is placed; after
+// a nested clump the outer one's numbers name its own points again.
+TEST(GanzesModell, FlaechenzeilenKantenUndEcken) {
+    const GanzesModell clumps = GanzesModellLesen(
+        datei({"ClumpBegin", "Vertex 0 0 0", "Vertex 1 0 0", "ClumpBegin", "Vertex 7 7 7",
+               "ClumpEnd", "Vertex 0 1 0", "Triangle 1 2 3", "ClumpEnd"}));
+    ASSERT_EQ(clumps.flaechen(), 1u);
+    std::vector<std::array<float, 3>> ecken;
+    for (uint32_t k : clumps.ecken) ecken.push_back(clumps.punkte[k]);
+    EXPECT_EQ(ecken, (std::vector<std::array<float, 3>>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}));
+
+    const GanzesModell m = GanzesModellLesen(
+        datei({"ProtoBegin p", "Vertex 0 0 0", "Vertex 1 0 0", "Vertex 0 1 0", "Vertex 1 1 0",
+               "Quad 1 2 4 3", "Triangle 1 2 4", "ProtoEnd", "ProtoInstance p", "Block 1 1 1"}));
+    EXPECT_EQ(m.flaechenzeile, (std::vector<int32_t>{6, 7, 10, 10, 10, 10, 10, 10}));
+    EXPECT_EQ(m.kanten.size(), 5u + 12u);  // the quad's four and its diagonal, the block's twelve
+}
+
+}  // namespace
+}  // namespace nuk
