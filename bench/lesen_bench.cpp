@@ -1,9 +1,11 @@
 // Reading and checking the largest model the tables take, in process and as a
 // whole nukcheck run.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +18,8 @@
 #include "Startgehilfe.h"
 #include "app/Anfang.h"
 #include "check/Fehler.h"
+#include "model/Datei.h"
+#include "rwx/GanzesModell.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 
@@ -97,6 +101,27 @@ void BM_Zeilenpruefung(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * g.s->TextList.anzahl());
 }
 
+// The whole model of the largest real model (0) and of the largest generated one (1).
+void BM_GanzesModell(benchmark::State& state) {
+    std::string bytes;
+    if (state.range(0) == 0) {
+        if (!nuk::DateiLaden(NUK_CORPUS_DIR "/twisteros__che-zengarden.rwx", bytes)) {
+            state.SkipWithError("Korpusdatei nicht lesbar");
+            return;
+        }
+    } else {
+        bytes = nukbench::GrossesModellEinmal();
+    }
+    size_t punkte = 0;
+    for (auto _ : state) {
+        const nuk::GanzesModell m = nuk::GanzesModellLesen(bytes);
+        punkte = m.punkte.size();
+        benchmark::DoNotOptimize(m.kanten.data());
+    }
+    state.counters["punkte"] = static_cast<double>(punkte);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+
 // Forked at the start of main; see Startgehilfe.h for why.
 nukbench::Startgehilfe* gehilfe = nullptr;
 
@@ -132,6 +157,42 @@ void BM_NukcheckDump(benchmark::State& state) {
                             static_cast<int64_t>(nukbench::GrossesModellEinmal().size()));
 }
 
+// nukcheck over every real model, with the whole model, as a CI job runs it.
+void BM_NukcheckKorpus(benchmark::State& state) {
+    if (!gehilfe || !gehilfe->bereit()) {
+        state.SkipWithError("kein Startgehilfe");
+        return;
+    }
+    std::vector<std::string> aufruf = {nukbench::ProgrammOrdner() + "nukcheck"};
+    for (const auto& e : std::filesystem::directory_iterator(NUK_CORPUS_DIR))
+        if (e.path().extension() == ".rwx") aufruf.push_back(e.path().string());
+    std::sort(aufruf.begin() + 1, aufruf.end());
+    int64_t spitzeKb = 0;
+    for (auto _ : state) {
+        const nukbench::Startgehilfe::Lauf lauf = gehilfe->ausfuehren(aufruf);
+        // The real models have findings: 1 is the expected end.
+        if (!lauf.gestartet || !WIFEXITED(lauf.status) || WEXITSTATUS(lauf.status) > 1) {
+            state.SkipWithError("nukcheck lief nicht durch");
+            break;
+        }
+        state.SetIterationTime(lauf.sekunden);
+        spitzeKb = lauf.spitzeKb;
+    }
+    state.counters["dateien"] = static_cast<double>(aufruf.size() - 1);
+    state.counters["peak_rss_kb"] = static_cast<double>(spitzeKb);
+}
+
+BENCHMARK(BM_GanzesModell)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_NukcheckKorpus)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RwxLesen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Hierarchie)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Zeilenpruefung)
@@ -166,6 +227,12 @@ bool modellPruefen() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // The heap as nukcheck keeps it (see there): a model read again and again
+    // reuses its blocks instead of timing the kernel's fresh pages.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
     nukbench::Startgehilfe startgehilfe;
     gehilfe = &startgehilfe;
     benchmark::Initialize(&argc, argv);

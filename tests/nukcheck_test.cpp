@@ -36,7 +36,10 @@ struct Lauf {
         int status;
         {
             nukcheck::Ausgabe aus(&text);
-            status = nukcheck::DateiPruefen(*s, host, pfad, bytes, befehle.get(), dump, aus);
+            nukcheck::Form form;
+            form.art = dump ? nukcheck::Form::Dump : nukcheck::Form::Bericht;
+            form.mitModell = false;  // the viewer's checks; the table below has the model
+            status = nukcheck::DateiPruefen(*s, host, pfad, bytes, befehle.get(), form, aus);
         }
         return {status, text};
     }
@@ -135,68 +138,88 @@ Ergebnis ausfuehren(const std::string& argumente, const std::string& eingabe = "
 TEST(Nukcheck, EndeUndAusgabeJeBefund) {
     const std::string rahmen = "ModelBegin\nClumpBegin\n";
     const std::string gut = tempDatei("nuk-gut.rwx", rahmen + "Vertex 1 2 3\nClumpEnd\nModelEnd\n");
+    const std::string gutOk = gut +
+                              ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0; Modell: "
+                              "Clumps 1, Punkte 1, Flächen 0: OK\n";
+    const std::string aufruf =
+        "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--json | --dump] DATEI...\n";
     struct Fall {
         const char* name;
-        std::string argumente;  // F: a file with the content below
+        std::string argumente;  // @ stands for a file with the content below, in the output too
         std::string inhalt;
         int ende;
-        std::string aus;  // F stands for the file's name
+        std::string aus;
         std::string fehler;
     };
-    const std::string summe = ": Zeilen 5, Punkte 0, Dreiecke 0, Vierecke 0, Polygone 0: ";
+    const std::string leer =
+        ": Zeilen 5, Punkte 0, Dreiecke 0, Vierecke 0, Polygone 0; Modell: "
+        "Clumps 1, Punkte 0, Flächen 0: ";
+    const std::string ecke9 = rahmen +
+                              "Vertex 0 0 0\nVertex 1 .5 -2\nTriangle 1 2 9\nClumpEnd\n"
+                              "ModelEnd\n";
     const std::vector<Fall> faelle = {
-        {"sauber", gut, "", 0,
-         gut + ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n", ""},
-        {"nur Lesermeldung", "F", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
-         "F:3: Programm works with only one Clump\nF: Zeilen 6, Punkte 0, Dreiecke 0, Vierecke 0, "
-         "Polygone 0: 1 Problem\n",
+        {"sauber", gut, "", 0, gutOk, ""},
+        {"nur Lesermeldung", "@", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
+         "@:3: Programm works with only one Clump\n@: Zeilen 6, Punkte 0, Dreiecke 0, Vierecke 0, "
+         "Polygone 0; Modell: Clumps 2, Punkte 0, Flächen 0: 1 Problem\n",
          ""},
-        {"nur Hierarchie", "F", rahmen + "ClumpEnd\nClumpEnd\nModelEnd\n", 1,
-         "F:4: Hierarchie wurde als fehlerhaft eingestuft, da ClumpEnd ohne ClumpBegin\nF" + summe +
+        {"nur Hierarchie", "@", rahmen + "ClumpEnd\nModelEnd\nModelEnd\n", 1,
+         "@:4: Hierarchie wurde als fehlerhaft eingestuft, da ModelEnd mehrfach\n@" + leer +
              "1 Problem\n",
          ""},
-        {"nur Zeilenprüfung, Steuerzeichen sichtbar", "F",
+        {"nur Zeilenprüfung, Steuerzeichen sichtbar", "@",
          rahmen + "Foo\x9b\x7f 1\x1b[2J\tx\nClumpEnd\nModelEnd\n", 1,
-         "F:3: unbekanntes Befehlswort \"foo\\x9b\\x7f\": Foo\\x9b\\x7f 1\\x1b[2J\tx\nF" + summe +
+         "@:3: unbekanntes Befehlswort \"foo\\x9b\\x7f\": Foo\\x9b\\x7f 1\\x1b[2J\tx\n@" + leer +
              "1 Problem\n",
          ""},
-        {"Lesen abgebrochen", "F", rahmen + "Vertex 1e99 0 0\n", 2,
-         "F:3: Da stimmt was nicht\nF: Hierarchie wurde als fehlerhaft eingestuft, da letzte "
-         "Hiro-Anweisung ungleich ModelEnd\nF: Zeilen 2, Punkte 0, Dreiecke 0, Vierecke 0, "
-         "Polygone 0: 2 Probleme\n",
+        {"nur Modell", "@", ecke9, 1,
+         "@:5: Ecke 9 gibt es hier nicht (2 Punkte)\n@: Zeilen 7, Punkte 2, Dreiecke 1, Vierecke "
+         "0, "
+         "Polygone 0; Modell: Clumps 1, Punkte 2, Flächen 0: 1 Problem\n",
          ""},
+        {"ohne Modell", "--ohne-modell @", ecke9, 0,
+         "@: Zeilen 7, Punkte 2, Dreiecke 1, Vierecke 0, Polygone 0: OK\n", ""},
+        {"Lesen abgebrochen, alles nach Zeilen", "@", rahmen + "Vertex 1e99 0 0\n", 2,
+         "@:2: ClumpBegin ohne ClumpEnd\n@:3: Da stimmt was nicht\n@:3: \"1e99\" ist zu groß\n"
+         "@: Hierarchie wurde als fehlerhaft eingestuft, da letzte Hiro-Anweisung ungleich "
+         "ModelEnd\n@: Zeilen 2, Punkte 0, Dreiecke 0, Vierecke 0, Polygone 0; Modell: Clumps 1, "
+         "Punkte 0, Flächen 0: 4 Probleme\n",
+         ""},
+        {"JSON", "--json @ /gibt/es/nicht.rwx", ecke9, 2,
+         R"j({"file":"@","status":1,"findings":[{"line":5,"kind":"model","text":"Ecke 9 gibt )j"
+         R"j(es hier nicht (2 Punkte)"}],"first_clump":{"points":2,"triangles":1,"quads":0,)j"
+         R"j("polygons":0},"model":{"clumps":1,"vertices":2,"faces":0,"edges":0,"bounds":[0.0,)j"
+         R"j(0.0,-2.0,1.0,0.5,0.0]}})j"
+         "\n"
+         R"j({"file":"/gibt/es/nicht.rwx","status":2,"findings":[],"first_clump":{"points":0,)j"
+         R"j("triangles":0,"quads":0,"polygons":0},"model":{"clumps":0,"vertices":0,"faces":0,)j"
+         R"j("edges":0,"bounds":null}})j"
+         "\n",
+         "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
         {"Standardeingabe", "- " + gut, rahmen + "Foo\nClumpEnd\nModelEnd\n", 1,
-         "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + summe + "1 Problem\n" + gut +
-             ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n",
-         ""},
-        {"Datei nicht lesbar", "/gibt/es/nicht.rwx " + gut, "", 2,
-         gut + ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0: OK\n",
+         "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + leer + "1 Problem\n" + gutOk, ""},
+        {"Datei nicht lesbar", "/gibt/es/nicht.rwx " + gut, "", 2, gutOk,
          "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
         {"Befehlsliste nicht lesbar", "--befehle /gibt/es/nicht " + gut, "", 2, "",
          "nukcheck: Befehlsliste /gibt/es/nicht nicht lesbar\n"},
         {"unbekannte Option", "--gibts-nicht " + gut, "", 2, "",
-         "nukcheck: unbekannte Option --gibts-nicht\nAufruf: nukcheck [--befehle DATEI] [--dump] "
-         "DATEI...\n"},
-        {"keine Datei", "", "", 2, "",
-         "nukcheck: keine Datei angegeben\nAufruf: nukcheck "
-         "[--befehle DATEI] [--dump] DATEI...\n"},
+         "nukcheck: unbekannte Option --gibts-nicht\n" + aufruf},
+        {"keine Datei", "", "", 2, "", "nukcheck: keine Datei angegeben\n" + aufruf},
+        {"JSON und Dump", "--json --dump " + gut, "", 2, "",
+         "nukcheck: --json oder --dump, nicht beides\n" + aufruf},
         {"Version", "--version " + gut, "", 0, "nukcheck (NukViewer 4.8a)\n", ""},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        const bool mitDatei = f.argumente == "F";
+        const bool mitDatei = f.argumente.find('@') != std::string::npos;
         const std::string datei = mitDatei ? tempDatei("nuk-fall.rwx", f.inhalt) : "";
         auto einsetzen = [&](std::string text) {
-            for (size_t p = 0; mitDatei && (p = text.find("F", p)) != std::string::npos;)
-                if ((p == 0 || text[p - 1] == '\n') && (text[p + 1] == ':')) {
-                    text.replace(p, 1, datei);
-                    p += datei.size();
-                } else {
-                    ++p;
-                }
+            for (size_t p = 0; mitDatei && (p = text.find('@', p)) != std::string::npos;
+                 p += datei.size())
+                text.replace(p, 1, datei);
             return text;
         };
-        const Ergebnis e = ausfuehren(mitDatei ? datei : f.argumente, f.inhalt);
+        const Ergebnis e = ausfuehren(einsetzen(f.argumente), f.inhalt);
         EXPECT_EQ(e.ende, f.ende);
         EXPECT_EQ(e.aus, einsetzen(f.aus));
         EXPECT_EQ(e.fehler, f.fehler);

@@ -1,7 +1,9 @@
 #include "Pruefung.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <type_traits>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "model/Zeilenform.h"
+#include "rwx/GanzesModell.h"
 #include "rwx/RwxToNuk.h"
 
 namespace nukcheck {
@@ -60,19 +63,31 @@ void Ausgabe::latin1(std::string_view text) {
 }
 
 void Ausgabe::sichtbar(std::string_view text) {
-    auto steuerzeichen = [](unsigned char b) {
-        return (b < 0x20 && b != '\t') || (b >= 0x7F && b <= 0x9F);
+    static constexpr char hex[] = "0123456789abcdef";
+    auto maskieren = [&](unsigned char b) {
+        const char zeichen[] = {'\\', 'x', hex[b >> 4], hex[b & 15]};
+        *this << std::string_view(zeichen, 4);
     };
     while (!text.empty()) {
         size_t lauf = 0;
-        while (lauf < text.size() && !steuerzeichen(static_cast<unsigned char>(text[lauf]))) ++lauf;
-        latin1(text.substr(0, lauf));
+        for (; lauf < text.size(); ++lauf) {
+            const auto b = static_cast<unsigned char>(text[lauf]);
+            if ((b < 0x20 && b != '\t') || b == 0x7F) break;
+            // U+0080 .. U+009F, the C1 controls, are C2 80 .. C2 9F.
+            if (b == 0xC2 && lauf + 1 < text.size() &&
+                static_cast<unsigned char>(text[lauf + 1]) <= 0x9F)
+                break;
+        }
+        *this << text.substr(0, lauf);
         if (lauf == text.size()) return;
-        static constexpr char hex[] = "0123456789abcdef";
         const auto b = static_cast<unsigned char>(text[lauf]);
-        const char zeichen[] = {'\\', 'x', hex[b >> 4], hex[b & 15]};
-        *this << std::string_view(zeichen, 4);
-        text.remove_prefix(lauf + 1);
+        if (b == 0xC2) {
+            maskieren(static_cast<unsigned char>(text[lauf + 1]));
+            text.remove_prefix(lauf + 2);
+        } else {
+            maskieren(b);
+            text.remove_prefix(lauf + 1);
+        }
     }
 }
 
@@ -157,12 +172,65 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
 
 }  // namespace
 
+namespace {
+
+struct Diagnose {
+    int32_t zeile;     // file line, -1 without one
+    const char* art;   // reader, hierarchy, line, model
+    std::string text;  // UTF-8, one line
+};
+
+// A float as the shortest decimal that reads back as the same float.
+double kurz(float v) {
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, v);
+    (void)fehler;
+    double d = 0;
+    std::from_chars(puffer, ende, d);
+    return d;
+}
+
+void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Diagnose>& diagnosen,
+                   const State& s, const GanzesModell& modell, Ausgabe& aus) {
+    using Json = nlohmann::ordered_json;
+    Json befunde = Json::array();
+    for (const Diagnose& d : diagnosen)
+        befunde.push_back(
+            {{"line", d.zeile >= 0 ? Json(d.zeile) : Json()}, {"kind", d.art}, {"text", d.text}});
+    Json umfang;
+    if (!modell.punkte.empty())
+        for (float v : modell.umfang) umfang.push_back(kurz(v));
+    const Json j = {
+        {"file", pfad},
+        {"status", static_cast<int>(status)},
+        {"findings", std::move(befunde)},
+        {"first_clump",
+         {{"points", s.PunktZahl},
+          {"triangles", s.DreieckZahl},
+          {"quads", s.ViereckZahl},
+          {"polygons", s.PolygonZahl}}},
+        {"model",
+         {{"clumps", modell.clumps},
+          {"vertices", modell.punkte.size()},
+          {"faces", modell.flaechen()},
+          {"edges", modell.kanten.size()},
+          {"bounds", std::move(umfang)}}},
+    };
+    aus << j.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace
+
 Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
-                    const std::optional<std::string>& daten, const Befehlssatz* befehle, bool dump,
-                    Ausgabe& aus) {
+                    const std::optional<std::string>& daten, const Befehlssatz* befehle,
+                    const Form& form, Ausgabe& aus) {
     host.meldungen.clear();
     Zuruecksetzen(s);
-    if (!daten && !dump) return unlesbar;
+    if (!daten && form.art != Form::Dump) {
+        // What cannot be read is said on stderr; JSON still has its line.
+        if (form.art == Form::Json) jsonSchreiben(pfad, unlesbar, {}, s, {}, aus);
+        return unlesbar;
+    }
     std::vector<int32_t> quellzeilen;
     bool gelesen = false;
     if (daten)
@@ -173,53 +241,70 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
     const Urteil urteil = HierarchieUrteil(s.TextList);
     std::vector<int> fehlerhaft;
     if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);
-
-    const Status status = !gelesen ? unlesbar
-                          : (!meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty())
-                              ? befunde
-                              : sauber;
-    if (dump) {
+    if (form.art == Form::Dump) {
         dumpSchreiben(s, meldungen, urteil, befehle ? &fehlerhaft : nullptr, aus);
-        return status;
+        return !gelesen                                                           ? unlesbar
+               : (!meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty()) ? befunde
+                                                                                  : sauber;
     }
 
-    // Where the item of a row begins; a message raised on item r is at row r.
+    // The file line where the item of a row begins; a message raised on item r is at row r.
     auto ort = [&](int zeile) {
-        std::string o = pfad + ":";
-        if (zeile >= 0 && static_cast<size_t>(zeile) < quellzeilen.size())
-            o += std::to_string(quellzeilen[static_cast<size_t>(zeile)]) + ":";
-        return o + " ";
+        return zeile >= 0 && static_cast<size_t>(zeile) < quellzeilen.size()
+                   ? quellzeilen[static_cast<size_t>(zeile)]
+                   : -1;
     };
-    long probleme = 0;
-    for (const Meldung& m : meldungen) {
-        aus << ort(m.zeile) << lesbar(m.text) << '\n';
-        ++probleme;
-    }
+    std::vector<Diagnose> diagnosen;
+    for (const Meldung& m : meldungen)
+        diagnosen.push_back({ort(m.zeile), "reader", lesbar(m.text)});
     if (urteil.fehlerhaft) {
         // The row the verdict names is given by its place; its text would repeat it.
         const std::string_view text(urteil.text);
-        aus << ort(urteil.eintrag) << lesbar(text.substr(0, text.find("\nZeile "))) << '\n';
-        ++probleme;
+        diagnosen.push_back(
+            {ort(urteil.eintrag), "hierarchy", lesbar(text.substr(0, text.find("\nZeile ")))});
     }
     for (int i : fehlerhaft) {
         const std::string_view zeile = s.TextList.text(i);
         const Befund b = ZeileBefund(zeile, *befehle);
-        aus << ort(i);
-        if (b.grund == Fehlergrund::unbekannterBefehl) {
-            aus << "unbekanntes Befehlswort \"";
-            aus.sichtbar(b.wort);
-        } else {
-            aus << "unzulässiges Zeichen \"";
-            aus.sichtbar(zeile.substr(b.zeichen, 1));
-        }
-        aus << "\": ";
-        aus.sichtbar(Dateitext(zeile));
+        std::string text =
+            b.grund == Fehlergrund::unbekannterBefehl
+                ? "unbekanntes Befehlswort \"" + Latin1ZuUtf8(b.wort)
+                : "unzulässiges Zeichen \"" + Latin1ZuUtf8(zeile.substr(b.zeichen, 1));
+        diagnosen.push_back({ort(i), "line", text + "\": " + Latin1ZuUtf8(Dateitext(zeile))});
+    }
+    GanzesModell modell;
+    if (daten && form.mitModell) {
+        modell = GanzesModellLesen(*daten);
+        for (Modellbefund& b : modell.befunde)
+            diagnosen.push_back({b.zeile, "model", std::move(b.text)});
+    }
+    // In line order; what has no line comes last.
+    std::stable_sort(diagnosen.begin(), diagnosen.end(), [](const Diagnose& a, const Diagnose& b) {
+        return static_cast<uint32_t>(a.zeile) < static_cast<uint32_t>(b.zeile);
+    });
+    const Status status = !gelesen ? unlesbar : diagnosen.empty() ? sauber : befunde;
+
+    if (form.art == Form::Json) {
+        jsonSchreiben(pfad, status, diagnosen, s, modell, aus);
+        return status;
+    }
+
+    for (const Diagnose& d : diagnosen) {
+        aus << pfad << ':';
+        if (d.zeile >= 0) aus << long{d.zeile} << ':';
+        aus << ' ';
+        aus.sichtbar(d.text);
         aus << '\n';
-        ++probleme;
     }
     aus << pfad << ": Zeilen " << long{s.TextList.anzahl()} << ", Punkte " << long{s.PunktZahl}
         << ", Dreiecke " << long{s.DreieckZahl} << ", Vierecke " << long{s.ViereckZahl}
-        << ", Polygone " << long{s.PolygonZahl} << ": ";
+        << ", Polygone " << long{s.PolygonZahl};
+    if (form.mitModell)
+        aus << "; Modell: Clumps " << long{modell.clumps} << ", Punkte "
+            << static_cast<long>(modell.punkte.size()) << ", Flächen "
+            << static_cast<long>(modell.flaechen());
+    aus << ": ";
+    const auto probleme = static_cast<long>(diagnosen.size());
     if (probleme == 0)
         aus << "OK\n";
     else

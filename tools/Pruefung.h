@@ -25,8 +25,8 @@ class Ausgabe {
     Ausgabe& operator<<(long zahl);
     // Bytes taken as Latin-1, written as UTF-8.
     void latin1(std::string_view text);
-    // The same for a person's terminal: control characters (below 0x20 but
-    // TAB, 0x7F, 0x80 to 0x9F) as \xHH, so a file cannot steer the terminal.
+    // UTF-8 for a person's terminal: control characters (below 0x20 but TAB,
+    // 0x7F, U+0080 to U+009F) as \xHH, so a file cannot steer the terminal.
     void sichtbar(std::string_view text);
     void leeren();
 
@@ -43,13 +43,19 @@ class Ausgabe {
 
 enum Status { sauber = 0, befunde = 1, unlesbar = 2 };
 
+// What a file's check writes.
+struct Form {
+    enum Art { Bericht, Dump, Json } art = Bericht;
+    bool mitModell = true;  // the whole model's findings and counts
+};
+
 // Reads the file's bytes as "Öffnen" does (reset, read, numbering), then runs
-// the hierarchy check and, given a command list, the line check. Writes the
-// diagnostics and the summary, or with dump the machine form, under the name.
-// Without bytes (the file could not be read) it writes nothing but the dump
-// of what "Öffnen" would leave, and returns unlesbar.
+// the hierarchy check, given a command list the line check, and the whole
+// model. Writes the diagnostics in line order and the summary, or the machine
+// form, or one JSON line, under the name. Without bytes (the file could not
+// be read) the report is left to the caller, and the status is unlesbar.
 Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& name,
                     const std::optional<std::string>& daten, const nuk::Befehlssatz* befehle,
-                    bool dump, Ausgabe& aus);
+                    const Form& form, Ausgabe& aus);
 
 }  // namespace nukcheck

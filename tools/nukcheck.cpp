@@ -1,4 +1,5 @@
 // nukcheck: the viewer's reader and checks on files, for scripts and CI.
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -15,22 +16,29 @@
 
 namespace {
 
-const char* const aufruf = "Aufruf: nukcheck [--befehle DATEI] [--dump] DATEI...\n";
+const char* const aufruf =
+    "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--json | --dump] DATEI...\n";
 
 const char* const hilfe =
     "\n"
     "Liest jede RWX-Datei wie \"Öffnen\" im NukViewer, prüft die Hierarchie\n"
     "(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der\n"
-    "erlaubten Befehlswörter. \"-\" als DATEI liest die Standardeingabe.\n"
+    "erlaubten Befehlswörter, und liest das ganze Modell: jeden Clump, jede\n"
+    "Transformation, jeden Prototyp und Grundkörper. \"-\" als DATEI liest die\n"
+    "Standardeingabe.\n"
     "\n"
     "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck)\n"
+    "  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell\n"
+    "  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)\n"
     "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
     "  --version        Name und Version\n"
     "  --help           diese Hilfe\n"
     "\n"
-    "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund (Meldung des Lesers,\n"
-    "fehlerhafte Hierarchie, Zeile mit unbekanntem Befehlswort oder unzulässigem\n"
-    "Zeichen), dann je Datei: DATEI: Zeilen N, Punkte N, ...: OK oder N Probleme.\n"
+    "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund, nach Zeilen geordnet\n"
+    "(Meldung des Lesers, fehlerhafte Hierarchie, Zeile mit unbekanntem\n"
+    "Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell), dann je\n"
+    "Datei: DATEI: Zeilen N, Punkte N, ...; Modell: Clumps N, Punkte N, Flächen N:\n"
+    "OK oder N Probleme.\n"
     "Steuerzeichen aus der Datei erscheinen als \\xHH. Meldungen zum Lauf (Datei\n"
     "oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.\n"
     "\n"
@@ -49,11 +57,12 @@ std::string programmOrdner(const char* argv0) {
 // The bytes of a file, or of standard input for "-"; nothing when unreadable.
 std::optional<std::string> laden(const std::string& datei) {
     std::string daten;
-    if (datei != "-") return nuk::DateiLaden(datei, daten) ? std::optional(daten) : std::nullopt;
+    if (datei != "-")
+        return nuk::DateiLaden(datei, daten) ? std::optional(std::move(daten)) : std::nullopt;
     char puffer[1 << 16];
     size_t n;
     while ((n = std::fread(puffer, 1, sizeof puffer, stdin)) > 0) daten.append(puffer, n);
-    return std::ferror(stdin) ? std::nullopt : std::optional(daten);
+    return std::ferror(stdin) ? std::nullopt : std::optional(std::move(daten));
 }
 
 int falscherAufruf(const char* was, const std::string& arg) {
@@ -64,8 +73,15 @@ int falscherAufruf(const char* was, const std::string& arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // File after file the same large blocks are freed and taken again: kept in
+    // the heap, they are not handed back and faulted in anew each time.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
     std::optional<std::string> befehlsDatei;
-    bool dump = false;
+    nukcheck::Form form;
+    bool json = false, dump = false;
     std::vector<std::string> dateien;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -77,6 +93,10 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--dump") {
             dump = true;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (arg == "--ohne-modell") {
+            form.mitModell = false;
         } else if (arg == "--befehle") {
             if (++i >= argc) return falscherAufruf("--befehle braucht eine Datei", "");
             befehlsDatei = argv[i];
@@ -89,6 +109,8 @@ int main(int argc, char** argv) {
         }
     }
     if (dateien.empty()) return falscherAufruf("keine Datei angegeben", "");
+    if (json && dump) return falscherAufruf("--json oder --dump, nicht beides", "");
+    form.art = dump ? nukcheck::Form::Dump : json ? nukcheck::Form::Json : nukcheck::Form::Bericht;
 
     nuk::AufzeichnenderHost host;
     auto s = std::make_unique<nuk::State>(host);
@@ -111,7 +133,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             std::fprintf(stderr, "nukcheck: %s: Datei nicht lesbar\n", datei.c_str());
         }
-        const int status = nukcheck::DateiPruefen(*s, host, datei, daten, &befehle, dump, aus);
+        const int status = nukcheck::DateiPruefen(*s, host, datei, daten, &befehle, form, aus);
         if (status > ende) ende = status;
     }
     aus.leeren();

@@ -1,11 +1,16 @@
 #include "rwx/GanzesModell.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <numbers>
 #include <optional>
 #include <unordered_map>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "model/Text.h"
 #include "rwx/ItemLeser.h"
@@ -31,10 +36,15 @@ Matrix4 mal(const Matrix4& a, const Matrix4& b) {
     return m;
 }
 
-std::array<float, 3> anwenden(const Matrix4& m, double x, double y, double z) {
-    return {static_cast<float>(m[0] * x + m[4] * y + m[8] * z + m[12]),
-            static_cast<float>(m[1] * x + m[5] * y + m[9] * z + m[13]),
-            static_cast<float>(m[2] * x + m[6] * y + m[10] * z + m[14])};
+// Transforms may carry a point beyond what a float holds; it stays at the edge.
+float alsFloat(double v) {
+    return std::isnan(v) ? 0.0f : static_cast<float>(std::clamp<double>(v, -FLT_MAX, FLT_MAX));
+}
+
+inline std::array<float, 3> anwenden(const Matrix4& m, double x, double y, double z) {
+    return {alsFloat(m[0] * x + m[4] * y + m[8] * z + m[12]),
+            alsFloat(m[1] * x + m[5] * y + m[9] * z + m[13]),
+            alsFloat(m[2] * x + m[6] * y + m[10] * z + m[14])};
 }
 
 // Rotation by grad degrees about the axis (x, y, z), right-handed.
@@ -95,6 +105,26 @@ inline uint8_t art(char c) {
     return Zeichenarten[static_cast<unsigned char>(c)];
 }
 
+// The end of the word that begins at p: the first blank, control character,
+// comma or "#", or the end.
+inline const char* wortende(const char* p, const char* ende) {
+#ifdef __SSE2__
+    // Most of a file's bytes are in words: sixteen at a step.
+    const __m128i blank = _mm_set1_epi8(' '), komma = _mm_set1_epi8(','),
+                  raute = _mm_set1_epi8('#');
+    for (; ende - p >= 16; p += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i trenner =
+            _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(v, blank), blank),
+                         _mm_or_si128(_mm_cmpeq_epi8(v, komma), _mm_cmpeq_epi8(v, raute)));
+        if (const int maske = _mm_movemask_epi8(trenner))
+            return p + __builtin_ctz(static_cast<unsigned>(maske));
+    }
+#endif
+    while (p < ende && art(*p) == Wortzeichen) ++p;
+    return p;
+}
+
 // A count of sides or rings from the file, kept where its squares still fit.
 int64_t anzahl(double v) {
     return v >= 0 ? static_cast<int64_t>(std::min(v, 1e6)) : -1;
@@ -107,7 +137,7 @@ std::string klein(std::string_view w) {
     return k;
 }
 
-std::optional<double> zahl(std::string_view w) {
+inline std::optional<double> zahl(std::string_view w) {
     if (!w.empty() && w[0] == '+') w.remove_prefix(1);
     // Most numbers in a file are short decimals: exact digits divided by an
     // exact power of ten round correctly in one step.
@@ -141,7 +171,7 @@ std::optional<double> zahl(std::string_view w) {
     return v;
 }
 
-std::optional<int64_t> ganzzahl(std::string_view w) {
+inline std::optional<int64_t> ganzzahl(std::string_view w) {
     const bool negativ = !w.empty() && w[0] == '-';
     if (!w.empty() && (w[0] == '+' || negativ)) w.remove_prefix(1);
     // Up to 18 digits fit without overflow; longer numbers are no corner anyway.
@@ -286,7 +316,8 @@ class Leser {
     std::vector<Modellbefund> befunde_;
     std::vector<std::array<double, 3>> koerperEcken_;
     std::vector<std::vector<uint32_t>> koerperFlaechen_;
-    std::vector<uint32_t> sortiert_;
+    std::vector<uint64_t> stempel_;  // per vertex number: the last long face that used it
+    uint64_t stempelNummer_ = 0;
 };
 
 bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
@@ -310,6 +341,10 @@ bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
             const std::optional<double> v = zahl(w);
             if (!v) {
                 melden("\"" + Latin1ZuUtf8(w) + "\" ist keine Zahl");
+                return false;
+            }
+            if (std::fabs(*v) > FLT_MAX) {
+                melden("\"" + Latin1ZuUtf8(w) + "\" ist zu groß");
                 return false;
             }
             zahlen_.push_back(*v);
@@ -347,11 +382,21 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
                    std::to_string(zahl) + (zahl == 1 ? " Punkt)" : " Punkte)"));
             return;
         }
-    sortiert_.clear();
-    for (size_t i = 0; i < n; ++i) sortiert_.push_back(static_cast<uint32_t>(nummern[i]));
-    std::sort(sortiert_.begin(), sortiert_.end());
-    if (std::unique(sortiert_.begin(), sortiert_.end()) - sortiert_.begin() < 3)
-        melden("Fläche mit weniger als drei verschiedenen Ecken");
+    size_t verschieden = 0;
+    if (n <= 4) {
+        for (size_t i = 0; i < n; ++i)
+            verschieden += std::find(nummern, nummern + i, nummern[i]) == nummern + i;
+    } else {
+        // Long polygons: each corner marked with this face's stamp, once.
+        if (stempel_.size() < zahl + 1) stempel_.resize(zahl + 1, 0);
+        ++stempelNummer_;
+        for (size_t i = 0; i < n; ++i) {
+            uint64_t& s = stempel_[static_cast<size_t>(nummern[i])];
+            verschieden += s != stempelNummer_;
+            s = stempelNummer_;
+        }
+    }
+    if (verschieden < 3) melden("Fläche mit weniger als drei verschiedenen Ecken");
     if (n == 0 || !platz(0, n)) return;
     Geometrie& g = ziel();
     for (size_t i = 0; i < n; ++i)
@@ -703,8 +748,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
             if (p == ende) break;
             if (a == Wortzeichen) {
                 const char* anfang = p;
-                while (++p < ende && art(*p) == Wortzeichen) {
-                }
+                p = wortende(p + 1, ende);
                 woerter_.emplace_back(anfang, static_cast<size_t>(p - anfang));
             } else if (a == Raute) {
                 // "#!" hides a command from other readers; anything else begins a comment.
