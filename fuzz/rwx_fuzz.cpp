@@ -1,5 +1,7 @@
 // Arbitrary bytes as a model file: read, check, look up, draw, save, read again.
 // Any broken promise traps, so libFuzzer keeps the input.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include "app/Ausgabe.h"
 #include "app/NukView.h"
 #include "check/Fehler.h"
+#include "rwx/GanzesModell.h"
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
@@ -163,10 +166,33 @@ void zeichnen(State& s) {
     AuswahlNeu(s);
 }
 
+// The whole model's promises: corners and edges name points that exist, each
+// face has its line, findings come in line order within the file.
+void ganzesModell(std::string_view bytes) {
+    const GanzesModell m = GanzesModellLesen(bytes);
+    const size_t punkte = m.punkte.size();
+    verlangt(m.anfang.front() == 0 && m.anfang.back() == m.ecken.size(),
+             "Flächen decken die Ecken");
+    verlangt(std::is_sorted(m.anfang.begin(), m.anfang.end()), "Flächen aufsteigend");
+    verlangt(m.flaechenzeile.size() == m.flaechen(), "jede Fläche hat ihre Zeile");
+    for (uint32_t k : m.ecken) verlangt(k < punkte, "Ecke im Modell");
+    for (const auto& [p, q] : m.kanten) verlangt(p < q && q < punkte, "Kante im Modell");
+    verlangt(punkte <= MaxModellpunkte && m.ecken.size() <= MaxModellecken, "Grenzen gehalten");
+    const auto zeilen = static_cast<int32_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                             std::count(bytes.begin(), bytes.end(), '\r') + 1);
+    int32_t vorige = 1;
+    for (const Modellbefund& b : m.befunde) {
+        verlangt(b.zeile >= vorige && b.zeile <= zeilen, "Befunde nach Zeilen");
+        vorige = b.zeile;
+    }
+    for (float v : m.umfang) verlangt(std::isfinite(v), "Umfang endlich");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
+    ganzesModell(bytes);
     Dokument erst;
     Zuruecksetzen(*erst.s);
     RwxLesenAus(*erst.s, bytes);

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs every test: the normal build, the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
-# fuzz run of the reader.
+# whole model beside a peer reader where node is here, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzz run.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/build.sh
 sh scripts/format-check.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+sh scripts/vergleich.sh
 
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUK_SANITIZE=ON -DNUK_BENCH=OFF >/dev/null
 cmake --build build-san -j2
