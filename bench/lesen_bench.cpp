@@ -19,7 +19,7 @@
 #include "app/Anfang.h"
 #include "check/Fehler.h"
 #include "model/Datei.h"
-#include "rwx/GanzesModell.h"
+#include "rwx/GanzesModellLesen.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
 

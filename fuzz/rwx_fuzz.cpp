@@ -15,7 +15,7 @@
 #include "app/Ausgabe.h"
 #include "app/NukView.h"
 #include "check/Fehler.h"
-#include "rwx/GanzesModell.h"
+#include "rwx/GanzesModellLesen.h"
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
@@ -168,8 +168,8 @@ void zeichnen(State& s) {
 
 // The whole model's promises: corners and edges name points that exist, each
 // face has its line, findings come in line order within the file.
-void ganzesModell(std::string_view bytes) {
-    const GanzesModell m = GanzesModellLesen(bytes);
+GanzesModell ganzesModell(std::string_view bytes) {
+    GanzesModell m = GanzesModellLesen(bytes);
     const size_t punkte = m.punkte.size();
     verlangt(m.anfang.front() == 0 && m.anfang.back() == m.ecken.size(),
              "Flächen decken die Ecken");
@@ -186,16 +186,19 @@ void ganzesModell(std::string_view bytes) {
         vorige = b.zeile;
     }
     for (float v : m.umfang) verlangt(std::isfinite(v), "Umfang endlich");
+    return m;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
-    ganzesModell(bytes);
     Dokument erst;
     Zuruecksetzen(*erst.s);
     RwxLesenAus(*erst.s, bytes);
+    // The picture draws it beneath the first clump.
+    erst.s->Ganzes = ganzesModell(bytes);
+    GanzesModellAbgleichen(*erst.s);
     stimmig(*erst.s);
     const std::vector<std::string> gelesen = zeilen(*erst.s);
     const std::string gespeichert = RwxText(erst.s->TextList);

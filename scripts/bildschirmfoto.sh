@@ -62,5 +62,6 @@ if [ "${3:-}" = gummiband ]; then
     xdotool mousemove --window "$fenster" 470 400 mouseup 1
     sleep 1
 fi
-import -window root "$ausgabe"
+# The main window alone, in few colours: small enough to keep in the repository.
+import -window "$fenster" -colors 64 "$ausgabe"
 echo "$ausgabe"

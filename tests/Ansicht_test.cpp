@@ -150,18 +150,28 @@ TEST(Einpassen, FensterformUndVorzeichen) {
         Fenstermass mass;
         float maxBetrag;
         float breite, hoehe, fang;
+        float ganzes = 0;  // the whole model's largest coordinate; 0: no points
+        bool haken = true;
     };
     const std::vector<Fall> faelle = {
         {"breit", {5000, 6810}, 1, 3.2688f, -2.4f, 0.02f},
         {"hoch", {6000, 3000}, 1, 2.4f, -4.8f, 0.02f},
         {"breit, ohne Vertex", {5000, 6810}, -1000, -3268.8f, 2400, -20},
         {"hoch, ohne Vertex", {6000, 3000}, -1000, -2400, 4800, -20},
+        {"erster Clump leer, ganzes Modell bis 5", {5000, 6810}, -1000, 16.344f, -12, 0.1f, 5},
+        {"ganzes Modell kleiner", {5000, 6810}, 1, 3.2688f, -2.4f, 0.02f, 0.5f},
+        {"ganzes Modell nicht angehakt", {5000, 6810}, -1000, -3268.8f, 2400, -20, 5, false},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Dokument d;
         d.host.mass = f.mass;
         d.s->MaxBetrag = f.maxBetrag;
+        if (f.ganzes > 0) {
+            d.s->Ganzes.punkte = {{-f.ganzes, 0, 0}};
+            d.s->Ganzes.umfang = {-f.ganzes, 0, 0, -f.ganzes, 0, 0};
+        }
+        d.s->Menu.GanzesModell = f.haken;
         Einpassen(*d.s);
         const AusgabeFenster& a = d.s->Ausgabe;
         EXPECT_NEAR(a.ScaleWidth, f.breite, 1e-4f * std::abs(f.breite));

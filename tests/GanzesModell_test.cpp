@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Hilfen.h"
-#include "rwx/GanzesModell.h"
+#include "rwx/GanzesModellLesen.h"
 
 namespace nuk {
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Hilfen.h"
+#include "rwx/GanzesModellLesen.h"
 #include "view/Zeichnen.h"
 
 namespace nuk {
@@ -148,6 +149,41 @@ TEST(Zeichnen, PolygoneUndEckenAusserhalbDerTabelle) {
         soll.push_back({Z::Kreis, Gruen, 0, 0, 0.02f});
         ErwarteBefehle(b.nachDenAchsen(), soll);
     }
+}
+
+// The whole model goes in grey beneath the picture, which stays as it was,
+// but for the edges the first clump draws anyway; unticked nothing of it
+// shows, and toggling refits to it and back.
+TEST(Zeichnen, GanzesModellGrauDarunterUndUmschaltbar) {
+    const std::string text =
+        datei({"ModelBegin", "ClumpBegin", "Vertex 0 0 0", "Vertex 1 0 0", "Vertex 0 1 0",
+               "Triangle 1 2 3", "ClumpEnd", "ClumpBegin", "Vertex 0 0 0", "Vertex 3 0 0",
+               "Vertex 0 3 0", "Triangle 1 2 3", "ClumpEnd", "ModelEnd"});
+    Bild b(text);
+    const std::vector<Z> teile = b.zeichnen();
+    b.s->Ganzes = GanzesModellLesen(text);
+    GanzesModellAbgleichen(*b.s);
+    b.s->Menu.GanzesModell = false;
+    EXPECT_EQ(b.zeichnen(), teile);
+    b.s->Menu.GanzesModell = true;
+    std::vector<Z> mit = b.zeichnen();
+    // Only the second clump's three edges: the first clump's lie under its own lines.
+    ASSERT_EQ(mit.size(), teile.size() + 3);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(mit[static_cast<size_t>(i)].farbe, Grau) << i;
+    EXPECT_EQ(mit[1], (Z{Z::Linie, Grau, 0, 0, 3, 0}));
+    mit.erase(mit.begin() + 1, mit.begin() + 4);
+    EXPECT_EQ(mit, teile);
+
+    const float breite = b.s->Ausgabe.ScaleWidth;
+    b.host.zeichnungen.clear();
+    NukView::GanzesModell_Click(*b.s);
+    EXPECT_FALSE(b.s->Menu.GanzesModell);
+    EXPECT_FLOAT_EQ(b.s->Ausgabe.ScaleWidth, breite);
+    EXPECT_EQ(b.host.zeichnungen, teile);
+    NukView::GanzesModell_Click(*b.s);
+    EXPECT_FLOAT_EQ(b.s->Ausgabe.ScaleWidth, 3 * breite);
+    EXPECT_FLOAT_EQ(b.s->Punkte[-3].X, 3);
+    EXPECT_EQ(b.s->MaxBetrag, 1);
 }
 
 TEST(Zeichnen, NegativeFangweiteGibtDemKreisDenBetrag) {

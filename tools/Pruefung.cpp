@@ -12,7 +12,7 @@
 #include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "model/Zeilenform.h"
-#include "rwx/GanzesModell.h"
+#include "rwx/GanzesModellLesen.h"
 #include "rwx/RwxToNuk.h"
 
 namespace nukcheck {

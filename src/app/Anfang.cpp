@@ -1,6 +1,8 @@
 #include "app/Anfang.h"
 
+#include "model/Datei.h"
 #include "model/Zeilenform.h"
+#include "rwx/GanzesModellLesen.h"
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
 #include "view/Zeichnen.h"
@@ -23,6 +25,7 @@ void Zuruecksetzen(State& s) {
     s.Lupenfaktor = 1.2;
     s.Modus = -1;
     s.Herkunft = {};
+    s.Ganzes = {};
     ListenLeeren(s);
     Punkt p0 = s.Punkte[0];
     p0.Zeile = 1;  // the "Begin:" row of a new document
@@ -56,6 +59,7 @@ bool DateiWaehlen(State& s, Dialogart art) {
 }
 
 void NachDemLaden(State& s) {
+    GanzesModellAbgleichen(s);
     FensterAnordnen(s);
     if (s.CommonDialog1.FileName.empty())
         s.Caption = "Neu - " + std::string(Programmtitel);
@@ -67,11 +71,28 @@ void NachDemLaden(State& s) {
     NeuZeichnen(s);
 }
 
+namespace {
+
+// The dialog's file into rows, tables and the whole model; false when the
+// read ended through its failure path.
+bool DokumentLesen(State& s) {
+    std::string daten;
+    if (!DateiLaden(s.CommonDialog1.FileName, daten)) {
+        Melden(s, "Da stimmt was nicht");
+        return false;
+    }
+    const bool gelesen = RwxLesenAus(s, daten);
+    s.Ganzes = GanzesModellLesen(daten);
+    return gelesen;
+}
+
+}  // namespace
+
 void DateiOeffnen(State& s) {
     try {
         if (!DateiWaehlen(s, Dialogart::Oeffnen)) throw Fehlschlag("Dialog abgebrochen");
         Zuruecksetzen(s);
-        s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
+        s.Herkunft.unvollstaendig = !DokumentLesen(s);
         NachDemLaden(s);
     } catch (const std::exception&) {
         Melden(s, "Eben nich");
@@ -80,7 +101,7 @@ void DateiOeffnen(State& s) {
 
 void DateiNeuLaden(State& s) {
     Zuruecksetzen(s);
-    s.Herkunft.unvollstaendig = !RwxLesen(s, s.CommonDialog1.FileName);
+    s.Herkunft.unvollstaendig = !DokumentLesen(s);
     NachDemLaden(s);
 }
 

@@ -94,6 +94,14 @@ void Standard_Click(State& s) {
     NeuZeichnen(s);
 }
 
+void GanzesModell_Click(State& s) {
+    s.Menu.GanzesModell = !s.Menu.GanzesModell;
+    AchsenSetzen(s);
+    Projizieren(s);
+    Einpassen(s);
+    NeuZeichnen(s);
+}
+
 void Ansicht_Click(State& s, int16_t Index) {
     Seitenansicht(s, Index);
 }

@@ -26,6 +26,8 @@ void AusP_Click(State& s, int16_t Index);
 // "Objekte": how many marked corners make an object derived (0: never).
 void MarkMal_Click(State& s, int16_t Index);
 void Standard_Click(State& s);
+// "ganzes Modell": the whole model beneath the first clump, or not; refits and redraws.
+void GanzesModell_Click(State& s);
 void Ansicht_Click(State& s, int16_t Index);
 void Shows_Click(State& s, int16_t Index);
 void FenAnGeO_Click(State& s, int16_t Index);

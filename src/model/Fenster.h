@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ struct AusgabeFenster {
     float CurrentX = 0, CurrentY = 0;
     // Shapes not yet handed to the host; reused so that a redraw allocates nothing.
     std::vector<Zeichenbefehl> puffer;
+    // The whole model's points as drawn, reused likewise.
+    std::vector<std::array<float, 2>> modellBild;
+    // The whole model's edges that the first clump's picture does not cover.
+    std::vector<std::array<uint32_t, 2>> modellKanten;
 };
 
 struct Werkzeugleiste {
@@ -49,6 +54,7 @@ struct Menue {
     std::array<bool, 4> FenAnGeO{false, true, false, false};   // 1 "flach", 2 "schmal", 3 "manuell"
     std::array<bool, 3> AusP{false, true, false};
     std::array<bool, 4> MarkMal{false, true, false, false};
+    bool GanzesModell = true;  // "Ansicht": "ganzes Modell"
 };
 
 // The file dialog keeps the document's file: the path to read and write, and

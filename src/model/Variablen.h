@@ -14,6 +14,7 @@
 
 #include "model/Fehlschlag.h"
 #include "model/Fenster.h"
+#include "model/GanzesModell.h"
 #include "model/Host.h"
 #include "model/Liste.h"
 
@@ -183,6 +184,9 @@ struct State {
     Menue Menu;
     Dateidialog CommonDialog1;
     Dateiherkunft Herkunft;  // of the rows in TextList
+    // The file read the way other RWX loaders read it: every clump, drawn
+    // beneath the first clump's picture while Menu.GanzesModell is ticked.
+    GanzesModell Ganzes;
 
     Liste TextList;
     Liste AuswahlList;

@@ -266,6 +266,9 @@ void Hauptfenster::menuesBauen() {
                                      arten[i], [&s, i] { NukView::FenAnGeO_Click(s, i); }),
                              s.Menu.FenAnGeO[k]);
     }
+    ganzesModell_ = haken(
+        eintrag(ansicht, "GanzesModell", "ganzes Modell", [&s] { NukView::GanzesModell_Click(s); }),
+        s.Menu.GanzesModell);
 }
 
 void Hauptfenster::werkzeugleisteBauen() {
@@ -331,6 +334,7 @@ void Hauptfenster::spiegeln() {
     for (size_t i = 1; i <= 3; ++i) fenAnGeO_[i]->setChecked(s.Menu.FenAnGeO[i]);
     for (size_t i = 0; i < 3; ++i) ausP_[i]->setChecked(s.Menu.AusP[i]);
     for (size_t i = 0; i < 4; ++i) markMal_[i]->setChecked(s.Menu.MarkMal[i]);
+    ganzesModell_->setChecked(s.Menu.GanzesModell);
     for (size_t i = 1; i <= 3; ++i) knoepfe_[i]->setChecked(s.Toolbar1.gedrueckt[i]);
     flaeche_->spiegeln();
     if (s.Timer1.Enabled && !timer1_->isActive()) timer1_->start();
@@ -370,11 +374,15 @@ void Hauptfenster::zeigeMeldung(const Meldung& meldung) {
     // While the box waits, the lists show the changes made so far.
     for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
         if (m) m->stapelZeigen();
-    QMessageBox box(QMessageBox::NoIcon,
-                    meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
-                    QString::fromUtf8(meldung.text), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    if (meldungErsatz) {
+        meldungErsatz(meldung);
+    } else {
+        QMessageBox box(QMessageBox::NoIcon,
+                        meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
+                        QString::fromUtf8(meldung.text), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
     for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
         if (m) m->stapelFortsetzen();
 }

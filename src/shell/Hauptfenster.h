@@ -63,6 +63,9 @@ class Hauptfenster : public QMainWindow, public Host {
 
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
+    // Replaces the message box, for benchmarks that time the program and not
+    // the user who reads the message.
+    std::function<void(const Meldung&)> meldungErsatz;
     // Replaces ::write when saving, for tests that fill the disk halfway.
     Schreibweg schreibwegErsatz = nullptr;
 
@@ -98,6 +101,7 @@ class Hauptfenster : public QMainWindow, public Host {
     std::array<QAction*, 4> fenAnGeO_{};
     std::array<QAction*, 3> ausP_{};
     std::array<QAction*, 4> markMal_{};
+    QAction* ganzesModell_ = nullptr;
     std::array<QAction*, 4> knoepfe_{};  // toolbar buttons 1..3
 
     int tiefe_ = 0;         // calls into the core in progress

@@ -1,6 +1,7 @@
 #include "view/Zeichnen.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "view/Modul_Mathe.h"
@@ -102,6 +103,7 @@ void ZeichnungAbgeben(State& s) {
 
 void NeuZeichnen(State& s) {
     BildLoeschen(s);
+    GanzesModellZeichnen(s);
     AchsenZeichnen(s);
     ObjekteZeichnen(s);
     AuswahlZeichnen(s);
@@ -114,6 +116,74 @@ void BildLoeschen(State& s) {
     Ablegen(s, {Zeichenbefehl::Loeschen, Schwarz, 0, 0, 0, 0});
     s.Ausgabe.CurrentX = 0;
     s.Ausgabe.CurrentY = 0;
+}
+
+void GanzesModellZeichnen(State& s) {
+    const GanzesModell& m = s.Ganzes;
+    if (!s.Menu.GanzesModell || s.Ausgabe.modellKanten.empty()) return;
+    // Turned as Projizieren turns the first clump's points.
+    const Matrix& d = s.Drehung;
+    auto& bild = s.Ausgabe.modellBild;
+    bild.resize(m.punkte.size());
+    for (size_t i = 0; i < m.punkte.size(); ++i) {
+        const auto& p = m.punkte[i];
+        bild[i] = {static_cast<float>(double{d.m[0][0]} * p[0] + double{d.m[0][1]} * p[1] +
+                                      double{d.m[0][2]} * p[2]),
+                   static_cast<float>(double{d.m[1][0]} * p[0] + double{d.m[1][1]} * p[1] +
+                                      double{d.m[1][2]} * p[2])};
+    }
+    for (const auto& [a, b] : s.Ausgabe.modellKanten)
+        Linie(s, bild[a][0], bild[a][1], bild[b][0], bild[b][1], Grau);
+    // The first clump's picture goes on as it would without this layer.
+    s.Ausgabe.CurrentX = 0;
+    s.Ausgabe.CurrentY = 0;
+}
+
+namespace {
+
+// An edge by the bits of its ends' coordinates, the lower end first.
+using Kantenort = std::array<uint32_t, 6>;
+
+uint32_t bits(float v) {
+    return std::bit_cast<uint32_t>(v == 0 ? 0.0f : v);  // -0 and 0 lie on one pixel
+}
+
+Kantenort kantenort(const std::array<float, 3>& p, const std::array<float, 3>& q) {
+    Kantenort a{bits(p[0]), bits(p[1]), bits(p[2]), bits(q[0]), bits(q[1]), bits(q[2])};
+    if (std::lexicographical_compare(a.begin() + 3, a.end(), a.begin(), a.begin() + 3))
+        std::rotate(a.begin(), a.begin() + 3, a.end());
+    return a;
+}
+
+}  // namespace
+
+void GanzesModellAbgleichen(State& s) {
+    auto& kanten = s.Ausgabe.modellKanten;
+    kanten.clear();
+    const GanzesModell& m = s.Ganzes;
+    if (m.kanten.empty()) return;
+    // The first clump's edges, as its drawing joins them: corners of real points only.
+    std::vector<Kantenort> erster;
+    auto punkt = [&](int16_t k) {
+        const Punkt& p = s.Punkte[k];
+        return std::array<float, 3>{p.X, p.Y, p.Z};
+    };
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i) {
+            const auto ecken = Ecken(tabelle[i]);
+            const size_t n = ecken.size();
+            for (size_t j = 0; j < n && n > 1; ++j) {
+                const int16_t a = ecken[j], b = ecken[(j + 1) % n];
+                if (a >= 1 && a <= s.PunktZahl && b >= 1 && b <= s.PunktZahl)
+                    erster.push_back(kantenort(punkt(a), punkt(b)));
+            }
+        }
+    });
+    std::sort(erster.begin(), erster.end());
+    for (const auto& k : m.kanten)
+        if (!std::binary_search(erster.begin(), erster.end(),
+                                kantenort(m.punkte[k[0]], m.punkte[k[1]])))
+            kanten.push_back(k);
 }
 
 void AchsenZeichnen(State& s) {
@@ -175,8 +245,13 @@ void AuswahlZeichnen(State& s) {
     s.Ausgabe.CurrentY = ursprung.Y;
 }
 
+float Ausmass(const State& s) {
+    if (!s.Menu.GanzesModell || s.Ganzes.punkte.empty()) return s.MaxBetrag;
+    return std::max(s.MaxBetrag, s.Ganzes.betrag());
+}
+
 void AchsenSetzen(State& s) {
-    const float m = s.MaxBetrag;
+    const float m = Ausmass(s);
     const Punkt achsen[] = {Vektor(m, 0, 0), Vektor(0, m, 0), Vektor(0, 0, m)};
     for (int i = -3; i <= -1; ++i) {
         s.Punkte.setzen(i, achsen[i + 3]);
@@ -190,7 +265,7 @@ bool Ausdehnung(const State& s, double lupenfaktor, float& breite, float& hoehe,
     // A minimised window has no room to fit into.
     if (mass.Height <= 700 || !(mass.Width > 0)) return false;
     verhaeltnis = mass.Height / mass.Width;
-    const double e = 2.0 * s.MaxBetrag * lupenfaktor;
+    const double e = 2.0 * Ausmass(s) * lupenfaktor;
     if (verhaeltnis > 1) {
         breite = static_cast<float>(e);
         hoehe = static_cast<float>(-e * verhaeltnis);

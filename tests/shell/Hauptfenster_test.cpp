@@ -601,6 +601,34 @@ class HauptfensterTest : public QObject {
         QVERIFY(s.Timer1.Enabled);
     }
 
+    // A model whose first clump holds no point shows whole, in grey, where its
+    // edges project; unticked, nothing of it.
+    void ganzesModell() {
+        QStringList meldungen;
+        oeffnen(QStringLiteral(NUK_CORPUS_DIR "/sdl3dworld__sv-nutcracker1.rwx"), meldungen);
+        nuk::State& s = fenster->zustand();
+        QCOMPARE(s.PunktZahl, int16_t{0});
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        const QRgb grau = qRgb(80, 80, 80);
+        const QRect umriss = Umriss(f->bild(), grau);
+        const auto& u = s.Ganzes.umfang;  // unturned: x across, y up
+        const QRectF soll = QRectF(f->nachPixel(u[0], u[4]), f->nachPixel(u[3], u[1])).normalized();
+        QVERIFY2(std::abs(umriss.left() - soll.left()) <= 2 &&
+                     std::abs(umriss.top() - soll.top()) <= 2 &&
+                     std::abs(umriss.right() - soll.right()) <= 2 &&
+                     std::abs(umriss.bottom() - soll.bottom()) <= 2,
+                 qPrintable(QString("%1 %2 %3 %4")
+                                .arg(umriss.left())
+                                .arg(umriss.top())
+                                .arg(umriss.right())
+                                .arg(umriss.bottom())));
+        QVERIFY(umriss.height() > 100);
+        QVERIFY(aktion("GanzesModell")->isChecked());
+        aktion("GanzesModell")->trigger();
+        QVERIFY(!aktion("GanzesModell")->isChecked());
+        QVERIFY(Umriss(f->bild(), grau).isEmpty());
+    }
+
     // A tick or text the core changes reaches an attached view as dataChanged of
     // its rows: alone for a few, as one range for a burst.
     void listenmodellMeldetAenderungen() {

@@ -1,4 +1,4 @@
-#include "rwx/GanzesModell.h"
+#include "rwx/GanzesModellLesen.h"
 
 #include <algorithm>
 #include <cfloat>

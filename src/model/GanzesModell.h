@@ -1,13 +1,11 @@
-// The whole model: every clump, transform, prototype and primitive of a file,
-// read as the world's RWX loaders read it, apart from the rows and the first
-// clump's tables. What it finds wrong in the geometry it lists with the line.
+// The whole model of a file: every clump, transform, prototype and primitive
+// placed in one world, as points, faces and edges, with what was found wrong.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace nuk {
@@ -33,19 +31,12 @@ struct GanzesModell {
     std::vector<Modellbefund> befunde;  // by line
 
     size_t flaechen() const { return anfang.size() - 1; }
+    // The largest magnitude of any coordinate, the measure of MaxBetrag.
+    float betrag() const {
+        float b = 0;
+        for (float v : umfang) b = v < 0 ? (-v > b ? -v : b) : (v > b ? v : b);
+        return b;
+    }
 };
-
-// The bounds of what one file may make, instances and primitives included:
-// beyond them the model ends with a finding, so a few lines cannot ask for
-// more memory than the machine has.
-inline constexpr size_t MaxModellpunkte = 4'000'000;
-inline constexpr size_t MaxModellecken = 16'000'000;
-
-// One pass over the bytes, line by line: "#" begins a comment unless "#!"
-// (whose line is read as a command), commas count as blanks, command words
-// in any case. Each clump numbers its vertices from 1 and inherits the
-// transform of its parent, which is restored at its end; prototypes are
-// placed by the transform of their instance.
-GanzesModell GanzesModellLesen(std::string_view daten);
 
 }  // namespace nuk
