@@ -88,9 +88,14 @@ bool DokumentLesen(State& s) {
 
 }  // namespace
 
-void DateiOeffnen(State& s) {
+void DateiOeffnen(State& s, std::optional<Dateiwahl> datei) {
     try {
-        if (!DateiWaehlen(s, Dialogart::Oeffnen)) throw Fehlschlag("Dialog abgebrochen");
+        if (datei) {
+            s.CommonDialog1.FileName = std::move(datei->FileName);
+            s.CommonDialog1.FileTitle = std::move(datei->FileTitle);
+        } else if (!DateiWaehlen(s, Dialogart::Oeffnen)) {
+            throw Fehlschlag("Dialog abgebrochen");
+        }
         Zuruecksetzen(s);
         s.Herkunft.unvollstaendig = !DokumentLesen(s);
         NachDemLaden(s);

@@ -3,6 +3,7 @@
 // "Speichern als", the sequence after every load, and the window arrangement.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "model/Variablen.h"
@@ -27,7 +28,9 @@ void NachDemLaden(State& s);
 
 // Menu "Öffnen": the open dialog, then the file it names replaces the
 // document. Cancelling shows "Eben nich" and leaves the document as it is.
-void DateiOeffnen(State& s);
+// Given a file (named on the command line, dropped on the window), that file
+// without the dialog, read just as if the user had chosen it there.
+void DateiOeffnen(State& s, std::optional<Dateiwahl> datei = std::nullopt);
 // Menu "Aktualisieren": the dialog's current file read again.
 void DateiNeuLaden(State& s);
 

@@ -79,4 +79,15 @@ void Form_DblClick(State& s) {
     LupeAnPunkt(s, s.StartX, s.StartY);
 }
 
+void Mausrad(State& s, int rasten, float X, float Y) {
+    for (; rasten > 0; --rasten) {
+        s.Lupenfaktor *= 0.9;
+        LupeAnPunkt(s, X, Y);
+    }
+    for (; rasten < 0; ++rasten) {
+        s.Lupenfaktor *= 1.1;
+        LupeAnPunkt(s, X, Y);
+    }
+}
+
 }  // namespace nuk::Ausgabe

@@ -11,5 +11,9 @@ void Form_MouseMove(State& s, int16_t Button, int16_t Shift, float X, float Y);
 void Form_MouseUp(State& s, int16_t Button, int16_t Shift, float X, float Y);
 void Form_Click(State& s);
 void Form_DblClick(State& s);
+// The mouse wheel, rasten whole notches (in: positive) at (X, Y): each notch
+// zooms as a click of the left (in) or right (out) button does in "Lupe",
+// whatever the mode.
+void Mausrad(State& s, int rasten, float X, float Y);
 
 }  // namespace nuk::Ausgabe

@@ -14,12 +14,15 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <cmath>
 
+#include "app/Anfang.h"
 #include "app/NukView.h"
 #include "app/ZeigFenster.h"
 #include "selection/Listenfenster.h"
@@ -77,6 +80,7 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     setObjectName(QStringLiteral("NukView"));
     setWindowTitle(QStringLiteral("NukViewer"));
     setWindowIcon(QIcon(bild_[1]));
+    setAcceptDrops(true);
 
     mdi_ = new QMdiArea(this);
     mdi_->setBackground(palette().brush(QPalette::Dark));
@@ -178,20 +182,26 @@ void Hauptfenster::menuesBauen() {
     QMenu* datei = leiste->addMenu(T("Datei"));
     datei->menuAction()->setObjectName(T("Menu(0)"));
     // Entries that rebuild the rows: the list views reset once at the end.
+    // The keys a Linux desktop program has for these, beside the program's own.
     auto dokumentEintrag = [this](QMenu* menue, const char* name, const char* text,
-                                  void (*handler)(State&)) {
+                                  void (*handler)(State&), const char* taste) {
         QAction* a = menue->addAction(T(text));
         a->setObjectName(T(name));
+        a->setShortcut(QKeySequence(T(taste)));
         connect(a, &QAction::triggered, this,
                 [this, handler] { dokument([this, handler] { handler(*s_); }); });
     };
-    dokumentEintrag(datei, "MachsNeu", "Neu", NukView::MachsNeu_Click);
-    dokumentEintrag(datei, "Aktualisieren", "Aktualisieren", NukView::Aktualisieren_Click);
-    dokumentEintrag(datei, "Öffnen", "Öffnen", NukView::Oeffnen_Click);
-    eintrag(datei, "Speichern", "Speichern", [&s] { NukView::Speichern_Click(s); });
-    eintrag(datei, "SpeichernAls", "Speichern als", [&s] { NukView::SpeichernAls_Click(s); });
+    dokumentEintrag(datei, "MachsNeu", "Neu", NukView::MachsNeu_Click, "Ctrl+N");
+    dokumentEintrag(datei, "Aktualisieren", "Aktualisieren", NukView::Aktualisieren_Click, "F5");
+    dokumentEintrag(datei, "Öffnen", "Öffnen", NukView::Oeffnen_Click, "Ctrl+O");
+    eintrag(
+        datei, "Speichern", "Speichern", [&s] { NukView::Speichern_Click(s); }, "Ctrl+S");
+    eintrag(
+        datei, "SpeichernAls", "Speichern als", [&s] { NukView::SpeichernAls_Click(s); },
+        "Ctrl+Shift+S");
     QAction* beenden = datei->addAction(T("Beenden"));
     beenden->setObjectName(T("Beenden"));
+    beenden->setShortcut(QKeySequence(T("Ctrl+Q")));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = leiste->addMenu(T("Bearbeiten"));
@@ -423,6 +433,45 @@ void Hauptfenster::fensterZeigen(Kind k, bool sichtbar) {
     w->raise();
 }
 
+Dateiwahl Hauptfenster::Wahl(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return Dateiwahl{QFile::encodeName(info.absoluteFilePath()).toStdString(),
+                     info.fileName().toUtf8().toStdString()};
+}
+
+void Hauptfenster::oeffnen(const QString& pfad) {
+    dokument([&] { DateiOeffnen(*s_, Wahl(pfad)); });
+}
+
+namespace {
+
+// The one RWX file a drag brings, or nothing.
+QString rwxDatei(const QMimeData* daten) {
+    if (!daten || !daten->hasUrls() || daten->urls().size() != 1) return {};
+    const QUrl url = daten->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString pfad = url.toLocalFile();
+    return QFileInfo(pfad).suffix().compare(T("rwx"), Qt::CaseInsensitive) == 0 ? pfad : QString();
+}
+
+}  // namespace
+
+void Hauptfenster::dragEnterEvent(QDragEnterEvent* e) {
+    if (!rwxDatei(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void Hauptfenster::dragMoveEvent(QDragMoveEvent* e) {
+    if (!rwxDatei(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void Hauptfenster::dropEvent(QDropEvent* e) {
+    const QString pfad = rwxDatei(e->mimeData());
+    if (pfad.isEmpty()) return;
+    e->acceptProposedAction();
+    // After the drop has ended: reading may bring message boxes.
+    QTimer::singleShot(0, this, [this, pfad] { oeffnen(pfad); });
+}
+
 std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
     if (dialogErsatz) return dialogErsatz(art);
     const bool oeffnen = art == Dialogart::Oeffnen;
@@ -458,9 +507,7 @@ std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
     if (!s_->CommonDialog1.FileName.empty())
         d.selectFile(QFile::decodeName(QByteArray::fromStdString(s_->CommonDialog1.FileName)));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    const QString pfad = d.selectedFiles().first();
-    return Dateiwahl{QFile::encodeName(pfad).toStdString(),
-                     QFileInfo(pfad).fileName().toUtf8().toStdString()};
+    return Wahl(d.selectedFiles().first());
 }
 
 QMenu* Hauptfenster::createPopupMenu() {

@@ -41,6 +41,12 @@ class Hauptfenster : public QMainWindow, public Host {
     // message, and the windows show the core's state afterwards.
     void kern(const std::function<void()>& f);
 
+    // Opens the file as "Öffnen" does after the user chose it in the dialog:
+    // named on the command line, or dropped on the window.
+    void oeffnen(const QString& pfad);
+    // The dialog's answer for a path: the absolute name, and the name alone.
+    static Dateiwahl Wahl(const QString& pfad);
+
     // "Tools": hands a mode number to the mode switch.
     void Fenster_b_Modus(int16_t m);
 
@@ -74,6 +80,10 @@ class Hauptfenster : public QMainWindow, public Host {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    // A dragged .rwx file opens; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:

@@ -311,6 +311,18 @@ void Zeichenflaeche::mousePressEvent(QMouseEvent* e) {
     });
 }
 
+void Zeichenflaeche::wheelEvent(QWheelEvent* e) {
+    rad_ += e->angleDelta().y();
+    const int rasten = rad_ / 120;
+    rad_ -= rasten * 120;
+    e->accept();
+    if (rasten == 0) return;
+    const QPointF p = nachEinheiten(e->position());
+    kern([&] {
+        Ausgabe::Mausrad(s_, rasten, static_cast<float>(p.x()), static_cast<float>(p.y()));
+    });
+}
+
 void Zeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
     const QPointF p = nachEinheiten(e->position());
     kern([&] {

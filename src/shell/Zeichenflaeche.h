@@ -39,6 +39,8 @@ class Zeichenflaeche : public QWidget {
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
+    // Whole notches zoom at the pointer; finer wheels and touchpads add up to them.
+    void wheelEvent(QWheelEvent*) override;
 
   private:
     void bildAnpassen();
@@ -48,6 +50,7 @@ class Zeichenflaeche : public QWidget {
     std::array<Linienobjekt, 4> band_{};
     Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
     bool nachDoppelklick_ = false;
+    int rad_ = 0;  // wheel eighths of a degree not yet a whole notch (120)
 };
 
 }  // namespace nuk::shell

@@ -13,18 +13,22 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <deque>
 #include <functional>
 
 #include "app/Anfang.h"
 #include "model/Datei.h"
+#include "shell/Aufruf.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Zeichenflaeche.h"
 
@@ -186,6 +190,13 @@ class HauptfensterTest : public QObject {
             {"FenAnGe", "       angeordnet", false, true, true, ""},
             {"FenAnGeO(1)", "flach", true, true, true, ""},
             {"FenAnGeO(3)", "manuell", false, true, true, ""},
+            {"GanzesModell", "ganzes Modell", true, true, true, ""},
+            {"MachsNeu", "Neu", false, true, true, "Ctrl+N"},
+            {"Öffnen", "Öffnen", false, true, true, "Ctrl+O"},
+            {"Aktualisieren", "Aktualisieren", false, true, true, "F5"},
+            {"Speichern", "Speichern", false, true, true, "Ctrl+S"},
+            {"SpeichernAls", "Speichern als", false, true, true, "Ctrl+Shift+S"},
+            {"Beenden", "Beenden", false, true, true, "Ctrl+Q"},
         };
         for (const Eintrag& e : baum) {
             QList<QAction*> treffer = fenster->findChildren<QAction*>(QString::fromUtf8(e.name));
@@ -599,6 +610,98 @@ class HauptfensterTest : public QObject {
         }
         QCOMPARE(s.Schwelle, int16_t{3});
         QVERIFY(s.Timer1.Enabled);
+    }
+
+    // A file named on the command line or dropped on the window opens as
+    // through the dialog; a dropped file of another kind is refused.
+    void dateiVonAussen() {
+        const QString datei = temp->filePath(QStringLiteral("wuerfel.rwx"));
+        Schreiben(datei, Wuerfel.toLatin1());
+        Schreiben(temp->filePath(QStringLiteral("notiz.txt")), "x");
+        QStringList meldungen;
+        fenster->oeffnen(datei);
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(fenster->zustand().CommonDialog1.FileName, datei.toStdString());
+        QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
+
+        aktion("MachsNeu")->trigger();
+        auto ziehen = [&](const QString& name) {
+            QMimeData daten;
+            daten.setUrls({QUrl::fromLocalFile(temp->filePath(name))});
+            QWidget* ziel = fenster->liste(Kind::TextPad)->viewport();
+            const QPoint p = ziel->rect().center();
+            QDragEnterEvent hinein(p, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(fenster.get(), &hinein);
+            if (!hinein.isAccepted()) return false;
+            QDropEvent fallen(p, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(fenster.get(), &fallen);
+            return fallen.isAccepted();
+        };
+        QVERIFY(!ziehen(QStringLiteral("notiz.txt")));
+        QVERIFY(ziehen(QStringLiteral("wuerfel.rwx")));
+        QTRY_COMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
+    }
+
+    // The command line: a file, --help and --version without a window, and a
+    // usage line for what is not known.
+    void aufruf() {
+        using nuk::shell::Aufruf;
+        struct Fall {
+            QStringList argumente;
+            Aufruf::Art art;
+            QString datei;
+        };
+        const Fall faelle[] = {
+            {{}, Aufruf::Fenster, {}},
+            {{"m.rwx"}, Aufruf::Fenster, "m.rwx"},
+            {{"--", "-m.rwx"}, Aufruf::Fenster, "-m.rwx"},
+            {{"-platform", "offscreen", "--version"}, Aufruf::Version, {}},
+            {{"--bogus", "--help"}, Aufruf::Hilfe, {}},
+            {{"--bogus"}, Aufruf::Falsch, {}},
+            {{"a.rwx", "b.rwx"}, Aufruf::Falsch, {}},
+        };
+        for (const Fall& f : faelle) {
+            const Aufruf a = nuk::shell::AufrufLesen(f.argumente);
+            QCOMPARE(a.art, f.art);
+            QCOMPARE(a.datei, f.datei);
+        }
+        QProcess p;
+        p.start(QStringLiteral(NUK_BIN_DIR "/nukview"), {QStringLiteral("--version")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.readAllStandardOutput(), QByteArray("nukview (NukViewer 4.8a)\n"));
+        QCOMPARE(p.exitCode(), 0);
+        p.start(QStringLiteral(NUK_BIN_DIR "/nukview"), {QStringLiteral("--bogus")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("Aufruf: nukview [DATEI]"));
+    }
+
+    // A wheel notch zooms at the pointer as a click in "Lupe" does, in any
+    // mode; half notches add up.
+    void mausrad() {
+        Schreiben(temp->filePath("wuerfel.rwx"), Wuerfel.toLatin1());
+        QStringList meldungen;
+        oeffnen(temp->filePath("wuerfel.rwx"), meldungen);
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        nuk::State& s = fenster->zustand();
+        const QPoint p(f->width() / 3, f->height() / 4);
+        const QPointF vorher = f->nachEinheiten(p);
+        auto rad = [&](int achtel) {
+            QWheelEvent e(p, f->mapToGlobal(p), {}, {0, achtel}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f, &e);
+        };
+        rad(60);
+        QCOMPARE(s.Lupenfaktor, 1.2);
+        rad(60);
+        QCOMPARE(s.Lupenfaktor, 1.2 * 0.9);
+        QCOMPARE(s.Modus, int16_t{2});
+        const QPointF nachher = f->nachEinheiten(p);
+        QVERIFY(std::abs(nachher.x() - vorher.x()) < 1e-3 &&
+                std::abs(nachher.y() - vorher.y()) < 1e-3);
+        rad(-240);
+        QVERIFY(std::abs(s.Lupenfaktor - 1.2 * 0.9 * 1.1 * 1.1) < 1e-12);
     }
 
     // A model whose first clump holds no point shows whole, in grey, where its
