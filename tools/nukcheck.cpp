@@ -27,7 +27,8 @@ const char* const hilfe =
     "Transformation, jeden Prototyp und Grundkörper. \"-\" als DATEI liest die\n"
     "Standardeingabe.\n"
     "\n"
-    "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck)\n"
+    "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck, sonst\n"
+    "                   im Datenordner ../share/nukviewer/)\n"
     "  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell\n"
     "  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)\n"
     "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
@@ -116,8 +117,10 @@ int main(int argc, char** argv) {
     auto s = std::make_unique<nuk::State>(host);
     s->AppPfad = programmOrdner(argv[0]);
     const std::string liste = befehlsDatei ? *befehlsDatei : s->AppPfad + "befehle.txt";
-    // Without its list no row could be judged, and "OK" would be a lie.
-    if (!nuk::BefehleLaden(*s, liste)) {
+    // Beside the program, else (installed) in the data folder. Without its
+    // list no row could be judged, and "OK" would be a lie.
+    const bool geladen = befehlsDatei ? nuk::BefehleLaden(*s, liste) : nuk::BefehleLaden(*s);
+    if (!geladen) {
         std::fprintf(stderr, "nukcheck: Befehlsliste %s nicht lesbar\n", liste.c_str());
         return nukcheck::unlesbar;
     }

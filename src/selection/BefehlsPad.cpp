@@ -25,11 +25,16 @@ void BefehlsPad_Form_Load(State& s) {
     s.BefehleGeladen = BefehleLaden(s) ? Wahr : Falsch;
 }
 
-bool BefehleLaden(State& s) {
-    return BefehleLaden(s, s.AppPfad + "befehle.txt");
+std::string Datenordner(const std::string& programmOrdner) {
+    return programmOrdner + "../" NUK_DATENORDNER "/";
 }
 
-bool BefehleLaden(State& s, const std::string& datei) {
+bool BefehleLaden(State& s) {
+    return BefehleLaden(s, s.AppPfad + "befehle.txt", false) ||
+           BefehleLaden(s, Datenordner(s.AppPfad) + "befehle.txt");
+}
+
+bool BefehleLaden(State& s, const std::string& datei, bool melden) {
     if (s.BefehleGeladen) return true;
     s.BefehlsList.leeren();
     std::string daten;
@@ -44,7 +49,7 @@ bool BefehleLaden(State& s, const std::string& datei) {
     }
     if (!gut) {
         s.BefehlsList.leeren();
-        Melden(s, BefehlslisteFehlt);
+        if (melden) Melden(s, BefehlslisteFehlt);
         return false;
     }
     s.BefehleGeladen = Wahr;

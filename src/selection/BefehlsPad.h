@@ -16,11 +16,17 @@ extern const char* const BefehlslisteFehlt;
 // The command list window is loaded: its size, then the list.
 void BefehlsPad_Form_Load(State& s);
 
-// Loads the command list from AppPfad + "befehle.txt" unless it is loaded.
-// When the file cannot be read it shows BefehlslisteFehlt, leaves the list
+// Loads the command list from AppPfad + "befehle.txt" unless it is loaded;
+// an installed program has it in its data folder instead (Datenordner).
+// When no file can be read it shows BefehlslisteFehlt, leaves the list
 // empty and not loaded, and returns false, so a later call tries again.
 bool BefehleLaden(State& s);
-bool BefehleLaden(State& s, const std::string& datei);
+// The same from the one file; melden false: without the message.
+bool BefehleLaden(State& s, const std::string& datei, bool melden = true);
+
+// Where an installed program keeps its data, seen from its own folder
+// (with a trailing "/").
+std::string Datenordner(const std::string& programmOrdner);
 
 // The entries of BefehlsList, for exact look-ups.
 class Befehlssatz {
