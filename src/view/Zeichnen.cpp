@@ -141,18 +141,22 @@ void GanzesModellZeichnen(State& s) {
 
 namespace {
 
-// An edge by the bits of its ends' coordinates, the lower end first.
-using Kantenort = std::array<uint32_t, 6>;
-
 uint32_t bits(float v) {
     return std::bit_cast<uint32_t>(v == 0 ? 0.0f : v);  // -0 and 0 lie on one pixel
 }
 
-Kantenort kantenort(const std::array<float, 3>& p, const std::array<float, 3>& q) {
-    Kantenort a{bits(p[0]), bits(p[1]), bits(p[2]), bits(q[0]), bits(q[1]), bits(q[2])};
-    if (std::lexicographical_compare(a.begin() + 3, a.end(), a.begin(), a.begin() + 3))
-        std::rotate(a.begin(), a.begin() + 3, a.end());
-    return a;
+// Open hash tables for the match below: a model at the tables' limits has
+// over 100000 edges. Slot 0 of a value means empty.
+size_t tafelgroesse(size_t eintraege) {
+    size_t g = 16;
+    while (g < 2 * eintraege) g *= 2;
+    return g;
+}
+
+uint64_t mischen(uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdu;
+    return h ^ (h >> 33);
 }
 
 }  // namespace
@@ -162,28 +166,67 @@ void GanzesModellAbgleichen(State& s) {
     kanten.clear();
     const GanzesModell& m = s.Ganzes;
     if (m.kanten.empty()) return;
-    // The first clump's edges, as its drawing joins them: corners of real points only.
-    std::vector<Kantenort> erster;
-    auto punkt = [&](int16_t k) {
-        const Punkt& p = s.Punkte[k];
-        return std::array<float, 3>{p.X, p.Y, p.Z};
+    // Each first-clump point by its coordinates, the first of equal ones
+    // standing for all: point numbers then say whether two ends lie alike.
+    const int16_t n = s.PunktZahl;
+    const size_t pg = tafelgroesse(static_cast<size_t>(std::max<int16_t>(n, 0)));
+    std::vector<int16_t> punkte(pg, 0);
+    auto ortVon = [](float x, float y, float z) {
+        return mischen((uint64_t{bits(x)} << 32 | bits(y)) ^ mischen(bits(z)));
     };
-    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
-        for (int i = 1; i <= zahl; ++i) {
+    // The slot of the point at (x, y, z), or of the empty one where it would go.
+    auto platz = [&](float x, float y, float z) {
+        size_t i = static_cast<size_t>(ortVon(x, y, z)) & (pg - 1);
+        for (; punkte[i] != 0; i = (i + 1) & (pg - 1)) {
+            const Punkt& p = s.Punkte[punkte[i]];
+            if (bits(p.X) == bits(x) && bits(p.Y) == bits(y) && bits(p.Z) == bits(z)) break;
+        }
+        return i;
+    };
+    std::vector<int16_t> vertreter(static_cast<size_t>(std::max<int16_t>(n, 0)) + 1, 0);
+    for (int16_t k = 1; k <= n; ++k) {
+        const Punkt& p = s.Punkte[k];
+        const size_t i = platz(p.X, p.Y, p.Z);
+        if (punkte[i] == 0) punkte[i] = k;
+        vertreter[static_cast<size_t>(k)] = punkte[i];
+    }
+    // The first clump's edges, as its drawing joins them (corners of real
+    // points only), by the numbers that stand for their ends.
+    size_t zahl = 0;
+    JedeObjektart(s, [&](const auto& tabelle, int z) {
+        for (int i = 1; i <= z; ++i) zahl += Ecken(tabelle[i]).size();
+    });
+    const size_t kg = tafelgroesse(zahl);
+    std::vector<uint32_t> erster(kg, 0);
+    auto stelle = [&](uint32_t schluessel) {
+        size_t i = static_cast<size_t>(mischen(schluessel)) & (kg - 1);
+        while (erster[i] != 0 && erster[i] != schluessel) i = (i + 1) & (kg - 1);
+        return i;
+    };
+    auto schluessel = [](int16_t a, int16_t b) {
+        return static_cast<uint32_t>(std::min(a, b)) << 16 | static_cast<uint32_t>(std::max(a, b));
+    };
+    JedeObjektart(s, [&](const auto& tabelle, int z) {
+        for (int i = 1; i <= z; ++i) {
             const auto ecken = Ecken(tabelle[i]);
-            const size_t n = ecken.size();
-            for (size_t j = 0; j < n && n > 1; ++j) {
-                const int16_t a = ecken[j], b = ecken[(j + 1) % n];
-                if (a >= 1 && a <= s.PunktZahl && b >= 1 && b <= s.PunktZahl)
-                    erster.push_back(kantenort(punkt(a), punkt(b)));
+            const size_t e = ecken.size();
+            for (size_t j = 0; j < e && e > 1; ++j) {
+                const int16_t a = ecken[j], b = ecken[(j + 1) % e];
+                if (a < 1 || a > n || b < 1 || b > n) continue;
+                const uint32_t k = schluessel(vertreter[static_cast<size_t>(a)],
+                                              vertreter[static_cast<size_t>(b)]);
+                erster[stelle(k)] = k;
             }
         }
     });
-    std::sort(erster.begin(), erster.end());
-    for (const auto& k : m.kanten)
-        if (!std::binary_search(erster.begin(), erster.end(),
-                                kantenort(m.punkte[k[0]], m.punkte[k[1]])))
-            kanten.push_back(k);
+    // The whole model's points that lie on a first-clump point, once each.
+    std::vector<int16_t> wie(m.punkte.size(), 0);
+    for (size_t i = 0; i < m.punkte.size() && n > 0; ++i)
+        wie[i] = punkte[platz(m.punkte[i][0], m.punkte[i][1], m.punkte[i][2])];
+    for (const auto& k : m.kanten) {
+        const int16_t a = wie[k[0]], b = wie[k[1]];
+        if (a == 0 || b == 0 || erster[stelle(schluessel(a, b))] == 0) kanten.push_back(k);
+    }
 }
 
 void AchsenZeichnen(State& s) {
