@@ -14,6 +14,7 @@
 
 #include "model/Text.h"
 #include "rwx/ItemLeser.h"
+#include "rwx/Wortscanner.h"
 
 namespace nuk {
 
@@ -130,13 +131,6 @@ int64_t anzahl(double v) {
     return v >= 0 ? static_cast<int64_t>(std::min(v, 1e6)) : -1;
 }
 
-std::string klein(std::string_view w) {
-    std::string k(w);
-    for (char& c : k)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return k;
-}
-
 inline std::optional<double> zahl(std::string_view w) {
     if (!w.empty() && w[0] == '+') w.remove_prefix(1);
     // Most numbers in a file are short decimals: exact digits divided by an
@@ -186,7 +180,6 @@ inline std::optional<int64_t> ganzzahl(std::string_view w) {
 
 // What a command word does, and how many numbers it needs first.
 enum class Befehl : uint8_t {
-    Keiner,
     Vertex,
     Triangle,
     Quad,
@@ -253,16 +246,8 @@ constexpr Befehlsart Befehle[] = {
 };
 
 const Befehlsart* befehlsart(std::string_view wort) {
-    auto gleich = [&](std::string_view klein) {
-        if (klein.size() != wort.size()) return false;
-        for (size_t i = 0; i < klein.size(); ++i) {
-            const char c = wort[i];
-            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != klein[i]) return false;
-        }
-        return true;
-    };
     for (const Befehlsart& b : Befehle)
-        if (gleich(b.wort)) return &b;
+        if (IstWort(wort, b.wort)) return &b;
     return nullptr;
 }
 
@@ -615,7 +600,7 @@ void Leser::befehl(const Befehlsart& art) {
                                                   : "ProtoBegin in einem Prototyp");
                     break;
                 }
-            ebeneBeginnen(Ebene::Proto, woerter_.size() < 2 ? std::string() : klein(woerter_[1]));
+            ebeneBeginnen(Ebene::Proto, woerter_.size() < 2 ? std::string() : Klein(woerter_[1]));
             break;
         }
         case Befehl::ProtoEnd: {
@@ -636,7 +621,7 @@ void Leser::befehl(const Befehlsart& art) {
             if (woerter_.size() < 2)
                 melden(std::string(art.name) + " braucht einen Namen");
             else
-                instanz(klein(woerter_[1]));
+                instanz(Klein(woerter_[1]));
             break;
         case Befehl::MaterialBegin:
             materialien_.push_back(zeile_);
@@ -684,8 +669,6 @@ void Leser::befehl(const Befehlsart& art) {
         case Befehl::Hemisphere:
         case Befehl::Sphere:
             if (zahlenLesen(art, false)) primitiv(art.befehl);
-            break;
-        case Befehl::Keiner:
             break;
     }
 }
