@@ -9,6 +9,18 @@
 
 namespace nuk {
 
+namespace {
+
+// The main caption for the document's file: its name, or "Neu" without one.
+void CaptionSetzen(State& s) {
+    if (s.CommonDialog1.FileName.empty())
+        s.Caption = "Neu - " + std::string(Programmtitel);
+    else
+        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
+}
+
+}  // namespace
+
 void ListenLeeren(State& s) {
     s.PunktZahl = 0;
     s.DreieckZahl = 0;
@@ -61,10 +73,7 @@ bool DateiWaehlen(State& s, Dialogart art) {
 void NachDemLaden(State& s) {
     GanzesModellAbgleichen(s);
     FensterAnordnen(s);
-    if (s.CommonDialog1.FileName.empty())
-        s.Caption = "Neu - " + std::string(Programmtitel);
-    else
-        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
+    CaptionSetzen(s);
     AchsenSetzen(s);
     Einpassen(s);
     s.Timer1.Enabled = true;
@@ -125,7 +134,7 @@ void SpeichernUnter(State& s) {
             return;
         }
         s.Herkunft.unvollstaendig = false;
-        s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
+        CaptionSetzen(s);
     } catch (const std::exception&) {
         Melden(s, "Eben nich");
     }
