@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
-#include <vector>
+#include <optional>
 
 #include "app/Ausgabe.h"
 #include "shell/Bilder.h"
@@ -35,130 +35,9 @@ int16_t Umschalt(Qt::KeyboardModifiers m) {
                                 (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0));
 }
 
-QColor Farbwert(Farbe f) {
-    return QColor(f.rot, f.gruen, f.blau);
-}
-
 bool Endlich(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
-
-// Cuts a line to a frame somewhat larger than the picture (Liang-Barsky), so
-// that a far-off point never reaches the rasteriser's fixed-point range.
-bool Kappen(QPointF& a, QPointF& b, const QRectF& r) {
-    if (!Endlich(a) || !Endlich(b)) return false;
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            if (t > t0) t0 = t;
-        } else {
-            if (t < t0) return false;
-            if (t < t1) t1 = t;
-        }
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx * t0, dy * t0);
-    b = start + QPointF(dx * t1, dy * t1);
-    return true;
-}
-
-// One-pixel lines straight into the picture's memory, end points included. A
-// redraw of a large model sets tens of millions of pixels, most of them many
-// times over; the paint engine's span machinery costs several times as much
-// per pixel. The lines of one colour may be drawn in any order, so they are
-// drawn in bands of rows that stay in the cache, each line continuing where it
-// left off in the band above. Every index is clamped: no coordinate can write
-// outside the picture.
-struct Strich {
-    int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the bands
-    int64_t rest;          // pixels still to set, less one
-};
-
-Strich Vorbereiten(QPointF a, QPointF e) {
-    Strich s{};
-    const double dx = e.x() - a.x(), dy = e.y() - a.y();
-    if (std::fabs(dx) >= std::fabs(dy)) {
-        if (dx < 0) std::swap(a, e);
-        const int64_t x0 = static_cast<int64_t>(std::floor(a.x()));
-        const int64_t x1 = static_cast<int64_t>(std::floor(e.x()));
-        const double steigung = dx != 0 ? dy / dx : 0;
-        s = {x0 * 65536 + 32768, std::llround((a.y() + (x0 + 0.5 - a.x()) * steigung) * 65536),
-             65536, std::llround(steigung * 65536), x1 - x0};
-    } else {
-        if (dy < 0) std::swap(a, e);
-        const int64_t y0 = static_cast<int64_t>(std::floor(a.y()));
-        const int64_t y1 = static_cast<int64_t>(std::floor(e.y()));
-        const double steigung = dx / dy;
-        s = {std::llround((a.x() + (y0 + 0.5 - a.y()) * steigung) * 65536), y0 * 65536 + 32768,
-             std::llround(steigung * 65536), 65536, y1 - y0};
-    }
-    if (s.dy < 0) {
-        // Walked from its other end; the pixels are the same.
-        s.x += s.rest * s.dx;
-        s.y += s.rest * s.dy;
-        s.dx = -s.dx;
-        s.dy = -s.dy;
-    }
-    return s;
-}
-
-class Striche {
-  public:
-    void neu(QRgb farbe) {
-        farbe_ = farbe;
-        striche_.clear();
-    }
-    QRgb farbe() const { return farbe_; }
-    bool leer() const { return striche_.empty(); }
-    void dazu(QPointF a, QPointF e) { striche_.push_back(Vorbereiten(a, e)); }
-
-    void zeichnen(QImage& bild) {
-        auto* pixel = reinterpret_cast<uint32_t*>(bild.bits());
-        const auto zeile = static_cast<int64_t>(bild.bytesPerLine() / 4);
-        const int64_t w = bild.width(), h = bild.height();
-        const uint32_t farbe = farbe_;
-        for (const Strich& s : striche_) {
-            const int64_t n = s.rest;
-            if (n < 0) continue;
-            const int64_t xa = s.x >> 16, ya = s.y >> 16;
-            const int64_t xe = (s.x + n * s.dx) >> 16, ye = (s.y + n * s.dy) >> 16;
-            // Both ends inside means every pixel between is: the steps are even.
-            const bool drin =
-                xa >= 0 && xa < w && xe >= 0 && xe < w && ya >= 0 && ya < h && ye >= 0 && ye < h;
-            if (!drin) {
-                int64_t x = s.x, y = s.y;
-                for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy)
-                    pixel[std::clamp<int64_t>(y >> 16, 0, h - 1) * zeile +
-                          std::clamp<int64_t>(x >> 16, 0, w - 1)] = farbe;
-            } else if (s.dy == 65536) {
-                uint32_t* p = pixel + ya * zeile;
-                auto x = static_cast<int32_t>(s.x);
-                const auto dx = static_cast<int32_t>(s.dx);
-                for (int64_t k = 0; k <= n; ++k, x += dx, p += zeile) p[x >> 16] = farbe;
-            } else {
-                uint32_t* p = pixel + xa;
-                auto y = static_cast<int32_t>(s.y);
-                const auto dy = static_cast<int32_t>(s.dy);
-                for (int64_t k = 0; k <= n; ++k, y += dy, p += s.dx >> 16)
-                    p[(y >> 16) * zeile] = farbe;
-            }
-        }
-        striche_.clear();
-    }
-
-  private:
-    QRgb farbe_ = 0;
-    std::vector<Strich> striche_;
-};
 
 }  // namespace
 
@@ -170,10 +49,19 @@ Zeichenflaeche::Zeichenflaeche(State& s, QWidget* parent) : QWidget(parent), s_(
     bildAnpassen();
 }
 
-QPointF Zeichenflaeche::nachPixel(float x, float y) const {
+Massstab Zeichenflaeche::massstab() const {
     const AusgabeFenster& a = s_.Ausgabe;
-    return {(double{x} - a.ScaleLeft) * bild_.width() / a.ScaleWidth,
-            (double{y} - a.ScaleTop) * bild_.height() / a.ScaleHeight};
+    return {.links = a.ScaleLeft,
+            .oben = a.ScaleTop,
+            .einheitenBreite = a.ScaleWidth,
+            .einheitenHoehe = a.ScaleHeight,
+            .breite = static_cast<double>(bild_.width()),
+            .hoehe = static_cast<double>(bild_.height())};
+}
+
+QPointF Zeichenflaeche::nachPixel(float x, float y) const {
+    const Massstab m = massstab();
+    return {m.x(x), m.y(y)};
 }
 
 QPointF Zeichenflaeche::nachEinheiten(QPointF pixel) const {
@@ -183,63 +71,82 @@ QPointF Zeichenflaeche::nachEinheiten(QPointF pixel) const {
 }
 
 void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
-    QPainter p(&bild_);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    const Massstab massstab = this->massstab();
+    if (!(massstab == striche_.massstab())) {
+        fertigstellen();
+        striche_.neu(striche_.farbe(), massstab);
+    }
+    // Lines and dots gather in runs of one colour; the rest needs the paint engine.
+    std::optional<QPainter> p;
+    auto maler = [&]() -> QPainter& {
+        if (!p) p.emplace(&bild_).setRenderHint(QPainter::Antialiasing, false);
+        return *p;
+    };
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);
-    // Lines are cut to the picture itself, a hair inside its far edges.
-    const QRectF bildrand(0, 0, bild_.width() - 1e-3, bild_.height() - 1e-3);
-    // Scratch kept between redraws, so that a redraw allocates nothing.
-    static Striche striche;
-    striche.neu(0);
     for (const Zeichenbefehl& b : befehle) {
-        const QColor c = Farbwert(b.farbe);
-        if (b.art != Zeichenbefehl::Linie || c.rgb() != striche.farbe()) {
-            if (!striche.leer()) striche.zeichnen(bild_);
-            striche.neu(c.rgb());
+        const QRgb c = qRgb(b.farbe.rot, b.farbe.gruen, b.farbe.blau);
+        const bool strich = b.art == Zeichenbefehl::Linie || b.art == Zeichenbefehl::Punkt;
+        if (b.art == Zeichenbefehl::Loeschen) {
+            // What was gathered would be covered anyway.
+            striche_.neu(c, massstab);
+            bild_.fill(c);
+            continue;
         }
-        QPointF a = nachPixel(b.x1, b.y1);
+        if (!strich || c != striche_.farbe()) {
+            fertigstellen();
+            striche_.neu(c, massstab);
+        }
+        const auto pixel = [&](float x, float y) { return QPointF(massstab.x(x), massstab.y(y)); };
         switch (b.art) {
-            case Zeichenbefehl::Loeschen:
-                bild_.fill(c);
+            case Zeichenbefehl::Linie:
+                striche_.linie(b.x1, b.y1, b.x2, b.y2);
                 break;
-            case Zeichenbefehl::Linie: {
-                QPointF e = nachPixel(b.x2, b.y2);
-                if (Kappen(a, e, bildrand)) striche.dazu(a, e);
+            case Zeichenbefehl::Punkt: {
+                // The pixel the paint engine would set for it.
+                const QPointF a = pixel(b.x1, b.y1);
+                if (Endlich(a) && rahmen.contains(a)) striche_.punkt(qRound(a.x()), qRound(a.y()));
                 break;
             }
             case Zeichenbefehl::Rechteck: {
-                const QPointF e = nachPixel(b.x2, b.y2);
+                const QPointF a = pixel(b.x1, b.y1), e = pixel(b.x2, b.y2);
                 if (!Endlich(a) || !Endlich(e)) break;
                 // Corners far outside are pulled in; the parts that show stay where they are.
                 auto klemmen = [&](QPointF q) {
                     return QPointF(std::clamp(q.x(), rahmen.left(), rahmen.right()),
                                    std::clamp(q.y(), rahmen.top(), rahmen.bottom()));
                 };
-                p.setPen(QPen(c, 0));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(QRectF(klemmen(a), klemmen(e)).normalized());
+                maler().setPen(QPen(QColor(c), 0));
+                maler().setBrush(Qt::NoBrush);
+                maler().drawRect(QRectF(klemmen(a), klemmen(e)).normalized());
                 break;
             }
-            case Zeichenbefehl::Punkt:
-                if (Endlich(a) && rahmen.contains(a)) {
-                    p.setPen(QPen(c, 0));
-                    p.drawPoint(a);
-                }
-                break;
             case Zeichenbefehl::Kreis: {
                 // The radius is measured along x, so the circle stays round.
+                const QPointF a = pixel(b.x1, b.y1);
                 const double r = std::fabs(b.x2 * bild_.width() / s_.Ausgabe.ScaleWidth);
                 if (!Endlich(a) || !std::isfinite(r) || r > 1e6) break;
                 if (!rahmen.intersects(QRectF(a.x() - r, a.y() - r, 2 * r, 2 * r))) break;
-                p.setPen(QPen(c, 0));
-                p.setBrush(Qt::NoBrush);
-                p.drawEllipse(a, r, r);
+                maler().setPen(QPen(QColor(c), 0));
+                maler().setBrush(Qt::NoBrush);
+                maler().drawEllipse(a, r, r);
                 break;
             }
+            case Zeichenbefehl::Loeschen:
+                break;
         }
     }
-    if (!striche.leer()) striche.zeichnen(bild_);
     update();
+}
+
+void Zeichenflaeche::fertigstellen() {
+    if (striche_.leer()) return;
+    striche_.zeichnen({reinterpret_cast<uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
+                       bild_.bytesPerLine() / 4});
+}
+
+const QImage& Zeichenflaeche::bild() {
+    fertigstellen();
+    return bild_;
 }
 
 void Zeichenflaeche::spiegeln() {
@@ -273,6 +180,7 @@ void Zeichenflaeche::spiegeln() {
 }
 
 void Zeichenflaeche::paintEvent(QPaintEvent*) {
+    fertigstellen();
     QPainter p(this);
     p.drawImage(0, 0, bild_);
     // The rubber band floats above the picture and is never part of it.
@@ -281,13 +189,16 @@ void Zeichenflaeche::paintEvent(QPaintEvent*) {
     for (const Linienobjekt& l : band_) {
         if (!l.Visible) continue;
         QPointF a = nachPixel(l.X1, l.Y1), e = nachPixel(l.X2, l.Y2);
-        if (Kappen(a, e, rahmen)) p.drawLine(a, e);
+        double ax = a.x(), ay = a.y(), ex = e.x(), ey = e.y();
+        if (Kappen(ax, ay, ex, ey, rahmen.left(), rahmen.top(), rahmen.right(), rahmen.bottom()))
+            p.drawLine(QPointF(ax, ay), QPointF(ex, ey));
     }
 }
 
 void Zeichenflaeche::bildAnpassen() {
     const QSize neu = size().expandedTo(QSize(1, 1));
     if (bild_.size() == neu) return;
+    fertigstellen();
     // The picture keeps what it shows; new room is background until the next redraw.
     QImage bild(neu, QImage::Format_RGB32);
     bild.fill(Qt::black);

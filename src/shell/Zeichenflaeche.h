@@ -9,6 +9,7 @@
 #include <span>
 
 #include "model/Variablen.h"
+#include "shell/Striche.h"
 
 namespace nuk::shell {
 
@@ -17,13 +18,15 @@ class Zeichenflaeche : public QWidget {
   public:
     Zeichenflaeche(State& s, QWidget* parent = nullptr);
 
-    // Paints the core's shapes into the picture at once; the screen follows
+    // Paints the core's shapes into the picture; lines and dots of one colour
+    // may wait for the next, for the paint or for bild(). The screen follows
     // at the next paint.
     void zeichne(std::span<const Zeichenbefehl> befehle);
     // Brings pointer and rubber band in line with the core.
     void spiegeln();
 
-    const QImage& bild() const { return bild_; }
+    // The picture with everything drawn so far.
+    const QImage& bild();
     // Drawing units <-> pixels of the client area.
     QPointF nachPixel(float x, float y) const;
     QPointF nachEinheiten(QPointF pixel) const;
@@ -44,9 +47,13 @@ class Zeichenflaeche : public QWidget {
 
   private:
     void bildAnpassen();
+    Massstab massstab() const;
+    // Puts the gathered lines and dots into the picture.
+    void fertigstellen();
 
     State& s_;
     QImage bild_;
+    Striche striche_;
     std::array<Linienobjekt, 4> band_{};
     Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
     bool nachDoppelklick_ = false;

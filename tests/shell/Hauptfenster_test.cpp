@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QProcess>
 #include <QScopeGuard>
@@ -25,6 +26,7 @@
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <random>
 
 #include "app/Anfang.h"
 #include "model/Datei.h"
@@ -730,6 +732,116 @@ class HauptfensterTest : public QObject {
         aktion("GanzesModell")->trigger();
         QVERIFY(!aktion("GanzesModell")->isChecked());
         QVERIFY(Umriss(f->bild(), grau).isEmpty());
+    }
+
+    // A run of many lines skips what is already set and shares the work
+    // between both cores; its picture is that of each line drawn on its own.
+    void einLaufWieEinzelneStriche_data() {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("hoehe");
+        QTest::addColumn<int>("linien");
+        QTest::addColumn<bool>("yNachOben");
+        QTest::addColumn<bool>("block");
+        QTest::newRow("ein voller Block") << 403 << 301 << 4096 << false << true;
+        QTest::newRow("ein Pixel") << 1 << 1 << 3000 << false << true;
+        QTest::newRow("schmal, y nach oben") << 13 << 300 << 5000 << true << true;
+        QTest::newRow("duenn") << 640 << 480 << 2600 << true << false;
+    }
+    void einLaufWieEinzelneStriche() {
+        QFETCH(int, breite);
+        QFETCH(int, hoehe);
+        QFETCH(int, linien);
+        QFETCH(bool, yNachOben);
+        QFETCH(bool, block);
+        using nuk::shell::Massstab;
+        const double b = breite, h = hoehe;
+        const Massstab m = yNachOben ? Massstab{-1, 1, 2, -2, b, h} : Massstab{0, 0, b, h, b, h};
+        auto feld = [](QImage& bild) {
+            return nuk::shell::Pixelfeld{reinterpret_cast<uint32_t*>(bild.bits()), bild.width(),
+                                         bild.height(), bild.bytesPerLine() / 4};
+        };
+        QImage lauf(breite, hoehe, QImage::Format_RGB32), einzeln = lauf;
+        lauf.fill(Qt::black);
+        einzeln.fill(Qt::black);
+        nuk::shell::Striche alle, eine;
+        alle.neu(Blau, m);
+        std::mt19937 zufall(static_cast<unsigned>(breite * 7919 + linien));
+        auto anteil = [&] { return (zufall() % 4096) / 4096.0; };
+        // Pixels to units; ends also on pixel edges and centres.
+        auto einheit = [&](double px, double py) {
+            if (zufall() % 3 == 0) px = std::round(px * 2) / 2, py = std::round(py * 2) / 2;
+            return std::array<float, 2>{static_cast<float>(m.links + px * m.einheitenBreite / b),
+                                        static_cast<float>(m.oben + py * m.einheitenHoehe / h)};
+        };
+        for (int i = 0; i < linien; ++i) {
+            // Seven lines of eight fill the block at (64, 64)-(191, 127): a
+            // whole row of it, or one within. The others cross the picture
+            // from beyond its edges, through the full block and the empty
+            // parts; some are shorter than a pixel.
+            std::array<float, 2> a, e;
+            auto irgendwo = [&] {
+                return einheit(b * (1.5 * anteil() - 0.25), h * (1.5 * anteil() - 0.25));
+            };
+            if (i % 8 == 7 || !block) {
+                a = irgendwo();
+                e = i % 5 == 0
+                        ? std::array{a[0] + static_cast<float>(m.einheitenBreite / b / 3), a[1]}
+                        : irgendwo();
+            } else if (i % 2 == 0) {
+                const double y = 64.5 + (i / 2) % 64;
+                a = einheit(64.25, y), e = einheit(191.75, y);
+            } else {
+                a = einheit(64 + 128 * anteil(), 64 + 64 * anteil());
+                e = einheit(64 + 128 * anteil(), 64 + 64 * anteil());
+            }
+            const auto [x1, y1] = a;
+            const auto [x2, y2] = e;
+            eine.neu(Blau, m);
+            if (i % 7 == 0) {
+                const int x = static_cast<int>(zufall() % 40) - 5, y = i % (hoehe + 4) - 2;
+                alle.punkt(x, y);
+                if (x >= 0 && x < breite && y >= 0 && y < hoehe) einzeln.setPixel(x, y, Blau);
+            } else {
+                alle.linie(x1, y1, x2, y2);
+                eine.linie(x1, y1, x2, y2);
+            }
+            eine.zeichnen(feld(einzeln));
+        }
+        alle.zeichnen(feld(lauf));
+        QCOMPARE(lauf, einzeln);
+        QVERIFY(Umriss(lauf, Blau).isValid());
+    }
+
+    // A dot sets the pixel the paint engine sets for it, also on a pixel's
+    // edge, and none beyond the picture.
+    void punkteWieDerMaler() {
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        nuk::AusgabeFenster& a = fenster->zustand().Ausgabe;
+        const float w = static_cast<float>(f->bild().width());
+        const float h = static_cast<float>(f->bild().height());
+        a.ScaleLeft = a.ScaleTop = 0;
+        a.ScaleWidth = w;
+        a.ScaleHeight = h;
+        QImage soll = f->bild().copy();
+        QPainter maler(&soll);
+        maler.setPen(QPen(QColor(Blau), 0));
+        std::vector<nuk::Zeichenbefehl> befehle;
+        for (const auto& [x, y] : std::vector<std::array<float, 2>>{{10, 10},
+                                                                    {10.5f, 20.5f},
+                                                                    {30.49f, 40.51f},
+                                                                    {-0.5f, 5},
+                                                                    {-0.51f, 7},
+                                                                    {w - 0.5f, 9},
+                                                                    {w - 0.51f, 11},
+                                                                    {12, h - 0.5f},
+                                                                    {14, -3.4f},
+                                                                    {w + 3, 12}}) {
+            befehle.push_back({nuk::Zeichenbefehl::Punkt, {0, 100, 255}, x, y, 0, 0});
+            maler.drawPoint(f->nachPixel(x, y));
+        }
+        maler.end();
+        f->zeichne(befehle);
+        QCOMPARE(f->bild(), soll);
     }
 
     // A tick or text the core changes reaches an attached view as dataChanged of

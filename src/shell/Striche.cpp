@@ -1,0 +1,423 @@
+#include "shell/Striche.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace nuk::shell {
+
+namespace {
+
+constexpr int64_t Eins = 65536;  // one pixel in 16.16 fixed point
+constexpr uint64_t Voll = ~uint64_t{0};
+
+// Runs below this many lines are not worth waking the second core.
+constexpr size_t Teilenab = 2048;
+
+// std::llround and std::floor without the library calls, for the range of
+// pixel coordinates: a line costs only a few operations besides.
+int64_t Gerundet(double v) {
+    const auto t = static_cast<int64_t>(v);
+    const double rest = v - static_cast<double>(t);  // exact: t is v without its fraction
+    return t + (rest >= 0.5) - (rest <= -0.5);
+}
+
+int64_t Abgerundet(double v) {
+    const auto t = static_cast<int64_t>(v);
+    return t - (v < static_cast<double>(t));
+}
+
+}  // namespace
+
+bool Kappen(double& ax, double& ay, double& ex, double& ey, double links, double oben,
+            double rechts, double unten) {
+    if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(ex) || !std::isfinite(ey))
+        return false;
+    double t0 = 0, t1 = 1;
+    const double dx = ex - ax, dy = ey - ay;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {ax - links, rechts - ax, ay - oben, unten - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t;
+        }
+    }
+    const double x = ax, y = ay;
+    ax = x + dx * t0;
+    ay = y + dy * t0;
+    ex = x + dx * t1;
+    ey = y + dy * t1;
+    return true;
+}
+
+// The second core: it runs one half of a job while the caller runs the other
+// and waits for it. Nothing else runs meanwhile, so the event loop stays one
+// thread.
+class Striche::Helfer {
+  public:
+    Helfer() : faden_([this] { laufen(); }) {}
+    ~Helfer() {
+        {
+            std::lock_guard l(m_);
+            ende_ = true;
+        }
+        auftrag_cv_.notify_one();
+        faden_.join();
+    }
+
+    // job(0) here, job(1) on the helper; back when both are done.
+    void beide(const std::function<void(int)>& job) {
+        {
+            std::lock_guard l(m_);
+            job_ = &job;
+            ++runde_;
+        }
+        auftrag_cv_.notify_one();
+        job(0);
+        std::unique_lock l(m_);
+        fertig_cv_.wait(l, [&] { return erledigt_ == runde_; });
+    }
+
+  private:
+    void laufen() {
+        std::unique_lock l(m_);
+        for (uint64_t gesehen = 0;;) {
+            auftrag_cv_.wait(l, [&] { return ende_ || runde_ != gesehen; });
+            if (ende_) return;
+            gesehen = runde_;
+            const auto* job = job_;
+            l.unlock();
+            (*job)(1);
+            l.lock();
+            erledigt_ = gesehen;
+            fertig_cv_.notify_one();
+        }
+    }
+
+    std::mutex m_;
+    std::condition_variable auftrag_cv_, fertig_cv_;
+    const std::function<void(int)>* job_ = nullptr;
+    uint64_t runde_ = 0, erledigt_ = 0;
+    bool ende_ = false;
+    std::thread faden_;  // last: it starts on a complete object
+};
+
+Striche::Striche() = default;
+Striche::~Striche() = default;
+
+void Striche::neu(uint32_t farbe, const Massstab& m) {
+    farbe_ = farbe;
+    massstab_ = m;
+    linien_.clear();
+    punkte_.clear();
+}
+
+void Striche::punkt(int64_t x, int64_t y) {
+    if (x < 0 || y < 0 || x >= massstab_.breite || y >= massstab_.hoehe) return;
+    punkte_.push_back({x, y});
+}
+
+// A line in pixel units, cut to the picture, in fixed point. It steps one
+// pixel at a time along its longer axis and takes the pixel nearest to it on
+// the other, at the pixel's centre.
+Striche::Strich Striche::vorbereiten(const Linie& l, double rechts, double unten) const {
+    double ax = massstab_.x(l.x1), ay = massstab_.y(l.y1);
+    double ex = massstab_.x(l.x2), ey = massstab_.y(l.y2);
+    const bool innen = ax >= 0 && ax <= rechts && ex >= 0 && ex <= rechts && ay >= 0 &&
+                       ay <= unten && ey >= 0 && ey <= unten;
+    if (innen) {
+        // What the cut leaves of a line inside, to the last bit.
+        ex = ax + (ex - ax);
+        ey = ay + (ey - ay);
+    } else if (!Kappen(ax, ay, ex, ey, 0, 0, rechts, unten)) {
+        return {0, 0, 0, 0, -1};
+    }
+    Strich s;
+    const double dx = ex - ax, dy = ey - ay;
+    if (std::fabs(dx) >= std::fabs(dy)) {
+        if (dx < 0) std::swap(ax, ex), std::swap(ay, ey);
+        const int64_t x0 = Abgerundet(ax), x1 = Abgerundet(ex);
+        const double steigung = dx != 0 ? dy / dx : 0;
+        s = {x0 * Eins + Eins / 2,
+             Gerundet((ay + (static_cast<double>(x0) + 0.5 - ax) * steigung) * Eins), Eins,
+             Gerundet(steigung * Eins), x1 - x0};
+    } else {
+        if (dy < 0) std::swap(ax, ex), std::swap(ay, ey);
+        const int64_t y0 = Abgerundet(ay), y1 = Abgerundet(ey);
+        const double steigung = dx / dy;
+        s = {Gerundet((ax + (static_cast<double>(y0) + 0.5 - ay) * steigung) * Eins),
+             y0 * Eins + Eins / 2, Gerundet(steigung * Eins), Eins, y1 - y0};
+    }
+    if (s.dy < 0) {
+        // Walked from its other end; the pixels are the same.
+        s.x += s.rest * s.dx;
+        s.y += s.rest * s.dy;
+        s.dx = -s.dx;
+        s.dy = -s.dy;
+    }
+    return s;
+}
+
+// The line's pixels as bits of the half t. Within the stretch of full tile
+// columns of a row of blocks it needs no steps at all: once the middle of a
+// dense model is filled, that is most of most lines.
+void Striche::ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const {
+    const int64_t n = s.rest, kb = kachelnBreite_;
+    const int64_t xa = s.x >> 16, ya = s.y >> 16;
+    const int64_t xe = (s.x + n * s.dx) >> 16, ye = (s.y + n * s.dy) >> 16;
+    // Both ends inside means every pixel between is: the steps are even.
+    const bool drin =
+        xa >= 0 && xa < w && xe >= 0 && xe < w && ya >= 0 && ya < h && ye >= 0 && ye < h;
+    if (!drin) {
+        // A rounding off the edge: such a pixel goes to the nearest one inside.
+        int64_t x = s.x, y = s.y;
+        for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy) {
+            const int64_t px = std::clamp<int64_t>(x >> 16, 0, w - 1);
+            const int64_t py = std::clamp<int64_t>(y >> 16, 0, h - 1);
+            t.kacheln[static_cast<size_t>((py >> 3) * kb + (px >> 3))] |=
+                uint64_t{1} << ((py & 7) << 3 | (px & 7));
+        }
+        return;
+    }
+    int64_t offen = -1;  // the first step of the stretch still to walk
+    for (int64_t b = ya >> 6, k = 0; b <= ye >> 6; ++b) {
+        // The last step in this row of blocks; the division is a short one,
+        // as a picture is less than 32768 pixels high.
+        const int64_t ende = b == ye >> 6   ? n
+                             : s.dy == Eins ? (b + 1) * 64 - 1 - ya
+                                            : static_cast<uint32_t>((b + 1) * 64 * Eins - 1 - s.y) /
+                                                  static_cast<uint32_t>(s.dy);
+        const int64_t x0 = (s.x + k * s.dx) >> 16, x1 = (s.x + ende * s.dx) >> 16;
+        const auto [von, bis] = t.spannen[static_cast<size_t>(b)];
+        const bool bedeckt = std::min(x0, x1) >> 3 >= von && std::max(x0, x1) >> 3 <= bis;
+        if (!bedeckt && offen < 0) offen = k;
+        if (bedeckt && offen >= 0) {
+            gehen(t, s, offen, k - 1);
+            offen = -1;
+        }
+        k = ende + 1;
+    }
+    if (offen >= 0) gehen(t, s, offen, n);
+}
+
+// The steps k0..k1 of a line inside the picture. It walks a tile's worth of
+// steps at a time and skips those through a tile that is already full, and
+// through a block of full tiles at once.
+void Striche::gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const {
+    const int64_t kb = kachelnBreite_, bb = bloeckeBreite_;
+    uint64_t* const kacheln = t.kacheln.data();
+    uint64_t* const bloecke = t.bloecke.data();
+    auto blockVoll = [&](int64_t kx, int64_t ky) {
+        return bloecke[(ky >> 3) * bb + (kx >> 3)] == Voll;
+    };
+    auto pruefen = [&](int64_t kx, int64_t ky) {
+        uint64_t& block = bloecke[(ky >> 3) * bb + (kx >> 3)];
+        const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
+        if (kacheln[ky * kb + kx] != Voll || (block & bit) != 0) return;
+        block |= bit;
+        t.neueVolle = true;
+    };
+    if (s.dy == Eins) {
+        // One row per step, across by at most a pixel.
+        int64_t y = (s.y >> 16) + k0;
+        auto x = static_cast<int32_t>(s.x + k0 * s.dx);
+        const auto dx = static_cast<int32_t>(s.dx);
+        for (int64_t k = k0; k <= k1;) {
+            const int64_t px = x >> 16;
+            if (blockVoll(px >> 3, y >> 3)) {
+                const int64_t m =
+                    std::min({k1 - k, 63 - (y & 63), dx >= 0 ? 63 - (px & 63) : px & 63});
+                if (m >= 7) {
+                    x += static_cast<int32_t>(m + 1) * dx;
+                    y += m + 1;
+                    k += m + 1;
+                    continue;
+                }
+            }
+            // The steps left in this row of tiles, across at most two tiles.
+            const int64_t m = std::min(k1 - k, 7 - (y & 7));
+            uint64_t* reihe = kacheln + (y >> 3) * kb;
+            const int32_t xEnde = x + static_cast<int32_t>(m) * dx;
+            if ((reihe[x >> 19] & reihe[xEnde >> 19]) == Voll) {
+                x = xEnde + dx;
+                y += m + 1;
+            } else {
+                // Gathered per tile first: the two words are written once.
+                const int64_t ky = y >> 3, kx = x >> 19, kxEnde = xEnde >> 19;
+                uint64_t erste = 0, zweite = 0;
+                for (int64_t j = 0; j <= m; ++j, x += dx, ++y) {
+                    const uint64_t bit = uint64_t{1} << ((y & 7) << 3 | ((x >> 16) & 7));
+                    ((x >> 19) == kx ? erste : zweite) |= bit;
+                }
+                reihe[kx] |= erste;
+                reihe[kxEnde] |= zweite;
+                pruefen(kx, ky);
+                pruefen(kxEnde, ky);
+            }
+            k += m + 1;
+        }
+    } else {
+        // One column per step, down by less than a pixel.
+        const int64_t r = s.dx > 0 ? 1 : -1;
+        int64_t x = (s.x >> 16) + k0 * r;
+        auto y = static_cast<int32_t>(s.y + k0 * s.dy);
+        const auto dy = static_cast<int32_t>(s.dy);
+        for (int64_t k = k0; k <= k1;) {
+            const int64_t py = y >> 16;
+            if (blockVoll(x >> 3, py >> 3)) {
+                const int64_t m =
+                    std::min({k1 - k, 63 - (py & 63), r > 0 ? 63 - (x & 63) : x & 63});
+                if (m >= 7) {
+                    x += (m + 1) * r;
+                    y += static_cast<int32_t>(m + 1) * dy;
+                    k += m + 1;
+                    continue;
+                }
+            }
+            // The steps left in this column of tiles, down at most two tiles.
+            const int64_t m = std::min(k1 - k, r > 0 ? 7 - (x & 7) : x & 7);
+            uint64_t* spalte = kacheln + (x >> 3);
+            const int32_t yEnde = y + static_cast<int32_t>(m) * dy;
+            if ((spalte[(y >> 19) * kb] & spalte[(yEnde >> 19) * kb]) == Voll) {
+                x += (m + 1) * r;
+                y = yEnde + dy;
+            } else {
+                const int64_t kx = x >> 3, ky = y >> 19, kyEnde = yEnde >> 19;
+                uint64_t erste = 0, zweite = 0;
+                for (int64_t j = 0; j <= m; ++j, x += r, y += dy) {
+                    const uint64_t bit = uint64_t{1} << (((y >> 16) & 7) << 3 | (x & 7));
+                    ((y >> 19) == ky ? erste : zweite) |= bit;
+                }
+                spalte[ky * kb] |= erste;
+                spalte[kyEnde * kb] |= zweite;
+                pruefen(kx, ky);
+                pruefen(kx, kyEnde);
+            }
+            k += m + 1;
+        }
+    }
+}
+
+// For each row of blocks the longest stretch of tile columns that are full
+// in all eight rows of tiles.
+void Striche::spannenErneuern(Haelfte& t) const {
+    constexpr uint64_t Spalte = 0x0101010101010101;  // a tile column's bits in a block
+    const int64_t bb = bloeckeBreite_;
+    for (size_t b = 0; b < t.spannen.size(); ++b) {
+        int64_t laengste = 0, anfang = -1;
+        t.spannen[b] = {1, 0};
+        for (int64_t kx = 0; kx <= bb * 8; ++kx) {
+            const bool voll =
+                kx < bb * 8 && ((t.bloecke[static_cast<int64_t>(b) * bb + (kx >> 3)] >> (kx & 7)) &
+                                Spalte) == Spalte;
+            if (voll && anfang < 0) anfang = kx;
+            if (voll || anfang < 0) continue;
+            if (kx - anfang > laengste) {
+                laengste = kx - anfang;
+                t.spannen[b] = {anfang, kx - 1};
+            }
+            anfang = -1;
+        }
+    }
+    t.neueVolle = false;
+}
+
+// The lines von..bis as bits of the half t.
+void Striche::ziehen(Haelfte& t, const Pixelfeld& bild, size_t von, size_t bis) const {
+    // A hair inside the far edges, so that no end lies beyond the last pixel.
+    const double rechts = static_cast<double>(bild.breite) - 1e-3;
+    const double unten = static_cast<double>(bild.hoehe) - 1e-3;
+    for (size_t i = von; i < bis; ++i) {
+        if (t.neueVolle && (i - von) % 512 == 0) spannenErneuern(t);
+        const Strich s = vorbereiten(linien_[i], rechts, unten);
+        if (s.rest >= 0) ziehen(t, s, bild.breite, bild.hoehe);
+    }
+}
+
+// The bits of both halves in the rows of tiles kyVon..kyBis into the picture,
+// and cleared for the next run.
+void Striche::uebertragen(const Pixelfeld& bild, int64_t kyVon, int64_t kyBis) {
+    const uint32_t farbe = farbe_;
+    const int64_t kb = kachelnBreite_;
+    uint64_t* const a = haelften_[0].kacheln.data();
+    uint64_t* const b = haelften_[1].kacheln.data();
+    for (int64_t ky = kyVon; ky < kyBis; ++ky) {
+        for (int64_t kx = 0; kx < kb; ++kx) {
+            const int64_t i = ky * kb + kx;
+            const uint64_t bits = a[i] | b[i];
+            if (bits == 0) continue;
+            a[i] = b[i] = 0;
+            uint32_t* p = bild.pixel + ky * 8 * bild.zeile + kx * 8;
+            if (bits == Voll) {
+                // Only a tile wholly inside the picture can be full.
+                for (int64_t zy = 0; zy < 8; ++zy, p += bild.zeile) std::fill_n(p, 8, farbe);
+            } else {
+                for (uint64_t rest = bits; rest != 0; rest &= rest - 1) {
+                    const int k = std::countr_zero(rest);
+                    p[(k >> 3) * bild.zeile + (k & 7)] = farbe;
+                }
+            }
+        }
+    }
+}
+
+void Striche::zeichnen(const Pixelfeld& bild) {
+    if (leer() || bild.breite <= 0 || bild.hoehe <= 0) {
+        linien_.clear();
+        punkte_.clear();
+        return;
+    }
+    const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
+    if (kb != kachelnBreite_ || kh != kachelnHoehe_) {
+        kachelnBreite_ = kb;
+        kachelnHoehe_ = kh;
+        bloeckeBreite_ = (kb + 7) / 8;
+        for (Haelfte& t : haelften_) {
+            t.kacheln.assign(static_cast<size_t>(kb * kh), 0);
+            t.bloecke.resize(static_cast<size_t>(bloeckeBreite_ * ((kh + 7) / 8)));
+            t.spannen.resize(static_cast<size_t>((kh + 7) / 8));
+        }
+    }
+    for (Haelfte& t : haelften_) {
+        std::fill(t.bloecke.begin(), t.bloecke.end(), 0);
+        std::fill(t.spannen.begin(), t.spannen.end(), std::array<int64_t, 2>{1, 0});
+        t.neueVolle = false;
+    }
+    for (const auto& [x, y] : punkte_)
+        haelften_[0].kacheln[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |=
+            uint64_t{1} << ((y & 7) << 3 | (x & 7));
+    const size_t linien = linien_.size();
+    if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
+        helfer_ = std::make_unique<Helfer>();
+    if (linien >= Teilenab && helfer_) {
+        // Each core its half of the lines over the whole picture, then its
+        // half of the picture's rows.
+        const size_t mitte = linien / 2;
+        helfer_->beide([&](int t) {
+            ziehen(haelften_[static_cast<size_t>(t)], bild, t == 0 ? 0 : mitte,
+                   t == 0 ? mitte : linien);
+        });
+        helfer_->beide(
+            [&](int t) { uebertragen(bild, t == 0 ? 0 : kh / 2, t == 0 ? kh / 2 : kh); });
+    } else {
+        ziehen(haelften_[0], bild, 0, linien);
+        uebertragen(bild, 0, kh);
+    }
+    linien_.clear();
+    punkte_.clear();
+}
+
+}  // namespace nuk::shell

@@ -1,0 +1,92 @@
+// The drawing's one-pixel lines and dots, written straight into the picture's
+// memory. A redraw of a large model is tens of millions of pixels, most of
+// them the same pixel many times over in the same colour; the paint engine's
+// span machinery costs several times as much per pixel.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace nuk::shell {
+
+// A picture's memory: 32-bit pixels, `zeile` pixels from one row to the next.
+struct Pixelfeld {
+    uint32_t* pixel = nullptr;
+    int64_t breite = 0, hoehe = 0, zeile = 0;
+};
+
+// Drawing units to pixels: x runs from `links` over `einheitenBreite` units
+// across `breite` pixels, y likewise down.
+struct Massstab {
+    double links = 0, oben = 0, einheitenBreite = 1, einheitenHoehe = 1;
+    double breite = 1, hoehe = 1;
+    double x(float v) const { return (double{v} - links) * breite / einheitenBreite; }
+    double y(float v) const { return (double{v} - oben) * hoehe / einheitenHoehe; }
+    bool operator==(const Massstab&) const = default;
+};
+
+// Cuts the line (ax, ay)-(ex, ey) to the rectangle (Liang-Barsky), so that a
+// far-off point never reaches a pixel index; false when nothing is left.
+bool Kappen(double& ax, double& ay, double& ex, double& ey, double links, double oben,
+            double rechts, double unten);
+
+// A run of lines and dots of one colour, collected and then drawn at once. The
+// pixels one run sets do not depend on the order of its lines, which lets
+// the drawing skip what is already set and share the work between both cores.
+class Striche {
+  public:
+    Striche();
+    ~Striche();
+
+    // Ends the run without drawing it and begins a new one.
+    void neu(uint32_t farbe, const Massstab& m);
+    uint32_t farbe() const { return farbe_; }
+    const Massstab& massstab() const { return massstab_; }
+    bool leer() const { return linien_.empty() && punkte_.empty(); }
+
+    // A line between two points in drawing units, end points included.
+    void linie(float x1, float y1, float x2, float y2) { linien_.push_back({x1, y1, x2, y2}); }
+    // The pixel (x, y); one outside the picture is left out.
+    void punkt(int64_t x, int64_t y);
+
+    // Puts the run into the picture and empties it.
+    void zeichnen(const Pixelfeld& bild);
+
+  private:
+    struct Linie {
+        float x1, y1, x2, y2;
+    };
+    struct Strich {
+        int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
+        int64_t rest;          // pixels still to set, less one; -1 for nothing to draw
+    };
+    // What one core gathers of a run: a bit for each pixel the run sets, in
+    // tiles of 8 x 8 pixels, and a bit for each full tile, in blocks of 8 x 8
+    // tiles. A line needs no steps through a full tile or block, and none at
+    // all within the stretches of full tile columns of the rows of blocks.
+    struct Haelfte {
+        std::vector<uint64_t> kacheln, bloecke;
+        std::vector<std::array<int64_t, 2>> spannen;  // first and last tile column
+        bool neueVolle = false;                       // tiles full since spannen
+    };
+    class Helfer;
+
+    Strich vorbereiten(const Linie& l, double rechts, double unten) const;
+    void ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const;
+    void ziehen(Haelfte& t, const Pixelfeld& bild, size_t von, size_t bis) const;
+    void gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const;
+    void spannenErneuern(Haelfte& t) const;
+    void uebertragen(const Pixelfeld& bild, int64_t kyVon, int64_t kyBis);
+
+    uint32_t farbe_ = 0;
+    Massstab massstab_;
+    std::vector<Linie> linien_;
+    std::vector<std::array<int64_t, 2>> punkte_;
+    std::array<Haelfte, 2> haelften_;
+    int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
+    std::unique_ptr<Helfer> helfer_;
+};
+
+}  // namespace nuk::shell
