@@ -118,24 +118,59 @@ class Striche::Helfer {
 Striche::Striche() = default;
 Striche::~Striche() = default;
 
-void Striche::neu(uint32_t farbe, const Massstab& m) {
-    farbe_ = farbe;
-    massstab_ = m;
-    linien_.clear();
-    punkte_.clear();
+void Striche::beginnen(uint32_t farbe, const Massstab& m, const Pixelfeld& bild) {
+    ohneWiederholte(frueher_, jetzt_);
+    zeichnen(frueher_, bild);
+    std::swap(frueher_, jetzt_);
+    jetzt_.farbe = farbe;
+    jetzt_.massstab = m;
 }
 
 void Striche::punkt(int64_t x, int64_t y) {
-    if (x < 0 || y < 0 || x >= massstab_.breite || y >= massstab_.hoehe) return;
-    punkte_.push_back({x, y});
+    const Massstab& m = jetzt_.massstab;
+    if (x < 0 || y < 0 || x >= m.breite || y >= m.hoehe) return;
+    jetzt_.punkte.push_back({x, y});
+}
+
+void Striche::zeichnen(const Pixelfeld& bild) {
+    ohneWiederholte(frueher_, jetzt_);
+    zeichnen(frueher_, bild);
+    zeichnen(jetzt_, bild);
+}
+
+void Striche::verwerfen() {
+    for (Lauf* l : {&frueher_, &jetzt_}) {
+        l->linien.clear();
+        l->punkte.clear();
+    }
+}
+
+// The later run's lines and dots are sought in the earlier one in their
+// order, as the marked objects follow all objects; one not found ends the
+// search.
+void Striche::ohneWiederholte(Lauf& frueher, const Lauf& spaeter) {
+    if (frueher.leer() || spaeter.leer() || !(frueher.massstab == spaeter.massstab)) return;
+    auto abziehen = [](auto& von, const auto& was) {
+        size_t lesen = 0, schreiben = 0;
+        for (const auto& l : was) {
+            while (lesen < von.size() && !(von[lesen] == l)) von[schreiben++] = von[lesen++];
+            if (lesen == von.size()) break;
+            ++lesen;
+        }
+        while (lesen < von.size()) von[schreiben++] = von[lesen++];
+        von.resize(schreiben);
+    };
+    abziehen(frueher.linien, spaeter.linien);
+    abziehen(frueher.punkte, spaeter.punkte);
 }
 
 // A line in pixel units, cut to the picture, in fixed point. It steps one
 // pixel at a time along its longer axis and takes the pixel nearest to it on
 // the other, at the pixel's centre.
-Striche::Strich Striche::vorbereiten(const Linie& l, double rechts, double unten) const {
-    double ax = massstab_.x(l.x1), ay = massstab_.y(l.y1);
-    double ex = massstab_.x(l.x2), ey = massstab_.y(l.y2);
+Striche::Strich Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts,
+                                     double unten) {
+    double ax = m.x(l.x1), ay = m.y(l.y1);
+    double ex = m.x(l.x2), ey = m.y(l.y2);
     const bool innen = ax >= 0 && ax <= rechts && ex >= 0 && ex <= rechts && ay >= 0 &&
                        ay <= unten && ey >= 0 && ey <= unten;
     if (innen) {
@@ -336,21 +371,21 @@ void Striche::spannenErneuern(Haelfte& t) const {
 }
 
 // The lines von..bis as bits of the half t.
-void Striche::ziehen(Haelfte& t, const Pixelfeld& bild, size_t von, size_t bis) const {
+void Striche::ziehen(Haelfte& t, const Lauf& lauf, const Pixelfeld& bild, size_t von,
+                     size_t bis) const {
     // A hair inside the far edges, so that no end lies beyond the last pixel.
     const double rechts = static_cast<double>(bild.breite) - 1e-3;
     const double unten = static_cast<double>(bild.hoehe) - 1e-3;
     for (size_t i = von; i < bis; ++i) {
         if (t.neueVolle && (i - von) % 512 == 0) spannenErneuern(t);
-        const Strich s = vorbereiten(linien_[i], rechts, unten);
+        const Strich s = vorbereiten(lauf.massstab, lauf.linien[i], rechts, unten);
         if (s.rest >= 0) ziehen(t, s, bild.breite, bild.hoehe);
     }
 }
 
 // The bits of both halves in the rows of tiles kyVon..kyBis into the picture,
 // and cleared for the next run.
-void Striche::uebertragen(const Pixelfeld& bild, int64_t kyVon, int64_t kyBis) {
-    const uint32_t farbe = farbe_;
+void Striche::uebertragen(uint32_t farbe, const Pixelfeld& bild, int64_t kyVon, int64_t kyBis) {
     const int64_t kb = kachelnBreite_;
     uint64_t* const a = haelften_[0].kacheln.data();
     uint64_t* const b = haelften_[1].kacheln.data();
@@ -374,10 +409,10 @@ void Striche::uebertragen(const Pixelfeld& bild, int64_t kyVon, int64_t kyBis) {
     }
 }
 
-void Striche::zeichnen(const Pixelfeld& bild) {
-    if (leer() || bild.breite <= 0 || bild.hoehe <= 0) {
-        linien_.clear();
-        punkte_.clear();
+void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
+    if (lauf.leer() || bild.breite <= 0 || bild.hoehe <= 0) {
+        lauf.linien.clear();
+        lauf.punkte.clear();
         return;
     }
     const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
@@ -396,10 +431,10 @@ void Striche::zeichnen(const Pixelfeld& bild) {
         std::fill(t.spannen.begin(), t.spannen.end(), std::array<int64_t, 2>{1, 0});
         t.neueVolle = false;
     }
-    for (const auto& [x, y] : punkte_)
+    for (const auto& [x, y] : lauf.punkte)
         haelften_[0].kacheln[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |=
             uint64_t{1} << ((y & 7) << 3 | (x & 7));
-    const size_t linien = linien_.size();
+    const size_t linien = lauf.linien.size();
     if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
         helfer_ = std::make_unique<Helfer>();
     if (linien >= Teilenab && helfer_) {
@@ -407,17 +442,18 @@ void Striche::zeichnen(const Pixelfeld& bild) {
         // half of the picture's rows.
         const size_t mitte = linien / 2;
         helfer_->beide([&](int t) {
-            ziehen(haelften_[static_cast<size_t>(t)], bild, t == 0 ? 0 : mitte,
+            ziehen(haelften_[static_cast<size_t>(t)], lauf, bild, t == 0 ? 0 : mitte,
                    t == 0 ? mitte : linien);
         });
-        helfer_->beide(
-            [&](int t) { uebertragen(bild, t == 0 ? 0 : kh / 2, t == 0 ? kh / 2 : kh); });
+        helfer_->beide([&](int t) {
+            uebertragen(lauf.farbe, bild, t == 0 ? 0 : kh / 2, t == 0 ? kh / 2 : kh);
+        });
     } else {
-        ziehen(haelften_[0], bild, 0, linien);
-        uebertragen(bild, 0, kh);
+        ziehen(haelften_[0], lauf, bild, 0, linien);
+        uebertragen(lauf.farbe, bild, 0, kh);
     }
-    linien_.clear();
-    punkte_.clear();
+    lauf.linien.clear();
+    lauf.punkte.clear();
 }
 
 }  // namespace nuk::shell

@@ -32,31 +32,47 @@ struct Massstab {
 bool Kappen(double& ax, double& ay, double& ex, double& ey, double links, double oben,
             double rechts, double unten);
 
-// A run of lines and dots of one colour, collected and then drawn at once. The
-// pixels one run sets do not depend on the order of its lines, which lets
-// the drawing skip what is already set and share the work between both cores.
+// Runs of lines and dots of one colour each, collected and then drawn at
+// once. The pixels one run sets do not depend on the order of its lines,
+// which lets the drawing skip what is already set and share the work between
+// both cores. A run waits for the run after it: what that one draws again,
+// in the same order (the marked objects over all objects), it covers pixel
+// for pixel and need not be drawn before.
 class Striche {
   public:
     Striche();
     ~Striche();
 
-    // Ends the run without drawing it and begins a new one.
-    void neu(uint32_t farbe, const Massstab& m);
-    uint32_t farbe() const { return farbe_; }
-    const Massstab& massstab() const { return massstab_; }
-    bool leer() const { return linien_.empty() && punkte_.empty(); }
+    // Ends the run and begins one of the colour; the run before the ended one
+    // goes into the picture.
+    void beginnen(uint32_t farbe, const Massstab& m, const Pixelfeld& bild);
+    uint32_t farbe() const { return jetzt_.farbe; }
+    bool leer() const { return frueher_.leer() && jetzt_.leer(); }
+    const Massstab& massstab() const { return jetzt_.massstab; }
 
     // A line between two points in drawing units, end points included.
-    void linie(float x1, float y1, float x2, float y2) { linien_.push_back({x1, y1, x2, y2}); }
+    void linie(float x1, float y1, float x2, float y2) {
+        jetzt_.linien.push_back({x1, y1, x2, y2});
+    }
     // The pixel (x, y); one outside the picture is left out.
     void punkt(int64_t x, int64_t y);
 
-    // Puts the run into the picture and empties it.
+    // Puts both runs into the picture.
     void zeichnen(const Pixelfeld& bild);
+    // Forgets both runs, for a picture drawn over whole.
+    void verwerfen();
 
   private:
     struct Linie {
         float x1, y1, x2, y2;
+        bool operator==(const Linie&) const = default;
+    };
+    struct Lauf {
+        uint32_t farbe = 0;
+        Massstab massstab;
+        std::vector<Linie> linien;
+        std::vector<std::array<int64_t, 2>> punkte;
+        bool leer() const { return linien.empty() && punkte.empty(); }
     };
     struct Strich {
         int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
@@ -73,17 +89,17 @@ class Striche {
     };
     class Helfer;
 
-    Strich vorbereiten(const Linie& l, double rechts, double unten) const;
+    static Strich vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten);
+    // Leaves out of the earlier run what the later one draws again.
+    static void ohneWiederholte(Lauf& frueher, const Lauf& spaeter);
+    void zeichnen(Lauf& lauf, const Pixelfeld& bild);
     void ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const;
-    void ziehen(Haelfte& t, const Pixelfeld& bild, size_t von, size_t bis) const;
+    void ziehen(Haelfte& t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis) const;
     void gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const;
     void spannenErneuern(Haelfte& t) const;
-    void uebertragen(const Pixelfeld& bild, int64_t kyVon, int64_t kyBis);
+    void uebertragen(uint32_t farbe, const Pixelfeld& bild, int64_t kyVon, int64_t kyBis);
 
-    uint32_t farbe_ = 0;
-    Massstab massstab_;
-    std::vector<Linie> linien_;
-    std::vector<std::array<int64_t, 2>> punkte_;
+    Lauf frueher_, jetzt_;
     std::array<Haelfte, 2> haelften_;
     int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
     std::unique_ptr<Helfer> helfer_;

@@ -72,29 +72,37 @@ QPointF Zeichenflaeche::nachEinheiten(QPointF pixel) const {
 
 void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     const Massstab massstab = this->massstab();
-    if (!(massstab == striche_.massstab())) {
-        fertigstellen();
-        striche_.neu(striche_.farbe(), massstab);
-    }
-    // Lines and dots gather in runs of one colour; the rest needs the paint engine.
+    if (!(massstab == striche_.massstab())) striche_.beginnen(striche_.farbe(), massstab, feld());
+    // Lines and dots gather in runs of one colour, outlines of rectangles in
+    // one call; the rest needs the paint engine as it comes.
     std::optional<QPainter> p;
     auto maler = [&]() -> QPainter& {
         if (!p) p.emplace(&bild_).setRenderHint(QPainter::Antialiasing, false);
         return *p;
     };
+    QRgb kastenfarbe = 0;
+    auto kaestenZeichnen = [&] {
+        if (kaesten_.empty()) return;
+        maler().setPen(QPen(QColor(kastenfarbe), 0));
+        maler().setBrush(Qt::NoBrush);
+        maler().drawRects(kaesten_.data(), static_cast<int>(kaesten_.size()));
+        kaesten_.clear();
+    };
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);
     for (const Zeichenbefehl& b : befehle) {
         const QRgb c = qRgb(b.farbe.rot, b.farbe.gruen, b.farbe.blau);
-        const bool strich = b.art == Zeichenbefehl::Linie || b.art == Zeichenbefehl::Punkt;
+        if (b.art != Zeichenbefehl::Rechteck || c != kastenfarbe) kaestenZeichnen();
         if (b.art == Zeichenbefehl::Loeschen) {
             // What was gathered would be covered anyway.
-            striche_.neu(c, massstab);
+            striche_.verwerfen();
             bild_.fill(c);
             continue;
         }
-        if (!strich || c != striche_.farbe()) {
+        const bool strich = b.art == Zeichenbefehl::Linie || b.art == Zeichenbefehl::Punkt;
+        if (!strich) {
             fertigstellen();
-            striche_.neu(c, massstab);
+        } else if (c != striche_.farbe()) {
+            striche_.beginnen(c, massstab, feld());
         }
         const auto pixel = [&](float x, float y) { return QPointF(massstab.x(x), massstab.y(y)); };
         switch (b.art) {
@@ -115,9 +123,8 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
                     return QPointF(std::clamp(q.x(), rahmen.left(), rahmen.right()),
                                    std::clamp(q.y(), rahmen.top(), rahmen.bottom()));
                 };
-                maler().setPen(QPen(QColor(c), 0));
-                maler().setBrush(Qt::NoBrush);
-                maler().drawRect(QRectF(klemmen(a), klemmen(e)).normalized());
+                kastenfarbe = c;
+                kaesten_.push_back(QRectF(klemmen(a), klemmen(e)).normalized());
                 break;
             }
             case Zeichenbefehl::Kreis: {
@@ -135,13 +142,17 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
                 break;
         }
     }
+    kaestenZeichnen();
     update();
 }
 
+Pixelfeld Zeichenflaeche::feld() {
+    return {reinterpret_cast<uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
+            bild_.bytesPerLine() / 4};
+}
+
 void Zeichenflaeche::fertigstellen() {
-    if (striche_.leer()) return;
-    striche_.zeichnen({reinterpret_cast<uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
-                       bild_.bytesPerLine() / 4});
+    if (!striche_.leer()) striche_.zeichnen(feld());
 }
 
 const QImage& Zeichenflaeche::bild() {

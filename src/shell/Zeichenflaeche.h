@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "model/Variablen.h"
 #include "shell/Striche.h"
@@ -48,12 +49,14 @@ class Zeichenflaeche : public QWidget {
   private:
     void bildAnpassen();
     Massstab massstab() const;
+    Pixelfeld feld();
     // Puts the gathered lines and dots into the picture.
     void fertigstellen();
 
     State& s_;
     QImage bild_;
     Striche striche_;
+    std::vector<QRectF> kaesten_;  // outlines of one colour, drawn in one call
     std::array<Linienobjekt, 4> band_{};
     Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
     bool nachDoppelklick_ = false;

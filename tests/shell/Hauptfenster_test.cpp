@@ -735,7 +735,8 @@ class HauptfensterTest : public QObject {
     }
 
     // A run of many lines skips what is already set and shares the work
-    // between both cores; its picture is that of each line drawn on its own.
+    // between both cores, and leaves out what the next run draws again; the
+    // picture is that of each line drawn on its own.
     void einLaufWieEinzelneStriche_data() {
         QTest::addColumn<int>("breite");
         QTest::addColumn<int>("hoehe");
@@ -764,7 +765,8 @@ class HauptfensterTest : public QObject {
         lauf.fill(Qt::black);
         einzeln.fill(Qt::black);
         nuk::shell::Striche alle, eine;
-        alle.neu(Blau, m);
+        alle.beginnen(Blau, m, feld(lauf));
+        std::vector<std::array<float, 4>> gezogen;
         std::mt19937 zufall(static_cast<unsigned>(breite * 7919 + linien));
         auto anteil = [&] { return (zufall() % 4096) / 4096.0; };
         // Pixels to units; ends also on pixel edges and centres.
@@ -796,7 +798,7 @@ class HauptfensterTest : public QObject {
             }
             const auto [x1, y1] = a;
             const auto [x2, y2] = e;
-            eine.neu(Blau, m);
+            eine.beginnen(Blau, m, feld(einzeln));
             if (i % 7 == 0) {
                 const int x = static_cast<int>(zufall() % 40) - 5, y = i % (hoehe + 4) - 2;
                 alle.punkt(x, y);
@@ -804,17 +806,30 @@ class HauptfensterTest : public QObject {
             } else {
                 alle.linie(x1, y1, x2, y2);
                 eine.linie(x1, y1, x2, y2);
+                gezogen.push_back({x1, y1, x2, y2});
             }
+            eine.zeichnen(feld(einzeln));
+        }
+        // Every third line again in green, as marked objects over all, and
+        // one in between that was not there.
+        alle.beginnen(qRgb(0, 255, 0), m, feld(lauf));
+        for (size_t i = 0; i < gezogen.size(); i += 3) {
+            auto [x1, y1, x2, y2] = gezogen[i];
+            if (i == gezogen.size() / 2) x2 += static_cast<float>(m.einheitenBreite / 7);
+            alle.linie(x1, y1, x2, y2);
+            eine.beginnen(qRgb(0, 255, 0), m, feld(einzeln));
+            eine.linie(x1, y1, x2, y2);
             eine.zeichnen(feld(einzeln));
         }
         alle.zeichnen(feld(lauf));
         QCOMPARE(lauf, einzeln);
-        QVERIFY(Umriss(lauf, Blau).isValid());
+        QVERIFY(Umriss(lauf, qRgb(0, 255, 0)).isValid());
     }
 
     // A dot sets the pixel the paint engine sets for it, also on a pixel's
-    // edge, and none beyond the picture.
-    void punkteWieDerMaler() {
+    // edge, and none beyond the picture; the outlines of rectangles, drawn
+    // together, are those the paint engine draws one by one.
+    void formenWieDerMaler() {
         nuk::shell::Zeichenflaeche* f = fenster->flaeche();
         nuk::AusgabeFenster& a = fenster->zustand().Ausgabe;
         const float w = static_cast<float>(f->bild().width());
@@ -839,6 +854,21 @@ class HauptfensterTest : public QObject {
             befehle.push_back({nuk::Zeichenbefehl::Punkt, {0, 100, 255}, x, y, 0, 0});
             maler.drawPoint(f->nachPixel(x, y));
         }
+        maler.setPen(QPen(QColor(0, 255, 255), 0));
+        for (const auto& [x, y] : std::vector<std::array<float, 2>>{
+                 {40, 40}, {40.5f, 60.25f}, {-2.5f, 80}, {w - 1.5f, 90}, {100.75f, h - 0.5f}}) {
+            befehle.push_back({nuk::Zeichenbefehl::Rechteck,
+                               {0, 255, 255},
+                               x - 3.3f,
+                               y - 3.3f,
+                               x + 3.3f,
+                               y + 3.3f});
+            maler.drawRect(
+                QRectF(f->nachPixel(x - 3.3f, y - 3.3f), f->nachPixel(x + 3.3f, y + 3.3f)));
+        }
+        maler.setPen(QPen(QColor(255, 0, 0), 0));
+        befehle.push_back({nuk::Zeichenbefehl::Rechteck, {255, 0, 0}, 150, 150, 160, 170});
+        maler.drawRect(QRectF(f->nachPixel(150, 150), f->nachPixel(160, 170)));
         maler.end();
         f->zeichne(befehle);
         QCOMPARE(f->bild(), soll);
