@@ -1,6 +1,7 @@
 #include "shell/Striche.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <condition_variable>
@@ -17,6 +18,8 @@ constexpr uint64_t Voll = ~uint64_t{0};
 
 // Runs below this many lines are not worth waking the second core.
 constexpr size_t Teilenab = 2048;
+// The parts of the picture both cores take from: enough to even out.
+constexpr int64_t Teile = 2;
 
 // std::llround and std::floor without the library calls, for the range of
 // pixel coordinates: a line costs only a few operations besides.
@@ -178,23 +181,32 @@ Striche::Strich Striche::vorbereiten(const Massstab& m, const Linie& l, double r
         ex = ax + (ex - ax);
         ey = ay + (ey - ay);
     } else if (!Kappen(ax, ay, ex, ey, 0, 0, rechts, unten)) {
-        return {0, 0, 0, 0, -1};
+        return {0, 0, 0, 0, -1, 0, 0};
     }
-    Strich s;
+    Strich s{};
     const double dx = ex - ax, dy = ey - ay;
     if (std::fabs(dx) >= std::fabs(dy)) {
         if (dx < 0) std::swap(ax, ex), std::swap(ay, ey);
         const int64_t x0 = Abgerundet(ax), x1 = Abgerundet(ex);
         const double steigung = dx != 0 ? dy / dx : 0;
         s = {x0 * Eins + Eins / 2,
-             Gerundet((ay + (static_cast<double>(x0) + 0.5 - ax) * steigung) * Eins), Eins,
-             Gerundet(steigung * Eins), x1 - x0};
+             Gerundet((ay + (static_cast<double>(x0) + 0.5 - ax) * steigung) * Eins),
+             Eins,
+             Gerundet(steigung * Eins),
+             x1 - x0,
+             0,
+             0};
     } else {
         if (dy < 0) std::swap(ax, ex), std::swap(ay, ey);
         const int64_t y0 = Abgerundet(ay), y1 = Abgerundet(ey);
         const double steigung = dx / dy;
         s = {Gerundet((ax + (static_cast<double>(y0) + 0.5 - ay) * steigung) * Eins),
-             y0 * Eins + Eins / 2, Gerundet(steigung * Eins), Eins, y1 - y0};
+             y0 * Eins + Eins / 2,
+             Gerundet(steigung * Eins),
+             Eins,
+             y1 - y0,
+             0,
+             0};
     }
     if (s.dy < 0) {
         // Walked from its other end; the pixels are the same.
@@ -206,10 +218,10 @@ Striche::Strich Striche::vorbereiten(const Massstab& m, const Linie& l, double r
     return s;
 }
 
-// The line's pixels as bits of the half t. Within the stretch of full tile
-// columns of a row of blocks it needs no steps at all: once the middle of a
-// dense model is filled, that is most of most lines.
-void Striche::ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const {
+// The line's pixels in the rows von..bis as bits. Within the stretch of full
+// tile columns of a row of blocks it needs no steps at all: once the middle
+// of a dense model is filled, that is most of most lines.
+void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, int64_t bis) {
     const int64_t n = s.rest, kb = kachelnBreite_;
     const int64_t xa = s.x >> 16, ya = s.y >> 16;
     const int64_t xe = (s.x + n * s.dx) >> 16, ye = (s.y + n * s.dy) >> 16;
@@ -222,22 +234,30 @@ void Striche::ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const {
         for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy) {
             const int64_t px = std::clamp<int64_t>(x >> 16, 0, w - 1);
             const int64_t py = std::clamp<int64_t>(y >> 16, 0, h - 1);
-            t.kacheln[static_cast<size_t>((py >> 3) * kb + (px >> 3))] |=
-                uint64_t{1} << ((py & 7) << 3 | (px & 7));
+            if (py >= von && py < bis)
+                kacheln_[static_cast<size_t>((py >> 3) * kb + (px >> 3))] |=
+                    uint64_t{1} << ((py & 7) << 3 | (px & 7));
         }
         return;
     }
+    if (ye < von || ya >= bis) return;
+    // The steps in these rows; a line runs down, and the divisions are short
+    // ones, as a picture is less than 32768 pixels high.
+    const bool steil = s.dy == Eins;
+    auto teilen = [](int64_t a, int64_t b) {
+        return static_cast<int64_t>(static_cast<uint32_t>(a) / static_cast<uint32_t>(b));
+    };
+    const int64_t k0 = ya >= von ? 0 : steil ? von - ya : teilen(von * Eins - s.y + s.dy - 1, s.dy);
+    const int64_t k1 = ye < bis ? n : steil ? bis - 1 - ya : teilen(bis * Eins - 1 - s.y, s.dy);
     int64_t offen = -1;  // the first step of the stretch still to walk
-    for (int64_t b = ya >> 6, k = 0; b <= ye >> 6; ++b) {
-        // The last step in this row of blocks; the division is a short one,
-        // as a picture is less than 32768 pixels high.
-        const int64_t ende = b == ye >> 6   ? n
-                             : s.dy == Eins ? (b + 1) * 64 - 1 - ya
-                                            : static_cast<uint32_t>((b + 1) * 64 * Eins - 1 - s.y) /
-                                                  static_cast<uint32_t>(s.dy);
+    for (int64_t k = k0, b = ((s.y + k0 * s.dy) >> 16) >> 6; k <= k1; ++b) {
+        // The last step in this row of blocks.
+        const int64_t ende = (b + 1) * 64 > ye ? k1
+                             : steil           ? (b + 1) * 64 - 1 - ya
+                                               : teilen((b + 1) * 64 * Eins - 1 - s.y, s.dy);
         const int64_t x0 = (s.x + k * s.dx) >> 16, x1 = (s.x + ende * s.dx) >> 16;
-        const auto [von, bis] = t.spannen[static_cast<size_t>(b)];
-        const bool bedeckt = std::min(x0, x1) >> 3 >= von && std::max(x0, x1) >> 3 <= bis;
+        const auto [links, rechts] = spannen_[static_cast<size_t>(b)];
+        const bool bedeckt = std::min(x0, x1) >> 3 >= links && std::max(x0, x1) >> 3 <= rechts;
         if (!bedeckt && offen < 0) offen = k;
         if (bedeckt && offen >= 0) {
             gehen(t, s, offen, k - 1);
@@ -245,16 +265,16 @@ void Striche::ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const {
         }
         k = ende + 1;
     }
-    if (offen >= 0) gehen(t, s, offen, n);
+    if (offen >= 0) gehen(t, s, offen, k1);
 }
 
 // The steps k0..k1 of a line inside the picture. It walks a tile's worth of
 // steps at a time and skips those through a tile that is already full, and
 // through a block of full tiles at once.
-void Striche::gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const {
+void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
     const int64_t kb = kachelnBreite_, bb = bloeckeBreite_;
-    uint64_t* const kacheln = t.kacheln.data();
-    uint64_t* const bloecke = t.bloecke.data();
+    uint64_t* const kacheln = kacheln_.data();
+    uint64_t* const bloecke = bloecke_.data();
     auto blockVoll = [&](int64_t kx, int64_t ky) {
         return bloecke[(ky >> 3) * bb + (kx >> 3)] == Voll;
     };
@@ -263,7 +283,7 @@ void Striche::gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const {
         const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
         if (kacheln[ky * kb + kx] != Voll || (block & bit) != 0) return;
         block |= bit;
-        t.neueVolle = true;
+        neueVolle_[static_cast<size_t>(t)] = true;
     };
     if (s.dy == Eins) {
         // One row per step, across by at most a pixel.
@@ -346,55 +366,70 @@ void Striche::gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const {
     }
 }
 
-// For each row of blocks the longest stretch of tile columns that are full
-// in all eight rows of tiles.
-void Striche::spannenErneuern(Haelfte& t) const {
+// For the rows of blocks von..bis the longest stretch of tile columns that
+// are full in all eight rows of tiles.
+void Striche::spannenErneuern(int t, int64_t von, int64_t bis) {
     constexpr uint64_t Spalte = 0x0101010101010101;  // a tile column's bits in a block
     const int64_t bb = bloeckeBreite_;
-    for (size_t b = 0; b < t.spannen.size(); ++b) {
-        int64_t laengste = 0, anfang = -1;
-        t.spannen[b] = {1, 0};
-        for (int64_t kx = 0; kx <= bb * 8; ++kx) {
+    for (int64_t b = von; b < bis; ++b) {
+        auto& spanne = spannen_[static_cast<size_t>(b)];
+        spanne = {1, 0};
+        for (int64_t kx = 0, laengste = 0, anfang = -1; kx <= bb * 8; ++kx) {
             const bool voll =
-                kx < bb * 8 && ((t.bloecke[static_cast<int64_t>(b) * bb + (kx >> 3)] >> (kx & 7)) &
+                kx < bb * 8 && ((bloecke_[static_cast<size_t>(b * bb + (kx >> 3))] >> (kx & 7)) &
                                 Spalte) == Spalte;
             if (voll && anfang < 0) anfang = kx;
             if (voll || anfang < 0) continue;
             if (kx - anfang > laengste) {
                 laengste = kx - anfang;
-                t.spannen[b] = {anfang, kx - 1};
+                spanne = {anfang, kx - 1};
             }
             anfang = -1;
         }
     }
-    t.neueVolle = false;
+    neueVolle_[static_cast<size_t>(t)] = false;
 }
 
-// The lines von..bis as bits of the half t.
-void Striche::ziehen(Haelfte& t, const Lauf& lauf, const Pixelfeld& bild, size_t von,
-                     size_t bis) const {
+// The lines von..bis of the run, cut to the picture and in fixed point, and
+// how many pixels they have about each row of blocks, added to last.
+void Striche::vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis,
+                          std::vector<int64_t>& last) {
     // A hair inside the far edges, so that no end lies beyond the last pixel.
     const double rechts = static_cast<double>(bild.breite) - 1e-3;
     const double unten = static_cast<double>(bild.hoehe) - 1e-3;
     for (size_t i = von; i < bis; ++i) {
-        if (t.neueVolle && (i - von) % 512 == 0) spannenErneuern(t);
-        const Strich s = vorbereiten(lauf.massstab, lauf.linien[i], rechts, unten);
-        if (s.rest >= 0) ziehen(t, s, bild.breite, bild.hoehe);
+        Strich s = vorbereiten(lauf.massstab, lauf.linien[i], rechts, unten);
+        if (s.rest >= 0) {
+            // A row rounded off the picture is drawn in its edge.
+            s.oben = static_cast<int32_t>(std::clamp<int64_t>(s.y >> 16, 0, bild.hoehe - 1));
+            s.unten = static_cast<int32_t>(
+                std::clamp<int64_t>((s.y + s.rest * s.dy) >> 16, 0, bild.hoehe - 1));
+        }
+        striche_[i] = s;
+        if (s.rest < 0) continue;
+        const int64_t mitte = std::clamp<int64_t>((s.y + s.rest / 2 * s.dy) >> 22, 0,
+                                                  static_cast<int64_t>(last.size()) - 1);
+        last[static_cast<size_t>(mitte)] += s.rest + 1;
     }
 }
 
-// The bits of both halves in the rows of tiles kyVon..kyBis into the picture,
-// and cleared for the next run.
-void Striche::uebertragen(uint32_t farbe, const Pixelfeld& bild, int64_t kyVon, int64_t kyBis) {
+// The prepared lines in the rows von..bis as bits, then those bits into the
+// picture, cleared for the next run.
+void Striche::setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, int64_t bis) {
+    neueVolle_[static_cast<size_t>(t)] = false;
+    for (size_t i = 0; i < striche_.size(); ++i) {
+        if (neueVolle_[static_cast<size_t>(t)] && i % 512 == 0)
+            spannenErneuern(t, von >> 6, (bis + 63) >> 6);
+        const Strich& s = striche_[i];
+        if (s.rest >= 0 && s.unten >= von && s.oben < bis)
+            ziehen(t, s, bild.breite, bild.hoehe, von, bis);
+    }
     const int64_t kb = kachelnBreite_;
-    uint64_t* const a = haelften_[0].kacheln.data();
-    uint64_t* const b = haelften_[1].kacheln.data();
-    for (int64_t ky = kyVon; ky < kyBis; ++ky) {
+    uint64_t* const kacheln = kacheln_.data();
+    for (int64_t ky = von >> 3; ky < (bis + 7) >> 3; ++ky) {
         for (int64_t kx = 0; kx < kb; ++kx) {
-            const int64_t i = ky * kb + kx;
-            const uint64_t bits = a[i] | b[i];
+            uint64_t& bits = kacheln[ky * kb + kx];
             if (bits == 0) continue;
-            a[i] = b[i] = 0;
             uint32_t* p = bild.pixel + ky * 8 * bild.zeile + kx * 8;
             if (bits == Voll) {
                 // Only a tile wholly inside the picture can be full.
@@ -405,6 +440,7 @@ void Striche::uebertragen(uint32_t farbe, const Pixelfeld& bild, int64_t kyVon, 
                     p[(k >> 3) * bild.zeile + (k & 7)] = farbe;
                 }
             }
+            bits = 0;
         }
     }
 }
@@ -416,41 +452,58 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         return;
     }
     const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
+    const int64_t reihen = (kh + 7) / 8;  // rows of blocks
     if (kb != kachelnBreite_ || kh != kachelnHoehe_) {
         kachelnBreite_ = kb;
         kachelnHoehe_ = kh;
         bloeckeBreite_ = (kb + 7) / 8;
-        for (Haelfte& t : haelften_) {
-            t.kacheln.assign(static_cast<size_t>(kb * kh), 0);
-            t.bloecke.resize(static_cast<size_t>(bloeckeBreite_ * ((kh + 7) / 8)));
-            t.spannen.resize(static_cast<size_t>((kh + 7) / 8));
-        }
+        kacheln_.assign(static_cast<size_t>(kb * kh), 0);
+        bloecke_.resize(static_cast<size_t>(bloeckeBreite_ * reihen));
+        spannen_.resize(static_cast<size_t>(reihen));
+        for (auto& l : last_) l.resize(static_cast<size_t>(reihen));
     }
-    for (Haelfte& t : haelften_) {
-        std::fill(t.bloecke.begin(), t.bloecke.end(), 0);
-        std::fill(t.spannen.begin(), t.spannen.end(), std::array<int64_t, 2>{1, 0});
-        t.neueVolle = false;
-    }
+    std::fill(bloecke_.begin(), bloecke_.end(), 0);
+    std::fill(spannen_.begin(), spannen_.end(), std::array<int64_t, 2>{1, 0});
+    neueVolle_ = {false, false};
     for (const auto& [x, y] : lauf.punkte)
-        haelften_[0].kacheln[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |=
-            uint64_t{1} << ((y & 7) << 3 | (x & 7));
+        kacheln_[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |= uint64_t{1}
+                                                                   << ((y & 7) << 3 | (x & 7));
     const size_t linien = lauf.linien.size();
+    striche_.resize(linien);
     if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
         helfer_ = std::make_unique<Helfer>();
-    if (linien >= Teilenab && helfer_) {
-        // Each core its half of the lines over the whole picture, then its
-        // half of the picture's rows.
-        const size_t mitte = linien / 2;
-        helfer_->beide([&](int t) {
-            ziehen(haelften_[static_cast<size_t>(t)], lauf, bild, t == 0 ? 0 : mitte,
-                   t == 0 ? mitte : linien);
-        });
-        helfer_->beide([&](int t) {
-            uebertragen(lauf.farbe, bild, t == 0 ? 0 : kh / 2, t == 0 ? kh / 2 : kh);
-        });
+    for (auto& l : last_) std::fill(l.begin(), l.end(), 0);
+    if (linien < Teilenab || !helfer_) {
+        vorbereiten(lauf, bild, 0, linien, last_[0]);
+        setzen(0, lauf.farbe, bild, 0, bild.hoehe);
     } else {
-        ziehen(haelften_[0], lauf, bild, 0, linien);
-        uebertragen(lauf.farbe, bild, 0, kh);
+        // Both cores take pieces of the lines to prepare, then parts of the
+        // picture to draw: parts of about as many pixels, in whole rows of
+        // blocks. Whichever core is done first takes the next.
+        constexpr size_t Stueck = 4096;
+        std::atomic<size_t> naechstes{0};
+        helfer_->beide([&](int t) {
+            for (size_t von; (von = naechstes.fetch_add(Stueck)) < linien;)
+                vorbereiten(lauf, bild, von, std::min(von + Stueck, linien),
+                            last_[static_cast<size_t>(t)]);
+        });
+        int64_t gesamt = 0;
+        for (int64_t b = 0; b < reihen; ++b) gesamt += last_[0][b] + last_[1][b];
+        std::vector<int64_t>& grenzen = grenzen_;
+        grenzen.assign(1, 0);
+        for (int64_t b = 0, bisher = 0; b < reihen; ++b) {
+            bisher += last_[0][b] + last_[1][b];
+            const int64_t zeile = std::min(bild.hoehe, (b + 1) * 64);
+            if (zeile == bild.hoehe ||
+                bisher * Teile >= gesamt * static_cast<int64_t>(grenzen.size()))
+                grenzen.push_back(zeile);
+            if (zeile == bild.hoehe) break;
+        }
+        std::atomic<size_t> naechster{0};
+        helfer_->beide([&](int t) {
+            for (size_t i; (i = naechster.fetch_add(1)) + 1 < grenzen.size();)
+                setzen(t, lauf.farbe, bild, grenzen[i], grenzen[i + 1]);
+        });
     }
     lauf.linien.clear();
     lauf.punkte.clear();

@@ -77,15 +77,7 @@ class Striche {
     struct Strich {
         int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
         int64_t rest;          // pixels still to set, less one; -1 for nothing to draw
-    };
-    // What one core gathers of a run: a bit for each pixel the run sets, in
-    // tiles of 8 x 8 pixels, and a bit for each full tile, in blocks of 8 x 8
-    // tiles. A line needs no steps through a full tile or block, and none at
-    // all within the stretches of full tile columns of the rows of blocks.
-    struct Haelfte {
-        std::vector<uint64_t> kacheln, bloecke;
-        std::vector<std::array<int64_t, 2>> spannen;  // first and last tile column
-        bool neueVolle = false;                       // tiles full since spannen
+        int32_t oben, unten;   // the first and last row it sets
     };
     class Helfer;
 
@@ -93,14 +85,26 @@ class Striche {
     // Leaves out of the earlier run what the later one draws again.
     static void ohneWiederholte(Lauf& frueher, const Lauf& spaeter);
     void zeichnen(Lauf& lauf, const Pixelfeld& bild);
-    void ziehen(Haelfte& t, const Strich& s, int64_t w, int64_t h) const;
-    void ziehen(Haelfte& t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis) const;
-    void gehen(Haelfte& t, const Strich& s, int64_t k0, int64_t k1) const;
-    void spannenErneuern(Haelfte& t) const;
-    void uebertragen(uint32_t farbe, const Pixelfeld& bild, int64_t kyVon, int64_t kyBis);
+    void vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis,
+                     std::vector<int64_t>& last);
+    void setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, int64_t bis);
+    void ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, int64_t bis);
+    void gehen(int t, const Strich& s, int64_t k0, int64_t k1);
+    void spannenErneuern(int t, int64_t von, int64_t bis);
 
     Lauf frueher_, jetzt_;
-    std::array<Haelfte, 2> haelften_;
+    // The run being drawn, prepared.
+    std::vector<Strich> striche_;
+    // A bit for each pixel the run sets, in tiles of 8 x 8 pixels, and a bit
+    // for each full tile, in blocks of 8 x 8 tiles. A line needs no steps
+    // through a full tile or block, and none at all within the stretch of
+    // full tile columns of a row of blocks. Each core has rows of blocks of
+    // its own.
+    std::vector<uint64_t> kacheln_, bloecke_;
+    std::vector<std::array<int64_t, 2>> spannen_;  // first and last tile column
+    std::array<bool, 2> neueVolle_{};              // by core: tiles full since spannen_
+    std::array<std::vector<int64_t>, 2> last_;     // by core: pixels about each row of blocks
+    std::vector<int64_t> grenzen_;                 // the parts' first rows, and the end
     int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
     std::unique_ptr<Helfer> helfer_;
 };
