@@ -39,6 +39,27 @@ bool Endlich(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// The outline the paint engine draws for a rectangle at least a pixel wide
+// and high that lies wholly in the picture: the rows and columns its edges
+// fall in. Any other is left to the paint engine.
+bool Umrandung(const Pixelfeld& f, const QRectF& r, uint32_t farbe) {
+    if (!(r.width() >= 1 && r.height() >= 1)) return false;
+    const double l = std::floor(r.left()), o = std::floor(r.top());
+    const double re = std::floor(r.left() + r.width()), u = std::floor(r.top() + r.height());
+    if (!(l >= 0 && o >= 0 && re < static_cast<double>(f.breite) &&
+          u < static_cast<double>(f.hoehe)))
+        return false;
+    const auto links = static_cast<int64_t>(l), oben = static_cast<int64_t>(o);
+    const auto rechts = static_cast<int64_t>(re), unten = static_cast<int64_t>(u);
+    std::fill_n(f.pixel + oben * f.zeile + links, rechts - links + 1, farbe);
+    std::fill_n(f.pixel + unten * f.zeile + links, rechts - links + 1, farbe);
+    for (int64_t y = oben + 1; y < unten; ++y) {
+        f.pixel[y * f.zeile + links] = farbe;
+        f.pixel[y * f.zeile + rechts] = farbe;
+    }
+    return true;
+}
+
 }  // namespace
 
 Zeichenflaeche::Zeichenflaeche(State& s, QWidget* parent) : QWidget(parent), s_(s) {
@@ -73,8 +94,8 @@ QPointF Zeichenflaeche::nachEinheiten(QPointF pixel) const {
 void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     const Massstab massstab = this->massstab();
     if (!(massstab == striche_.massstab())) striche_.beginnen(striche_.farbe(), massstab, feld());
-    // Lines and dots gather in runs of one colour, outlines of rectangles in
-    // one call; the rest needs the paint engine as it comes.
+    // Lines and dots gather in runs of one colour, outlines of rectangles of
+    // one colour likewise; the rest needs the paint engine as it comes.
     std::optional<QPainter> p;
     auto maler = [&]() -> QPainter& {
         if (!p) p.emplace(&bild_).setRenderHint(QPainter::Antialiasing, false);
@@ -83,9 +104,17 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     QRgb kastenfarbe = 0;
     auto kaestenZeichnen = [&] {
         if (kaesten_.empty()) return;
-        maler().setPen(QPen(QColor(kastenfarbe), 0));
-        maler().setBrush(Qt::NoBrush);
-        maler().drawRects(kaesten_.data(), static_cast<int>(kaesten_.size()));
+        const Pixelfeld f = feld();
+        const auto rest = std::remove_if(kaesten_.begin(), kaesten_.end(), [&](const QRectF& r) {
+            return Umrandung(f, r, kastenfarbe);
+        });
+        if (rest != kaesten_.begin()) {
+            maler().setPen(QPen(QColor(kastenfarbe), 0));
+            maler().setBrush(Qt::NoBrush);
+        }
+        // One call each: in one call for all, the engine draws a rectangle of no
+        // height differently.
+        for (auto r = kaesten_.begin(); r != rest; ++r) maler().drawRect(*r);
         kaesten_.clear();
     };
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);

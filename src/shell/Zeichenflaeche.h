@@ -56,7 +56,7 @@ class Zeichenflaeche : public QWidget {
     State& s_;
     QImage bild_;
     Striche striche_;
-    std::vector<QRectF> kaesten_;  // outlines of one colour, drawn in one call
+    std::vector<QRectF> kaesten_;  // outlines of one colour, drawn together
     std::array<Linienobjekt, 4> band_{};
     Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
     bool nachDoppelklick_ = false;

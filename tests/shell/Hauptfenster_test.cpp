@@ -866,6 +866,17 @@ class HauptfensterTest : public QObject {
             maler.drawRect(
                 QRectF(f->nachPixel(x - 3.3f, y - 3.3f), f->nachPixel(x + 3.3f, y + 3.3f)));
         }
+        // Outlines anywhere in the picture or a little beyond its edges, some
+        // thinner than a pixel, some just short of a whole pixel.
+        std::mt19937 zufall(11);
+        for (int i = 0; i < 300; ++i) {
+            float x = static_cast<float>(zufall() % 1000) / 1000 * (w - 24) - 3;
+            float y = static_cast<float>(zufall() % 1000) / 1000 * (h - 24) - 3;
+            const float b = static_cast<float>(zufall() % 2000) / 100, g = b * (i % 3);
+            if (i % 5 == 0) x = std::nextafter(std::round(x), -1e9f), y = std::round(y);
+            befehle.push_back({nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x, y, x + b, y + g});
+            maler.drawRect(QRectF(f->nachPixel(x, y), f->nachPixel(x + b, y + g)).normalized());
+        }
         maler.setPen(QPen(QColor(255, 0, 0), 0));
         befehle.push_back({nuk::Zeichenbefehl::Rechteck, {255, 0, 0}, 150, 150, 160, 170});
         maler.drawRect(QRectF(f->nachPixel(150, 150), f->nachPixel(160, 170)));
