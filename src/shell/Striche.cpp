@@ -241,6 +241,10 @@ void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, 
         return;
     }
     if (ye < von || ya >= bis) return;
+    const auto& [oben, unten, links, rechts] = rechteck_[static_cast<size_t>(t)];
+    if (ya >= oben && ye <= unten && std::min(xa, xe) >> 3 >= links &&
+        std::max(xa, xe) >> 3 <= rechts)
+        return;
     // The steps in these rows; a line runs down, and the divisions are short
     // ones, as a picture is less than 32768 pixels high.
     const bool steil = s.dy == Eins;
@@ -278,10 +282,13 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
     auto blockVoll = [&](int64_t kx, int64_t ky) {
         return bloecke[(ky >> 3) * bb + (kx >> 3)] == Voll;
     };
-    auto pruefen = [&](int64_t kx, int64_t ky) {
+    // Adds bits to the tile (kx, ky); a tile now full goes into its block.
+    auto dazu = [&](uint64_t& kachel, uint64_t bits, int64_t kx, int64_t ky) {
+        kachel |= bits;
+        if (kachel != Voll) return;
         uint64_t& block = bloecke[(ky >> 3) * bb + (kx >> 3)];
         const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
-        if (kacheln[ky * kb + kx] != Voll || (block & bit) != 0) return;
+        if ((block & bit) != 0) return;
         block |= bit;
         neueVolle_[static_cast<size_t>(t)] = true;
     };
@@ -317,10 +324,8 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
                     const uint64_t bit = uint64_t{1} << ((y & 7) << 3 | ((x >> 16) & 7));
                     ((x >> 19) == kx ? erste : zweite) |= bit;
                 }
-                reihe[kx] |= erste;
-                reihe[kxEnde] |= zweite;
-                pruefen(kx, ky);
-                pruefen(kxEnde, ky);
+                dazu(reihe[kx], erste, kx, ky);
+                dazu(reihe[kxEnde], zweite, kxEnde, ky);
             }
             k += m + 1;
         }
@@ -356,10 +361,8 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
                     const uint64_t bit = uint64_t{1} << (((y >> 16) & 7) << 3 | (x & 7));
                     ((y >> 19) == ky ? erste : zweite) |= bit;
                 }
-                spalte[ky * kb] |= erste;
-                spalte[kyEnde * kb] |= zweite;
-                pruefen(kx, ky);
-                pruefen(kx, kyEnde);
+                dazu(spalte[ky * kb], erste, kx, ky);
+                dazu(spalte[kyEnde * kb], zweite, kx, kyEnde);
             }
             k += m + 1;
         }
@@ -385,6 +388,22 @@ void Striche::spannenErneuern(int t, int64_t von, int64_t bis) {
                 spanne = {anfang, kx - 1};
             }
             anfang = -1;
+        }
+    }
+    // The largest rectangle of full tiles over whole rows of blocks: a line
+    // inside it needs not even a look at its rows of blocks.
+    auto& groesstes = rechteck_[static_cast<size_t>(t)];
+    groesstes = {1, 0, 1, 0};
+    for (int64_t b0 = von, flaeche = 0; b0 < bis; ++b0) {
+        int64_t links = 0, rechts = bb * 8;
+        for (int64_t b1 = b0; b1 < bis; ++b1) {
+            links = std::max(links, spannen_[static_cast<size_t>(b1)][0]);
+            rechts = std::min(rechts, spannen_[static_cast<size_t>(b1)][1]);
+            if (rechts < links) break;
+            if ((rechts - links + 1) * (b1 - b0 + 1) > flaeche) {
+                flaeche = (rechts - links + 1) * (b1 - b0 + 1);
+                groesstes = {b0 * 64, b1 * 64 + 63, links, rechts};
+            }
         }
     }
     neueVolle_[static_cast<size_t>(t)] = false;
@@ -417,6 +436,7 @@ void Striche::vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, s
 // picture, cleared for the next run.
 void Striche::setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, int64_t bis) {
     neueVolle_[static_cast<size_t>(t)] = false;
+    rechteck_[static_cast<size_t>(t)] = {1, 0, 1, 0};
     for (size_t i = 0; i < striche_.size(); ++i) {
         if (neueVolle_[static_cast<size_t>(t)] && i % 512 == 0)
             spannenErneuern(t, von >> 6, (bis + 63) >> 6);

@@ -103,8 +103,11 @@ class Striche {
     std::vector<uint64_t> kacheln_, bloecke_;
     std::vector<std::array<int64_t, 2>> spannen_;  // first and last tile column
     std::array<bool, 2> neueVolle_{};              // by core: tiles full since spannen_
-    std::array<std::vector<int64_t>, 2> last_;     // by core: pixels about each row of blocks
-    std::vector<int64_t> grenzen_;                 // the parts' first rows, and the end
+    // By core: first and last row, first and last tile column of a rectangle
+    // of full tiles in its part.
+    std::array<std::array<int64_t, 4>, 2> rechteck_{};
+    std::array<std::vector<int64_t>, 2> last_;  // by core: pixels about each row of blocks
+    std::vector<int64_t> grenzen_;              // the parts' first rows, and the end
     int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
     std::unique_ptr<Helfer> helfer_;
 };
