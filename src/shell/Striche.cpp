@@ -18,7 +18,8 @@ constexpr uint64_t Voll = ~uint64_t{0};
 
 // Runs below this many lines are not worth waking the second core.
 constexpr size_t Teilenab = 2048;
-// The parts of the picture both cores take from: enough to even out.
+// The parts of the picture both cores take from. Each part looks at every
+// line of the run again, so more parts cost more than they even out.
 constexpr int64_t Teile = 2;
 
 // std::llround and std::floor without the library calls, for the range of
@@ -292,6 +293,8 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
         block |= bit;
         neueVolle_[static_cast<size_t>(t)] = true;
     };
+    // Steps to the edge of the block, forward or back along an axis.
+    auto zumBlockrand = [](int64_t v, bool vor) { return vor ? 63 - (v & 63) : v & 63; };
     if (s.dy == Eins) {
         // One row per step, across by at most a pixel.
         int64_t y = (s.y >> 16) + k0;
@@ -301,7 +304,7 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
             const int64_t px = x >> 16;
             if (blockVoll(px >> 3, y >> 3)) {
                 const int64_t m =
-                    std::min({k1 - k, 63 - (y & 63), dx >= 0 ? 63 - (px & 63) : px & 63});
+                    std::min({k1 - k, zumBlockrand(y, true), zumBlockrand(px, dx >= 0)});
                 if (m >= 7) {
                     x += static_cast<int32_t>(m + 1) * dx;
                     y += m + 1;
@@ -339,7 +342,7 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
             const int64_t py = y >> 16;
             if (blockVoll(x >> 3, py >> 3)) {
                 const int64_t m =
-                    std::min({k1 - k, 63 - (py & 63), r > 0 ? 63 - (x & 63) : x & 63});
+                    std::min({k1 - k, zumBlockrand(py, true), zumBlockrand(x, r > 0)});
                 if (m >= 7) {
                     x += (m + 1) * r;
                     y += static_cast<int32_t>(m + 1) * dy;
@@ -484,7 +487,6 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
     }
     std::fill(bloecke_.begin(), bloecke_.end(), 0);
     std::fill(spannen_.begin(), spannen_.end(), std::array<int64_t, 2>{1, 0});
-    neueVolle_ = {false, false};
     for (const auto& [x, y] : lauf.punkte)
         kacheln_[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |= uint64_t{1}
                                                                    << ((y & 7) << 3 | (x & 7));
