@@ -115,7 +115,7 @@ int scanTief(const Liste& l, int32_t w) {
 }
 
 // Random appends, removals (often at the front, as unmarking in order does),
-// value changes, numbering and clears, with look-ups between them: the index
+// value changes, reorderings, numbering and clears, with look-ups between them: the index
 // must always give the scan's answer, and the rows and the cursor stay those
 // of a plain vector.
 TEST(Liste, NachschlagenWieEinScan) {
@@ -124,8 +124,57 @@ TEST(Liste, NachschlagenWieEinScan) {
     std::vector<std::string> texte;
     int cursor = -1;
     auto wuerfel = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
+    auto alleTexte = [&] {
+        std::vector<std::string> t;
+        for (int i = 0; i < l.anzahl(); ++i) t.push_back(l.text(i));
+        return t;
+    };
+    // Rows kept in order with some left out and new ones between, now and then
+    // two swapped, now and then a burst that rebuilds the list.
+    auto umordnen = [&](int schritt) {
+        std::vector<Liste::Neu> ziel;
+        std::vector<std::string> soll;
+        const bool viele = wuerfel(4) == 0;
+        for (int i = 0; i < l.anzahl(); ++i)
+            if (wuerfel(viele ? 2 : 8) != 0) ziel.push_back(Liste::Neu::wie(i));
+        for (int k = viele ? wuerfel(150) : wuerfel(4); k > 0; --k)
+            ziel.insert(ziel.begin() + wuerfel(static_cast<int>(ziel.size()) + 1),
+                        {-1, "u" + std::to_string(schritt) + "." + std::to_string(k),
+                         wuerfel(30) - 2, wuerfel(2) == 0});
+        const bool getauscht = ziel.size() > 1 && wuerfel(3) == 0;
+        if (getauscht)
+            std::swap(ziel[0], ziel[static_cast<size_t>(wuerfel(static_cast<int>(ziel.size())))]);
+        int cursorSoll = -1;
+        for (size_t j = 0; j < ziel.size(); ++j) {
+            soll.push_back(ziel[j].alt >= 0 ? texte[static_cast<size_t>(ziel[j].alt)]
+                                            : ziel[j].text);
+            if (ziel[j].alt >= 0 && ziel[j].alt == cursor) cursorSoll = static_cast<int>(j);
+        }
+        const std::string vorher = cursor >= 0 ? texte[static_cast<size_t>(cursor)] : "";
+        l.umordnen(std::move(ziel));
+        texte = soll;
+        ASSERT_EQ(alleTexte(), texte) << schritt;
+        // A moved row may be the one taken out and put back, which drops the cursor.
+        if (getauscht)
+            ASSERT_TRUE(l.aktuell() == -1 || l.text(l.aktuell()) == vorher) << schritt;
+        else
+            ASSERT_EQ(l.aktuell(), cursorSoll) << schritt;
+        cursor = l.aktuell();
+    };
+    // Inserts at one place until the room between two ids runs out.
+    for (int i = 0; i < 3; ++i) texte.push_back(std::to_string(l.anhaengen(std::to_string(i), i)));
+    for (int k = 0; k < 40; ++k) {
+        l.umordnen({Liste::Neu::wie(0),
+                    {-1, "n" + std::to_string(k), 7, false},
+                    Liste::Neu::wie(1),
+                    Liste::Neu::wie(2)});
+        l.entfernen(2);
+        ASSERT_EQ(l.hoechsteMitWert(7), 1);
+    }
+    l.leeren();
+    texte.clear();
     for (int schritt = 0; schritt < 20000; ++schritt) {
-        switch (wuerfel(10)) {
+        switch (wuerfel(11)) {
             case 0:
             case 1:
             case 2: {
@@ -153,6 +202,10 @@ TEST(Liste, NachschlagenWieEinScan) {
                     texte.clear();
                     cursor = -1;
                 }
+                break;
+            case 6:
+                umordnen(schritt);
+                if (HasFatalFailure()) return;
                 break;
             default: {
                 const int32_t w = wuerfel(32) - 2;

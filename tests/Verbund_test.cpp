@@ -116,6 +116,44 @@ TEST(Verbund, FehlgeschlageneSucheMeldetUndUeberspringt) {
     EXPECT_EQ(auswahl(s), (Auswahl{{6, true}, {7, true}, {2, true}, {3, false}}));
 }
 
+// One more mark among many derived rows: the list changes by the rows that
+// change, so that its window keeps its place instead of starting over.
+TEST(Verbund, EinHakenMehrBewegtWenigeZeilen) {
+    std::string d = "ModelBegin\nClumpBegin\n";
+    for (int i = 0; i < 102; ++i) d += "Vertex " + std::to_string(i) + " 0 0\n";
+    for (int i = 2; i <= 101; ++i)
+        d += "Triangle 1 " + std::to_string(i) + " " + std::to_string(i + 1) + "\n";
+    Dokument dok;
+    dok.lesen(d + "ClumpEnd\nModelEnd\n");
+    State& s = *dok.s;
+    s.Schwelle = 1;
+    s.TextList.setHaken(s.Punkte[1].Zeile, true);
+    NukView::Timer1_Timer(s);
+    ASSERT_EQ(s.AuswahlList.anzahl(), 101);
+
+    struct Zaehler : Liste::Beobachter {
+        int zeilen = 0, ganz = 0;
+        void vorEinfuegen(int) override { ++zeilen; }
+        void nachEinfuegen() override {}
+        void vorEntfernen(int) override { ++zeilen; }
+        void nachEntfernen() override {}
+        void vorLeeren() override { ++ganz; }
+        void nachLeeren() override {}
+        void geaendert(int) override {}
+        void aktuellGeaendert(int) override {}
+    } zaehler;
+    s.TextList.setHaken(s.Punkte[50].Zeile, true);
+    s.AuswahlList.setBeobachter(&zaehler);
+    NukView::Timer1_Timer(s);
+    // The new copy moves before the derived rows; the triangles stay where they are.
+    EXPECT_EQ(zaehler.zeilen, 2);
+    EXPECT_EQ(zaehler.ganz, 0);
+    ASSERT_EQ(s.AuswahlList.anzahl(), 102);
+    EXPECT_EQ(s.AuswahlList.wert(1), s.Punkte[50].Zeile);
+    EXPECT_EQ(s.AuswahlList.wert(2), s.Dreiecke[1].Zeile);
+    s.AuswahlList.setBeobachter(nullptr);
+}
+
 // ---- The pass without any index: every look-up a scan. ----
 
 int16_t textZeile(State& s, int a) {
@@ -408,6 +446,11 @@ void aendern(State& s, uint32_t saat) {
     if (zahl(z, 0, 5) == 0 && s.AuswahlList.anzahl() > 0)
         s.AuswahlList.setWert(zahl(z, 0, s.AuswahlList.anzahl() - 1), zahl(z, -2, n + 1));
     if (zahl(z, 0, 5) == 0) s.TextList.setWert(zahl(z, 0, n - 1), zahl(z, -2, n + 1));
+    if (zahl(z, 0, 3) == 0) {
+        // Relabelled, as the line check does: a derived row shows the new text.
+        const int i = zahl(z, 0, n - 1);
+        s.TextList.setText(i, s.TextList.text(i) + " *");
+    }
     if (zahl(z, 0, 1) == 0) {
         switch (zahl(z, 0, 3)) {
             case 0:

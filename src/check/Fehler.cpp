@@ -61,8 +61,7 @@ void HierarchiePruefen(State& s) {
     s.AuswahlList.leeren();
     for (int i = 0; i < s.TextList.anzahl(); ++i) {
         if (!s.TextList.haken(i)) continue;
-        const int neu = s.AuswahlList.anhaengen(s.TextList.text(i));
-        s.AuswahlList.setWert(neu, s.TextList.wert(i));
+        const int neu = s.AuswahlList.anhaengen(s.TextList.text(i), s.TextList.wert(i));
         s.AuswahlList.setHaken(neu, true);
     }
     const Liste& a = s.AuswahlList;

@@ -15,13 +15,14 @@ Liste::Zeile& Liste::zeile(int i) {
     return const_cast<Zeile&>(static_cast<const Liste*>(this)->zeile(i));
 }
 
-int Liste::anhaengen(std::string text) {
+int Liste::anhaengen(std::string text, int32_t wert) {
     if (anzahl() >= hoechstens_) throw Fehlschlag("Liste voll");
     const int neu = anzahl();
     if (beobachter_) beobachter_->vorEinfuegen(neu);
-    const uint64_t id = naechsteId_++;
-    zeilen_.push_back(Zeile{std::move(text), id, 0, false});
-    if (indexGueltig_) indexEinfuegen(0, id);
+    const uint64_t id = naechsteId_;
+    naechsteId_ += IdAbstand;
+    zeilen_.push_back(Zeile{std::move(text), id, wert, false});
+    if (indexGueltig_) indexEinfuegen(wert, id);
     if (beobachter_) beobachter_->nachEinfuegen();
     return neu;
 }
@@ -56,8 +57,9 @@ void Liste::leeren() {
     zeilen_.shrink_to_fit();
     anfang_ = 0;
     index_.clear();
+    dicht_.clear();
     indexGueltig_ = false;
-    naechsteId_ = 0;
+    naechsteId_ = IdAbstand;
     aktuell_ = -1;
     if (beobachter_) beobachter_->nachLeeren();
 }
@@ -96,7 +98,119 @@ void Liste::nummerieren() {
     for (size_t i = anfang_; i < zeilen_.size(); ++i)
         zeilen_[i].wert = static_cast<int32_t>(i - anfang_);
     index_.clear();
+    dicht_.clear();
     indexGueltig_ = false;
+}
+
+void Liste::einfuegen(int i, Neu neu) {
+    if (anzahl() >= hoechstens_) throw Fehlschlag("Liste voll");
+    auto idAn = [&](int k) { return zeilen_[anfang_ + static_cast<size_t>(k)].id; };
+    if ((i > 0 ? idAn(i - 1) + 1 : 0) >= (i < anzahl() ? idAn(i) : naechsteId_)) {
+        // No id left between the neighbours: room again for everyone.
+        for (int k = 0; k < anzahl(); ++k)
+            zeilen_[anfang_ + static_cast<size_t>(k)].id =
+                (static_cast<uint64_t>(k) + 1) * IdAbstand;
+        naechsteId_ = (static_cast<uint64_t>(anzahl()) + 1) * IdAbstand;
+        index_.clear();
+        dicht_.clear();
+        indexGueltig_ = false;
+    }
+    const uint64_t unten = i > 0 ? idAn(i - 1) + 1 : 0;
+    const uint64_t id = unten + ((i < anzahl() ? idAn(i) : naechsteId_) - unten) / 2;
+    if (beobachter_) beobachter_->vorEinfuegen(i);
+    Zeile z{std::move(neu.text), id, neu.wert, neu.haken};
+    if (anfang_ > 0 && i < anzahl() / 2) {
+        // The free slot in front: the shorter side moves.
+        const auto vorn = zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_);
+        std::move(vorn, vorn + i, vorn - 1);
+        --anfang_;
+        zeilen_[anfang_ + static_cast<size_t>(i)] = std::move(z);
+    } else {
+        zeilen_.insert(zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_) + i, std::move(z));
+    }
+    if (indexGueltig_) indexEinfuegen(neu.wert, id);
+    if (aktuell_ >= i) ++aktuell_;
+    if (beobachter_) beobachter_->nachEinfuegen();
+}
+
+void Liste::umordnen(std::vector<Neu> ziel) {
+    if (ziel.size() > static_cast<size_t>(hoechstens_)) throw Fehlschlag("Liste voll");
+    const int n = anzahl();
+    std::vector<int> stelle(static_cast<size_t>(n), -1);  // row -> its place in ziel
+    for (size_t j = 0; j < ziel.size(); ++j) {
+        Neu& z = ziel[j];
+        if (z.alt < 0) continue;
+        const Zeile& alt = zeile(z.alt);
+        if (stelle[static_cast<size_t>(z.alt)] < 0)
+            stelle[static_cast<size_t>(z.alt)] = static_cast<int>(j);
+        else
+            z = Neu{-1, alt.text, alt.wert, alt.haken};
+    }
+    // The rows that stay: the longest run of rows whose places ascend.
+    std::vector<int> folge, enden, vorher;
+    for (int i = 0; i < n; ++i)
+        if (stelle[static_cast<size_t>(i)] >= 0) folge.push_back(i);
+    vorher.assign(folge.size(), -1);
+    for (size_t q = 0; q < folge.size(); ++q) {
+        const int platz = stelle[static_cast<size_t>(folge[q])];
+        const auto it = std::lower_bound(enden.begin(), enden.end(), platz, [&](int e, int p) {
+            return stelle[static_cast<size_t>(folge[static_cast<size_t>(e)])] < p;
+        });
+        if (it != enden.begin()) vorher[q] = *(it - 1);
+        if (it == enden.end())
+            enden.push_back(static_cast<int>(q));
+        else
+            *it = static_cast<int>(q);
+    }
+    std::vector<bool> bleibt(static_cast<size_t>(n), false);
+    size_t bleibende = 0;
+    for (int q = enden.empty() ? -1 : enden.back(); q >= 0; q = vorher[static_cast<size_t>(q)]) {
+        bleibt[static_cast<size_t>(folge[static_cast<size_t>(q)])] = true;
+        ++bleibende;
+    }
+    // A few changes reach the views row by row; beyond that they show one
+    // reset anyway, and one rebuild moves fewer rows than many inserts.
+    constexpr size_t Einzeln = 64;
+    if ((static_cast<size_t>(n) - bleibende) + (ziel.size() - bleibende) > Einzeln) {
+        neuAufbauen(ziel, bleibt);
+        return;
+    }
+    for (Neu& z : ziel)
+        if (z.alt >= 0 && !bleibt[static_cast<size_t>(z.alt)]) {
+            const Zeile& alt = zeile(z.alt);
+            z = Neu{-1, alt.text, alt.wert, alt.haken};
+        }
+    for (int i = n - 1; i >= 0; --i)
+        if (!bleibt[static_cast<size_t>(i)]) entfernen(i);
+    for (size_t j = 0; j < ziel.size(); ++j)
+        if (ziel[j].alt < 0) einfuegen(static_cast<int>(j), std::move(ziel[j]));
+}
+
+void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt) {
+    if (beobachter_) beobachter_->vorLeeren();
+    std::vector<Zeile> neu;
+    neu.reserve(ziel.size());
+    int cursor = -1;
+    for (Neu& z : ziel) {
+        const uint64_t id = (static_cast<uint64_t>(neu.size()) + 1) * IdAbstand;
+        if (z.alt >= 0) {
+            Zeile& alt = zeile(z.alt);
+            // As row by row: the cursor stays on a row that stays.
+            if (z.alt == aktuell_ && bleibt[static_cast<size_t>(z.alt)])
+                cursor = static_cast<int>(neu.size());
+            neu.push_back(Zeile{std::move(alt.text), id, alt.wert, alt.haken});
+        } else {
+            neu.push_back(Zeile{std::move(z.text), id, z.wert, z.haken});
+        }
+    }
+    zeilen_ = std::move(neu);
+    anfang_ = 0;
+    naechsteId_ = (static_cast<uint64_t>(zeilen_.size()) + 1) * IdAbstand;
+    aktuell_ = cursor;
+    index_.clear();
+    dicht_.clear();
+    indexGueltig_ = false;
+    if (beobachter_) beobachter_->nachLeeren();
 }
 
 int Liste::stelleVon(uint64_t id) const {
@@ -107,37 +221,80 @@ int Liste::stelleVon(uint64_t id) const {
 }
 
 void Liste::indexEntfernen(int32_t wert, uint64_t id) {
+    if (dicht(wert)) {
+        if (static_cast<size_t>(wert) >= dicht_.size()) return;
+        uint64_t& eintrag = dicht_[static_cast<size_t>(wert)];
+        if (eintrag != Mehrere) {
+            if (eintrag == id) eintrag = Keine;
+            return;
+        }
+    }
     auto it = index_.find(wert);
     if (it == index_.end()) return;
     auto& ids = it->second;
     auto pos = std::lower_bound(ids.begin(), ids.end(), id);
     if (pos != ids.end() && *pos == id) ids.erase(pos);
-    if (ids.empty()) index_.erase(it);
+    if (dicht(wert) && ids.size() == 1) {
+        dicht_[static_cast<size_t>(wert)] = ids.front();
+        index_.erase(it);
+    } else if (ids.empty()) {
+        index_.erase(it);
+    }
 }
 
-void Liste::indexEinfuegen(int32_t wert, uint64_t id) {
+void Liste::indexEinfuegen(int32_t wert, uint64_t id) const {
+    if (dicht(wert)) {
+        const auto w = static_cast<size_t>(wert);
+        if (w >= dicht_.size()) dicht_.resize(std::max(w + 1, dicht_.size() * 2), Keine);
+        uint64_t& eintrag = dicht_[w];
+        if (eintrag == Keine) {
+            eintrag = id;
+            return;
+        }
+        if (eintrag != Mehrere) {
+            index_[wert].push_back(eintrag);
+            eintrag = Mehrere;
+        }
+    }
     auto& ids = index_[wert];
     ids.insert(std::lower_bound(ids.begin(), ids.end(), id), id);
 }
 
 void Liste::indexBauen() const {
     index_.clear();
-    index_.reserve(zeilen_.size() - anfang_);
+    dicht_.clear();
     for (size_t i = anfang_; i < zeilen_.size(); ++i)
-        index_[zeilen_[i].wert].push_back(zeilen_[i].id);
+        indexEinfuegen(zeilen_[i].wert, zeilen_[i].id);
     indexGueltig_ = true;
 }
 
-int Liste::hoechsteMitWert(int32_t wert) const {
+const uint64_t* Liste::idsVon(int32_t wert, size_t& anzahl) const {
     if (!indexGueltig_) indexBauen();
+    if (dicht(wert)) {
+        if (static_cast<size_t>(wert) >= dicht_.size()) return nullptr;
+        const uint64_t& eintrag = dicht_[static_cast<size_t>(wert)];
+        if (eintrag == Keine) return nullptr;
+        if (eintrag != Mehrere) {
+            anzahl = 1;
+            return &eintrag;
+        }
+    }
     auto it = index_.find(wert);
-    return it == index_.end() ? -1 : stelleVon(it->second.back());
+    if (it == index_.end()) return nullptr;
+    anzahl = it->second.size();
+    return it->second.data();
+}
+
+int Liste::hoechsteMitWert(int32_t wert) const {
+    size_t n = 0;
+    const uint64_t* ids = idsVon(wert, n);
+    return ids ? stelleVon(ids[n - 1]) : -1;
 }
 
 int Liste::niedrigsteMitWert(int32_t wert) const {
-    if (!indexGueltig_) indexBauen();
-    auto it = index_.find(wert);
-    return it == index_.end() ? -1 : stelleVon(it->second.front());
+    size_t n = 0;
+    const uint64_t* ids = idsVon(wert, n);
+    return ids ? stelleVon(ids[0]) : -1;
 }
 
 }  // namespace nuk

@@ -32,6 +32,7 @@ class Liste {
         virtual void nachEinfuegen() = 0;
         virtual void vorEntfernen(int zeile) = 0;
         virtual void nachEntfernen() = 0;
+        // The list is emptied, or rebuilt as a whole.
         virtual void vorLeeren() = 0;
         virtual void nachLeeren() = 0;
         virtual void geaendert(int zeile) = 0;
@@ -46,8 +47,8 @@ class Liste {
     bool haken(int i) const { return zeile(i).haken; }
     int aktuell() const { return aktuell_; }
 
-    // Appends an unticked row with item value 0; a full list refuses it (Fehlschlag).
-    int anhaengen(std::string text);
+    // Appends an unticked row; a full list refuses it (Fehlschlag).
+    int anhaengen(std::string text, int32_t wert = 0);
     void entfernen(int i);
     void leeren();
     // Room for n rows, so that appending them moves nothing.
@@ -62,6 +63,23 @@ class Liste {
     // Item value of every row := its index.
     void nummerieren();
 
+    // A row of the list `umordnen` makes: row `alt` of the list as it stands,
+    // or, with alt -1, a new row of text, item value and tick.
+    struct Neu {
+        int alt = -1;
+        std::string text;
+        int32_t wert = 0;
+        bool haken = false;
+        static Neu wie(int alt) { return {alt, {}, 0, false}; }
+    };
+    // The rows become `ziel`, in its order. The most rows that keep their
+    // order stay where they are; the others are removed and inserted one by
+    // one, or, when that is many, the list is rebuilt at once and told as a
+    // whole. Nothing is appended to or removed from `ziel`'s rows on the way,
+    // so no check handler runs. A row of the list that `ziel` names twice is
+    // taken once, at its first place.
+    void umordnen(std::vector<Neu> ziel);
+
     // The highest / lowest row carrying the item value, -1 when none does:
     // the answers of a scan from the last row down / from row 0 up.
     int hoechsteMitWert(int32_t wert) const;
@@ -73,16 +91,21 @@ class Liste {
   private:
     struct Zeile {
         std::string text;
-        uint64_t id;  // grows with every append, so ids ascend along the rows
+        uint64_t id;  // ascending along the rows, with room between for inserts
         int32_t wert;
         bool haken;
     };
+    static constexpr uint64_t IdAbstand = uint64_t{1} << 16;
     const Zeile& zeile(int i) const;
     Zeile& zeile(int i);
     int stelleVon(uint64_t id) const;
     void indexEntfernen(int32_t wert, uint64_t id);
-    void indexEinfuegen(int32_t wert, uint64_t id);
+    void indexEinfuegen(int32_t wert, uint64_t id) const;
     void indexBauen() const;
+    // The ids of the rows with the value, ascending, and their number; nullptr for none.
+    const uint64_t* idsVon(int32_t wert, size_t& anzahl) const;
+    void einfuegen(int i, Neu neu);
+    void neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt);
 
     int hoechstens_;
     // Row i is zeilen_[anfang_ + i]. A removal moves the shorter side of the
@@ -90,13 +113,20 @@ class Liste {
     // costs nothing per row; the free slots in front go when they are half.
     std::vector<Zeile> zeilen_;
     size_t anfang_ = 0;
-    uint64_t naechsteId_ = 0;
+    uint64_t naechsteId_ = IdAbstand;
     int aktuell_ = -1;
     PruefHandler handler_;
     Beobachter* beobachter_ = nullptr;
 
-    // Item value -> ids of its rows, ascending. Built on the first look-up and
-    // kept up to date from then on, so bulk fills (a file read) pay nothing.
+    // Item value -> ids of its rows. Built on the first look-up and kept up
+    // to date from then on, so bulk fills (a file read) pay nothing. Row keys
+    // are small and mostly one row each: such a value has its id in a plain
+    // array; other values, and values of several rows, have their ids,
+    // ascending, in the map.
+    static constexpr int32_t DichtBis = 1 << 16;
+    static constexpr uint64_t Keine = ~uint64_t{0}, Mehrere = Keine - 1;
+    static bool dicht(int32_t wert) { return wert >= 0 && wert < DichtBis; }
+    mutable std::vector<uint64_t> dicht_;
     mutable std::unordered_map<int32_t, std::vector<uint64_t>> index_;
     mutable bool indexGueltig_ = false;
 };

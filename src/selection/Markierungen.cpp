@@ -28,9 +28,7 @@ void PunkteOhneObjekte(State& s) {
 int ZeileAufnehmen(State& s, int16_t zeile) {
     if (zeile < 0 || zeile >= s.TextList.anzahl()) return -1;
     if (AuswahlZeileVonText(s, zeile) >= 0) return -1;
-    const int neu = s.AuswahlList.anhaengen(s.TextList.text(zeile));
-    s.AuswahlList.setWert(neu, s.TextList.wert(zeile));
-    return neu;
+    return s.AuswahlList.anhaengen(s.TextList.text(zeile), s.TextList.wert(zeile));
 }
 
 void MarkierungenAbgleichen(State& s) {

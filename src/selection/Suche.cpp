@@ -20,7 +20,7 @@ int16_t suche(State& s, const ZeilenIndex& index, const Tab& tabelle, int von, i
 std::optional<int16_t> schluessel(const Liste& liste, int zeile) {
     if (zeile < 0 || zeile >= liste.anzahl()) return std::nullopt;
     const int32_t w = liste.wert(zeile);
-    if (w < -32768 || w > 32767) return std::nullopt;
+    if (!IstZeilenschluessel(w)) return std::nullopt;
     return static_cast<int16_t>(w);
 }
 

@@ -19,4 +19,9 @@ int16_t TextZeileVonAuswahl(State& s, int16_t auswahlZeile);
 // The AuswahlList row carrying the key of the TextList row; -1 when none does.
 int16_t AuswahlZeileVonText(const State& s, int16_t textZeile);
 
+// Keys are 16-bit: an item value beyond that finds no row either way.
+constexpr bool IstZeilenschluessel(int32_t wert) {
+    return wert >= -32768 && wert <= 32767;
+}
+
 }  // namespace nuk

@@ -110,18 +110,23 @@ class Verwendung {
 }  // namespace
 
 void VerbundBerechnen(State& s) {
-    AuswahlBereinigen(s);
+    const std::vector<Bleibend> bleiben = AuswahlBereinigen(s);
     ZaehlerLoeschen(s);
-    VerbundZaehlen(s);
-    VerbundMarkieren(s);
+    VerbundZaehlen(s, bleiben);
+    // Only what changed reaches the list: a click among thousands of derived
+    // rows moves a few rows, not all of them out and in again.
+    s.AuswahlList.umordnen(VerbundMarkieren(s, bleiben));
 }
 
-void AuswahlBereinigen(State& s) {
+std::vector<Bleibend> AuswahlBereinigen(State& s) {
+    std::vector<Bleibend> bleiben;
     for (int a = s.AuswahlList.anzahl() - 1; a >= 0; --a) {
         const int16_t t = TextZeileVonAuswahl(s, static_cast<int16_t>(a));
         // A copy without its file row marks nothing any more.
-        if (t < 0 || !s.TextList.haken(t)) s.AuswahlList.entfernen(a);
+        if (t >= 0 && s.TextList.haken(t)) bleiben.push_back({a, t});
     }
+    std::reverse(bleiben.begin(), bleiben.end());
+    return bleiben;
 }
 
 void ZaehlerLoeschen(State& s) {
@@ -139,13 +144,12 @@ void ZaehlerLoeschen(State& s) {
     });
 }
 
-void VerbundZaehlen(State& s) {
+void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben) {
     std::optional<Verwendung> verwendung;
-    for (int a = s.AuswahlList.anzahl() - 1; a >= 0; --a) {
-        if (!s.AuswahlList.haken(a)) continue;
-        const int16_t t = TextZeileVonAuswahl(s, static_cast<int16_t>(a));
-        if (t < 0) continue;
-        const std::string_view wort = BefehlswortRoh(s.AuswahlList.text(a));
+    for (auto b = bleiben.rbegin(); b != bleiben.rend(); ++b) {
+        if (!s.AuswahlList.haken(b->zeile)) continue;
+        const int16_t t = b->textZeile;
+        const std::string_view wort = BefehlswortRoh(s.AuswahlList.text(b->zeile));
         if (IstWort(wort, "vertex")) {
             const int16_t k = SuchePunkt(s, t);
             if (k < 0) continue;
@@ -163,15 +167,50 @@ void VerbundZaehlen(State& s) {
     }
 }
 
-void VerbundMarkieren(State& s) {
+std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleibend> bleiben) {
+    const Liste& auswahl = s.AuswahlList;
+    std::vector<Liste::Neu> ziel;
+    ziel.reserve(bleiben.size());
+    // By row key: listed already, and a row of the last pass that may stay
+    // for the same derived row.
+    auto stelle = [](int32_t wert) { return static_cast<size_t>(static_cast<uint16_t>(wert)); };
+    std::vector<bool> gelistet(size_t{1} << 16, false);
+    std::vector<int> frei(size_t{1} << 16, -1);
+    std::vector<bool> bleibt(static_cast<size_t>(auswahl.anzahl()), false);
+    for (const Bleibend& b : bleiben) {
+        ziel.push_back(Liste::Neu::wie(b.zeile));
+        bleibt[static_cast<size_t>(b.zeile)] = true;
+        gelistet[stelle(auswahl.wert(b.zeile))] = true;  // a 16-bit key, as its look-up worked
+    }
+    for (int a = 0; a < auswahl.anzahl(); ++a)
+        if (!bleibt[static_cast<size_t>(a)] && !auswahl.haken(a) &&
+            IstZeilenschluessel(auswahl.wert(a)))
+            frei[stelle(auswahl.wert(a))] = a;
+    // ZeileAufnehmen, against the list as it will be.
+    auto aufnehmen = [&](int16_t zeile) {
+        if (zeile < 0 || zeile >= s.TextList.anzahl()) return;
+        const int32_t wert = s.TextList.wert(zeile);
+        const std::string& text = s.TextList.text(zeile);
+        if (IstZeilenschluessel(wert)) {
+            if (gelistet[stelle(wert)]) return;
+            gelistet[stelle(wert)] = true;
+            const int alt = frei[stelle(wert)];
+            if (alt >= 0 && auswahl.wert(alt) == wert && auswahl.text(alt) == text) {
+                ziel.push_back(Liste::Neu::wie(alt));
+                return;
+            }
+        }
+        ziel.push_back({-1, text, wert, false});
+    };
     if (s.Menu.AusP[1])
         for (int i = 1; i <= s.PunktZahl; ++i)
-            if (s.Punkte[i].Markiert != 0) ZeileAufnehmen(s, s.Punkte[i].Zeile);
-    if (s.Schwelle < 1) return;
+            if (s.Punkte[i].Markiert != 0) aufnehmen(s.Punkte[i].Zeile);
+    if (s.Schwelle < 1) return ziel;
     JedeObjektart(s, [&](const auto& tabelle, int zahl) {
         for (int i = 1; i <= zahl; ++i)
-            if (tabelle[i].Anzahl >= s.Schwelle) ZeileAufnehmen(s, tabelle[i].Zeile);
+            if (tabelle[i].Anzahl >= s.Schwelle) aufnehmen(tabelle[i].Zeile);
     });
+    return ziel;
 }
 
 }  // namespace nuk

@@ -3,22 +3,34 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "model/Variablen.h"
 
 namespace nuk {
 
-// AuswahlBereinigen, ZaehlerLoeschen, VerbundZaehlen, VerbundMarkieren.
+// AuswahlBereinigen, ZaehlerLoeschen, VerbundZaehlen, VerbundMarkieren, and
+// the selection list made what they say.
 void VerbundBerechnen(State& s);
 
-// Drops the copies whose file row is no longer ticked, from the last row down.
-void AuswahlBereinigen(State& s);
+// A row of AuswahlList that stays, and its file row.
+struct Bleibend {
+    int zeile;
+    int16_t textZeile;
+};
+// The copies whose file row is still ticked, in the list's order. The rows are
+// looked up from the last row down, so that failed look-ups are reported in
+// that order; the list itself changes only at the end of the pass.
+std::vector<Bleibend> AuswahlBereinigen(State& s);
 void ZaehlerLoeschen(State& s);
 // Counts the ticked "vertex" copies into the objects, and marks the corners of
 // ticked object copies.
-void VerbundZaehlen(State& s);
-// Appends the derived rows: corners of marked objects (when "von markierten
-// Objekte" is ticked), then objects that reach Schwelle.
-void VerbundMarkieren(State& s);
+void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben);
+// The selection list as the pass leaves it: the rows that stay, then the
+// derived rows, unticked: corners of marked objects (when "von markierten
+// Objekte" is ticked), then objects that reach Schwelle. A derived row of the
+// last pass that is derived again stays the row it is.
+std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleibend> bleiben);
 
 }  // namespace nuk
