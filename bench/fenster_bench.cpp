@@ -166,44 +166,71 @@ void BM_FensterOeffnenBisBild(benchmark::State& state) {
         state.SkipWithError("rows missing");
 }
 
-// A rubber band in "Auswahl" mode over the whole drawing, through the tick to
-// the painted picture and lists; the right button takes the marks away again.
+void warten(Fenster& w) {
+    while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+}
+
+// A rubber band in "Auswahl" mode from corner to corner of the drawing.
+void band(Fenster& w, Qt::MouseButton knopf) {
+    nuk::shell::Zeichenflaeche* z = w.f.flaeche();
+    const QPointF a(1, 1), b(798, 798);
+    QMouseEvent druck(QEvent::MouseButtonPress, a, z->mapToGlobal(a), knopf, knopf, Qt::NoModifier);
+    QApplication::sendEvent(z, &druck);
+    QMouseEvent zug(QEvent::MouseMove, b, z->mapToGlobal(b), Qt::NoButton, knopf, Qt::NoModifier);
+    QApplication::sendEvent(z, &zug);
+    QMouseEvent los(QEvent::MouseButtonRelease, b, z->mapToGlobal(b), knopf, Qt::NoButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(z, &los);
+}
+
+void zeigen(Fenster& w) {
+    w.f.flaeche()->repaint();
+    w.f.liste(Kind::TextPad)->repaint();
+    w.f.liste(Kind::Ausgewahl)->repaint();
+}
+
+// A rubber band over the whole drawing, through the tick to the painted
+// picture and lists; the right button takes the marks away again.
 void FensterGummiband(benchmark::State& state, bool entmarkieren) {
     Fenster w;
     w.oeffnen();
-    auto warten = [&] {
-        while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
-    };
-    warten();
-    nuk::shell::Zeichenflaeche* z = w.f.flaeche();
+    warten(w);
     w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
-    auto band = [&](Qt::MouseButton knopf) {
-        const QPointF a(1, 1), b(798, 798);
-        QMouseEvent druck(QEvent::MouseButtonPress, a, z->mapToGlobal(a), knopf, knopf,
-                          Qt::NoModifier);
-        QApplication::sendEvent(z, &druck);
-        QMouseEvent zug(QEvent::MouseMove, b, z->mapToGlobal(b), Qt::NoButton, knopf,
-                        Qt::NoModifier);
-        QApplication::sendEvent(z, &zug);
-        QMouseEvent los(QEvent::MouseButtonRelease, b, z->mapToGlobal(b), knopf, Qt::NoButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(z, &los);
-    };
     int zeilen = 0;
     for (auto _ : state) {
         state.PauseTiming();
         w.f.kern([&] { nuk::NukView::Auswahl_Click(w.f.zustand(), 0); });
-        warten();
+        warten(w);
         if (entmarkieren) {
-            band(Qt::LeftButton);
-            warten();
+            band(w, Qt::LeftButton);
+            warten(w);
         }
         state.ResumeTiming();
-        band(entmarkieren ? Qt::RightButton : Qt::LeftButton);
-        warten();
-        z->repaint();
-        w.f.liste(Kind::TextPad)->repaint();
-        w.f.liste(Kind::Ausgewahl)->repaint();
+        band(w, entmarkieren ? Qt::RightButton : Qt::LeftButton);
+        warten(w);
+        zeigen(w);
+        zeilen = w.f.liste(Kind::Ausgewahl)->model()->rowCount();
+    }
+    state.counters["Auswahlzeilen"] = zeilen;
+}
+
+// Everything marked, then one box in the file list clicked off and on in
+// turn: the tick that follows, to the painted picture and lists.
+void BM_FensterEinHaken(benchmark::State& state) {
+    Fenster w;
+    w.oeffnen();
+    warten(w);
+    w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
+    band(w, Qt::LeftButton);
+    warten(w);
+    QAbstractItemModel* liste = w.f.liste(Kind::TextPad)->model();
+    const QModelIndex zeile = liste->index(w.f.zustand().Punkte[1].Zeile, 0);
+    int zeilen = 0;
+    for (auto _ : state) {
+        const bool an = liste->data(zeile, Qt::CheckStateRole).toInt() == Qt::Checked;
+        liste->setData(zeile, an ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        warten(w);
+        zeigen(w);
         zeilen = w.f.liste(Kind::Ausgewahl)->model()->rowCount();
     }
     state.counters["Auswahlzeilen"] = zeilen;
@@ -226,6 +253,7 @@ BENCHMARK(BM_FensterOeffnenKorpus)
 BENCHMARK(BM_FensterOeffnenBisBild)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummiband)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummibandEntmarkieren)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterEinHaken)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
