@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <condition_variable>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -435,9 +436,8 @@ void Striche::vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, s
     }
 }
 
-// The prepared lines in the rows von..bis as bits, then those bits into the
-// picture, cleared for the next run.
-void Striche::setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, int64_t bis) {
+// The prepared lines in the rows von..bis as bits.
+void Striche::setzen(int t, const Pixelfeld& bild, int64_t von, int64_t bis) {
     neueVolle_[static_cast<size_t>(t)] = false;
     rechteck_[static_cast<size_t>(t)] = {1, 0, 1, 0};
     for (size_t i = 0; i < striche_.size(); ++i) {
@@ -447,11 +447,13 @@ void Striche::setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, 
         if (s.rest >= 0 && s.unten >= von && s.oben < bis)
             ziehen(t, s, bild.breite, bild.hoehe, von, bis);
     }
-    const int64_t kb = kachelnBreite_;
-    uint64_t* const kacheln = kacheln_.data();
+}
+
+void Striche::auftragen(const std::vector<uint64_t>& kacheln, int64_t kb, uint32_t farbe,
+                        const Pixelfeld& bild, int64_t von, int64_t bis) {
     for (int64_t ky = von >> 3; ky < (bis + 7) >> 3; ++ky) {
         for (int64_t kx = 0; kx < kb; ++kx) {
-            uint64_t& bits = kacheln[ky * kb + kx];
+            const uint64_t bits = kacheln[static_cast<size_t>(ky * kb + kx)];
             if (bits == 0) continue;
             uint32_t* p = bild.pixel + ky * 8 * bild.zeile + kx * 8;
             if (bits == Voll) {
@@ -463,9 +465,33 @@ void Striche::setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, 
                     p[(k >> 3) * bild.zeile + (k & 7)] = farbe;
                 }
             }
-            bits = 0;
         }
     }
+}
+
+bool Striche::ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild) {
+    auto gleich = [](const auto& a, const auto& b) {
+        // Bit for bit: the same pixels need the same bits of every coordinate.
+        return a.size() == b.size() &&
+               (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
+    };
+    for (Gemerkt& g : gemerkt_) {
+        if (!(g.massstab == lauf.massstab) || g.breite != bild.breite || g.hoehe != bild.hoehe ||
+            !gleich(g.linien, lauf.linien) || !gleich(g.punkte, lauf.punkte))
+            continue;
+        const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
+        auto job = [&](int t) {
+            auftragen(g.kacheln, kachelnBreite_, lauf.farbe, bild, t == 0 ? 0 : mitte,
+                      t == 0 ? mitte : bild.hoehe);
+        };
+        if (helfer_)
+            helfer_->beide(job);
+        else
+            job(0), job(1);
+        std::swap(g, gemerkt_[0]);
+        return true;
+    }
+    return false;
 }
 
 void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
@@ -476,7 +502,14 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
     }
     const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
     const int64_t reihen = (kh + 7) / 8;  // rows of blocks
+    if (lauf.linien.size() >= Teilenab && kb == kachelnBreite_ && kh == kachelnHoehe_ &&
+        ausDemGedaechtnis(lauf, bild)) {
+        lauf.linien.clear();
+        lauf.punkte.clear();
+        return;
+    }
     if (kb != kachelnBreite_ || kh != kachelnHoehe_) {
+        for (Gemerkt& g : gemerkt_) g = {};
         kachelnBreite_ = kb;
         kachelnHoehe_ = kh;
         bloeckeBreite_ = (kb + 7) / 8;
@@ -497,7 +530,8 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
     for (auto& l : last_) std::fill(l.begin(), l.end(), 0);
     if (linien < Teilenab || !helfer_) {
         vorbereiten(lauf, bild, 0, linien, last_[0]);
-        setzen(0, lauf.farbe, bild, 0, bild.hoehe);
+        setzen(0, bild, 0, bild.hoehe);
+        auftragen(kacheln_, kb, lauf.farbe, bild, 0, bild.hoehe);
     } else {
         // Both cores take pieces of the lines to prepare, then parts of the
         // picture to draw: parts of about as many pixels, in whole rows of
@@ -523,9 +557,25 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         }
         std::atomic<size_t> naechster{0};
         helfer_->beide([&](int t) {
-            for (size_t i; (i = naechster.fetch_add(1)) + 1 < grenzen.size();)
-                setzen(t, lauf.farbe, bild, grenzen[i], grenzen[i + 1]);
+            for (size_t i; (i = naechster.fetch_add(1)) + 1 < grenzen.size();) {
+                setzen(t, bild, grenzen[i], grenzen[i + 1]);
+                auftragen(kacheln_, kb, lauf.farbe, bild, grenzen[i], grenzen[i + 1]);
+            }
         });
+    }
+    if (linien >= Teilenab) {
+        // Kept in place of the one drawn longest ago, whose room is reused.
+        std::swap(gemerkt_[0], gemerkt_[1]);
+        Gemerkt& g = gemerkt_[0];
+        g.massstab = lauf.massstab;
+        g.breite = bild.breite;
+        g.hoehe = bild.hoehe;
+        std::swap(g.linien, lauf.linien);
+        std::swap(g.punkte, lauf.punkte);
+        std::swap(g.kacheln, kacheln_);
+        kacheln_.assign(g.kacheln.size(), 0);
+    } else {
+        std::fill(kacheln_.begin(), kacheln_.end(), 0);
     }
     lauf.linien.clear();
     lauf.punkte.clear();

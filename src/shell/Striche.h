@@ -87,7 +87,21 @@ class Striche {
     void zeichnen(Lauf& lauf, const Pixelfeld& bild);
     void vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis,
                      std::vector<int64_t>& last);
-    void setzen(int t, uint32_t farbe, const Pixelfeld& bild, int64_t von, int64_t bis);
+    void setzen(int t, const Pixelfeld& bild, int64_t von, int64_t bis);
+    // The bits of the rows von..bis into the picture in the colour.
+    static void auftragen(const std::vector<uint64_t>& kacheln, int64_t kb, uint32_t farbe,
+                          const Pixelfeld& bild, int64_t von, int64_t bis);
+    // Runs drawn before, with their bits: the same lines again in another
+    // colour (marking or unmarking everything, a click in a list) cost only
+    // the bits' way into the picture.
+    struct Gemerkt {
+        Massstab massstab;
+        int64_t breite = 0, hoehe = 0;
+        std::vector<Linie> linien;
+        std::vector<std::array<int64_t, 2>> punkte;
+        std::vector<uint64_t> kacheln;
+    };
+    bool ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild);
     void ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, int64_t bis);
     void gehen(int t, const Strich& s, int64_t k0, int64_t k1);
     void spannenErneuern(int t, int64_t von, int64_t bis);
@@ -108,6 +122,7 @@ class Striche {
     std::array<std::array<int64_t, 4>, 2> rechteck_{};
     std::array<std::vector<int64_t>, 2> last_;  // by core: pixels about each row of blocks
     std::vector<int64_t> grenzen_;              // the parts' first rows, and the end
+    std::array<Gemerkt, 2> gemerkt_;            // the one drawn last first
     int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
     std::unique_ptr<Helfer> helfer_;
 };

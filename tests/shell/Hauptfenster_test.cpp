@@ -824,6 +824,21 @@ class HauptfensterTest : public QObject {
         alle.zeichnen(feld(lauf));
         QCOMPARE(lauf, einzeln);
         QVERIFY(Umriss(lauf, qRgb(0, 255, 0)).isValid());
+        // The lines again in red but one that stayed blue, all in yellow, then
+        // all in green: the last time from the bits the yellow run kept.
+        for (const QRgb farbe : {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 255, 0)}) {
+            alle.beginnen(farbe, m, feld(lauf));
+            for (size_t i = 0; i < gezogen.size(); ++i)
+                if (i != 1 || farbe != qRgb(255, 0, 0))
+                    alle.linie(gezogen[i][0], gezogen[i][1], gezogen[i][2], gezogen[i][3]);
+            alle.zeichnen(feld(lauf));
+        }
+        for (const auto& [x1, y1, x2, y2] : gezogen) {
+            eine.beginnen(qRgb(0, 255, 0), m, feld(einzeln));
+            eine.linie(x1, y1, x2, y2);
+            eine.zeichnen(feld(einzeln));
+        }
+        QCOMPARE(lauf, einzeln);
     }
 
     // A dot sets the pixel the paint engine sets for it, also on a pixel's
