@@ -82,8 +82,11 @@ void Drehschritt(benchmark::State& state, const QString& datei, bool ganz) {
     QApplication::sendEvent(z, &druck);
     int schritt = 0;
     for (auto _ : state) {
-        // A slow drag to the right and back, as a hand would do it.
-        const QPointF p = start + QPointF(2 * (1 + schritt % 100), (1 + schritt % 100) / 2.0);
+        // A slow drag to the right, a little below the start. A turn depends
+        // only on the drag's direction from its start, so a drag straight away
+        // from it would show one picture over and over; this one turns a little
+        // further with every step.
+        const QPointF p = start + QPointF(2 * (1 + schritt % 100), 10);
         ++schritt;
         QMouseEvent zug(QEvent::MouseMove, p, z->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
                         Qt::NoModifier);
