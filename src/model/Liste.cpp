@@ -214,6 +214,11 @@ void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt)
 }
 
 int Liste::stelleVon(uint64_t id) const {
+    // Appended or rebuilt rows have their place in their id; moves spoil that.
+    const uint64_t platz = id / IdAbstand;
+    if (platz >= 1 && platz <= static_cast<uint64_t>(anzahl()) &&
+        zeilen_[anfang_ + platz - 1].id == id)
+        return static_cast<int>(platz - 1);
     const auto erste = zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_);
     auto it = std::lower_bound(erste, zeilen_.end(), id,
                                [](const Zeile& z, uint64_t gesucht) { return z.id < gesucht; });
