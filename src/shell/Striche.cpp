@@ -10,6 +10,10 @@
 #include <mutex>
 #include <thread>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace nuk::shell {
 
 namespace {
@@ -35,6 +39,53 @@ int64_t Abgerundet(double v) {
     const auto t = static_cast<int64_t>(v);
     return t - (v < static_cast<double>(t));
 }
+
+#if defined(__SSE2__)
+// The bytes of the steps 0..m.
+constexpr uint64_t Schritte(int64_t m) {
+    return m >= 7 ? Voll : (uint64_t{1} << ((m + 1) << 3)) - 1;
+}
+
+// Eight steps v, v + d, ..., v + 7d along an axis in 16.16 fixed point, as
+// the scalar walk takes them (32 bits, wrapping alike): a byte each with the
+// bit of the step's pixel within its tile, 1 << (pixel & 7), and a byte each
+// that is FF where the step lies in the tile `kachel`.
+struct Acht {
+    uint64_t bits, inKachel;
+};
+
+[[gnu::always_inline]] inline Acht AchtSchritte(int32_t v, int32_t d, int32_t kachel) {
+    const auto u = static_cast<uint32_t>(d);
+    const __m128i lo = _mm_add_epi32(
+        _mm_set1_epi32(v), _mm_set_epi32(static_cast<int32_t>(3 * u), static_cast<int32_t>(2 * u),
+                                         static_cast<int32_t>(u), 0));
+    const __m128i hi = _mm_add_epi32(lo, _mm_set1_epi32(static_cast<int32_t>(4 * u)));
+    auto bit = [](__m128i x) {
+        // 2^c through a float's exponent: SSE2 has no shift by lane.
+        const __m128i c = _mm_and_si128(_mm_srai_epi32(x, 16), _mm_set1_epi32(7));
+        const __m128i e = _mm_slli_epi32(_mm_add_epi32(c, _mm_set1_epi32(127)), 23);
+        return _mm_cvttps_epi32(_mm_castsi128_ps(e));
+    };
+    auto drin = [&](__m128i x) {
+        return _mm_cmpeq_epi32(_mm_srai_epi32(x, 19), _mm_set1_epi32(kachel));
+    };
+    const __m128i b = _mm_packs_epi32(bit(lo), bit(hi));
+    const __m128i k = _mm_packs_epi32(drin(lo), drin(hi));
+    return {static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_packus_epi16(b, b))),
+            static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_packs_epi16(k, k)))};
+}
+
+// The 8 x 8 bits with bit 8i + j moved to 8j + i.
+uint64_t Gestuerzt(uint64_t x) {
+    x = (x & 0xAA55AA55AA55AA55) | ((x & 0x00AA00AA00AA00AA) << 7) |
+        ((x >> 7) & 0x00AA00AA00AA00AA);
+    x = (x & 0xCCCC3333CCCC3333) | ((x & 0x0000CCCC0000CCCC) << 14) |
+        ((x >> 14) & 0x0000CCCC0000CCCC);
+    x = (x & 0xF0F0F0F00F0F0F0F) | ((x & 0x00000000F0F0F0F0) << 28) |
+        ((x >> 28) & 0x00000000F0F0F0F0);
+    return x;
+}
+#endif
 
 }  // namespace
 
@@ -324,10 +375,20 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
                 // Gathered per tile first: the two words are written once.
                 const int64_t ky = y >> 3, kx = x >> 19, kxEnde = xEnde >> 19;
                 uint64_t erste = 0, zweite = 0;
+#if defined(__SSE2__)
+                // Step j is row (y & 7) + j: byte j moves there.
+                const Acht a = AchtSchritte(x, dx, static_cast<int32_t>(kx));
+                const uint64_t bits = a.bits & Schritte(m);
+                erste = (bits & a.inKachel) << ((y & 7) << 3);
+                zweite = (bits & ~a.inKachel) << ((y & 7) << 3);
+                x = xEnde + dx;
+                y += m + 1;
+#else
                 for (int64_t j = 0; j <= m; ++j, x += dx, ++y) {
                     const uint64_t bit = uint64_t{1} << ((y & 7) << 3 | ((x >> 16) & 7));
                     ((x >> 19) == kx ? erste : zweite) |= bit;
                 }
+#endif
                 dazu(reihe[kx], erste, kx, ky);
                 dazu(reihe[kxEnde], zweite, kxEnde, ky);
             }
@@ -361,10 +422,25 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
             } else {
                 const int64_t kx = x >> 3, ky = y >> 19, kyEnde = yEnde >> 19;
                 uint64_t erste = 0, zweite = 0;
+#if defined(__SSE2__)
+                // Byte j holds the row bit of step j, whose column is (x & 7)
+                // + j r: placed by column, then turned to rows.
+                const Acht a = AchtSchritte(y, dy, static_cast<int32_t>(ky));
+                const uint64_t bits = a.bits & Schritte(m);
+                auto spalten = [&](uint64_t b) {
+                    return Gestuerzt(r > 0 ? b << ((x & 7) << 3)
+                                           : __builtin_bswap64(b) >> ((7 - (x & 7)) << 3));
+                };
+                erste = spalten(bits & a.inKachel);
+                if (kyEnde != ky) zweite = spalten(bits & ~a.inKachel);
+                x += (m + 1) * r;
+                y = yEnde + dy;
+#else
                 for (int64_t j = 0; j <= m; ++j, x += r, y += dy) {
                     const uint64_t bit = uint64_t{1} << (((y >> 16) & 7) << 3 | (x & 7));
                     ((y >> 19) == ky ? erste : zweite) |= bit;
                 }
+#endif
                 dazu(spalte[ky * kb], erste, kx, ky);
                 dazu(spalte[kyEnde * kb], zweite, kx, kyEnde);
             }
