@@ -526,6 +526,9 @@ class HauptfensterTest : public QObject {
         for (int i = 0; i < 100; ++i)
             text +=
                 "Vertex " + QByteArray::number(i % 10) + " " + QByteArray::number(i / 10) + " 0\n";
+        for (int i = 1; i <= 40; ++i)
+            text +=
+                "Triangle 1 " + QByteArray::number(i + 1) + " " + QByteArray::number(i + 2) + "\n";
         // A clump within the first one: the reader's message comes mid-rebuild.
         text += "ClumpBegin\nClumpEnd\n";
         for (int i = 0; i < 40; ++i) text += "ClumpBegin\nClumpEnd\n";
@@ -569,8 +572,18 @@ class HauptfensterTest : public QObject {
         QTest::mouseMove(f, f->rect().center());
         QTest::mouseRelease(f, Qt::LeftButton, {}, f->rect().bottomRight() - QPoint(1, 1));
         QTRY_VERIFY(!s.Timer1.Enabled);
-        QCOMPARE(s.AuswahlList.anzahl(), 100);
+        QCOMPARE(s.AuswahlList.anzahl(), 140);  // the points, then the triangles
         QVERIFY(imGleichschritt());
+        // One box off and on again: the tick moves the new copy before the
+        // derived rows, row by row.
+        const QModelIndex punkt5 = listen[0]->model()->index(s.Punkte[5].Zeile, 0);
+        for (const Qt::CheckState haken : {Qt::Unchecked, Qt::Checked}) {
+            listen[0]->model()->setData(punkt5, haken, Qt::CheckStateRole);
+            QTRY_VERIFY(!s.Timer1.Enabled);
+            QVERIFY(imGleichschritt());
+        }
+        QCOMPARE(s.AuswahlList.anzahl(), 140);
+        QCOMPARE(s.AuswahlList.wert(99), int32_t{s.Punkte[5].Zeile});
 
         meldungen.clear();
         {
