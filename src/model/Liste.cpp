@@ -56,9 +56,7 @@ void Liste::leeren() {
     zeilen_.clear();
     zeilen_.shrink_to_fit();
     anfang_ = 0;
-    index_.clear();
-    dicht_.clear();
-    indexGueltig_ = false;
+    indexVerwerfen();
     naechsteId_ = IdAbstand;
     aktuell_ = -1;
     if (beobachter_) beobachter_->nachLeeren();
@@ -97,23 +95,27 @@ void Liste::setAktuell(int i) {
 void Liste::nummerieren() {
     for (size_t i = anfang_; i < zeilen_.size(); ++i)
         zeilen_[i].wert = static_cast<int32_t>(i - anfang_);
+    indexVerwerfen();
+}
+
+void Liste::indexVerwerfen() {
     index_.clear();
     dicht_.clear();
     indexGueltig_ = false;
+}
+
+void Liste::idsNeu() {
+    for (int k = 0; k < anzahl(); ++k)
+        zeilen_[anfang_ + static_cast<size_t>(k)].id = (static_cast<uint64_t>(k) + 1) * IdAbstand;
+    naechsteId_ = (static_cast<uint64_t>(anzahl()) + 1) * IdAbstand;
+    indexVerwerfen();
 }
 
 void Liste::einfuegen(int i, Neu neu) {
     if (anzahl() >= hoechstens_) throw Fehlschlag("Liste voll");
     auto idAn = [&](int k) { return zeilen_[anfang_ + static_cast<size_t>(k)].id; };
     if ((i > 0 ? idAn(i - 1) + 1 : 0) >= (i < anzahl() ? idAn(i) : naechsteId_)) {
-        // No id left between the neighbours: room again for everyone.
-        for (int k = 0; k < anzahl(); ++k)
-            zeilen_[anfang_ + static_cast<size_t>(k)].id =
-                (static_cast<uint64_t>(k) + 1) * IdAbstand;
-        naechsteId_ = (static_cast<uint64_t>(anzahl()) + 1) * IdAbstand;
-        index_.clear();
-        dicht_.clear();
-        indexGueltig_ = false;
+        idsNeu();  // no id left between the neighbours: room again for everyone
     }
     const uint64_t unten = i > 0 ? idAn(i - 1) + 1 : 0;
     const uint64_t id = unten + ((i < anzahl() ? idAn(i) : naechsteId_) - unten) / 2;
@@ -136,15 +138,20 @@ void Liste::einfuegen(int i, Neu neu) {
 void Liste::umordnen(std::vector<Neu> ziel) {
     if (ziel.size() > static_cast<size_t>(hoechstens_)) throw Fehlschlag("Liste voll");
     const int n = anzahl();
+    // A row taken as a new one: a copy of what it holds.
+    auto alsNeu = [&](Neu& z) {
+        const Zeile& alt = zeile(z.alt);
+        z = Neu{-1, alt.text, alt.wert, alt.haken};
+    };
     std::vector<int> stelle(static_cast<size_t>(n), -1);  // row -> its place in ziel
     for (size_t j = 0; j < ziel.size(); ++j) {
         Neu& z = ziel[j];
         if (z.alt < 0) continue;
-        const Zeile& alt = zeile(z.alt);
+        (void)zeile(z.alt);  // a row that is not there fails here, before any change
         if (stelle[static_cast<size_t>(z.alt)] < 0)
             stelle[static_cast<size_t>(z.alt)] = static_cast<int>(j);
         else
-            z = Neu{-1, alt.text, alt.wert, alt.haken};
+            alsNeu(z);
     }
     // The rows that stay: the longest run of rows whose places ascend.
     std::vector<int> folge, enden, vorher;
@@ -176,10 +183,7 @@ void Liste::umordnen(std::vector<Neu> ziel) {
         return;
     }
     for (Neu& z : ziel)
-        if (z.alt >= 0 && !bleibt[static_cast<size_t>(z.alt)]) {
-            const Zeile& alt = zeile(z.alt);
-            z = Neu{-1, alt.text, alt.wert, alt.haken};
-        }
+        if (z.alt >= 0 && !bleibt[static_cast<size_t>(z.alt)]) alsNeu(z);
     for (int i = n - 1; i >= 0; --i)
         if (!bleibt[static_cast<size_t>(i)]) entfernen(i);
     for (size_t j = 0; j < ziel.size(); ++j)
@@ -192,24 +196,20 @@ void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt)
     neu.reserve(ziel.size());
     int cursor = -1;
     for (Neu& z : ziel) {
-        const uint64_t id = (static_cast<uint64_t>(neu.size()) + 1) * IdAbstand;
         if (z.alt >= 0) {
             Zeile& alt = zeile(z.alt);
             // As row by row: the cursor stays on a row that stays.
             if (z.alt == aktuell_ && bleibt[static_cast<size_t>(z.alt)])
                 cursor = static_cast<int>(neu.size());
-            neu.push_back(Zeile{std::move(alt.text), id, alt.wert, alt.haken});
+            neu.push_back(Zeile{std::move(alt.text), 0, alt.wert, alt.haken});
         } else {
-            neu.push_back(Zeile{std::move(z.text), id, z.wert, z.haken});
+            neu.push_back(Zeile{std::move(z.text), 0, z.wert, z.haken});
         }
     }
     zeilen_ = std::move(neu);
     anfang_ = 0;
-    naechsteId_ = (static_cast<uint64_t>(zeilen_.size()) + 1) * IdAbstand;
     aktuell_ = cursor;
-    index_.clear();
-    dicht_.clear();
-    indexGueltig_ = false;
+    idsNeu();
     if (beobachter_) beobachter_->nachLeeren();
 }
 

@@ -104,6 +104,9 @@ class Liste {
     void indexBauen() const;
     // The ids of the rows with the value, ascending, and their number; nullptr for none.
     const uint64_t* idsVon(int32_t wert, size_t& anzahl) const;
+    void indexVerwerfen();
+    // Ids 1, 2, ... times IdAbstand along the rows.
+    void idsNeu();
     void einfuegen(int i, Neu neu);
     void neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt);
 

@@ -368,10 +368,7 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
             const int64_t m = std::min(k1 - k, 7 - (y & 7));
             uint64_t* reihe = kacheln + (y >> 3) * kb;
             const int32_t xEnde = x + static_cast<int32_t>(m) * dx;
-            if ((reihe[x >> 19] & reihe[xEnde >> 19]) == Voll) {
-                x = xEnde + dx;
-                y += m + 1;
-            } else {
+            if ((reihe[x >> 19] & reihe[xEnde >> 19]) != Voll) {
                 // Gathered per tile first: the two words are written once.
                 const int64_t ky = y >> 3, kx = x >> 19, kxEnde = xEnde >> 19;
                 uint64_t erste = 0, zweite = 0;
@@ -381,17 +378,18 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
                 const uint64_t bits = a.bits & Schritte(m);
                 erste = (bits & a.inKachel) << ((y & 7) << 3);
                 zweite = (bits & ~a.inKachel) << ((y & 7) << 3);
-                x = xEnde + dx;
-                y += m + 1;
 #else
-                for (int64_t j = 0; j <= m; ++j, x += dx, ++y) {
-                    const uint64_t bit = uint64_t{1} << ((y & 7) << 3 | ((x >> 16) & 7));
-                    ((x >> 19) == kx ? erste : zweite) |= bit;
+                int32_t sx = x;
+                for (int64_t j = 0, sy = y; j <= m; ++j, sx += dx, ++sy) {
+                    const uint64_t bit = uint64_t{1} << ((sy & 7) << 3 | ((sx >> 16) & 7));
+                    ((sx >> 19) == kx ? erste : zweite) |= bit;
                 }
 #endif
                 dazu(reihe[kx], erste, kx, ky);
                 dazu(reihe[kxEnde], zweite, kxEnde, ky);
             }
+            x = xEnde + dx;
+            y += m + 1;
             k += m + 1;
         }
     } else {
@@ -416,10 +414,7 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
             const int64_t m = std::min(k1 - k, r > 0 ? 7 - (x & 7) : x & 7);
             uint64_t* spalte = kacheln + (x >> 3);
             const int32_t yEnde = y + static_cast<int32_t>(m) * dy;
-            if ((spalte[(y >> 19) * kb] & spalte[(yEnde >> 19) * kb]) == Voll) {
-                x += (m + 1) * r;
-                y = yEnde + dy;
-            } else {
+            if ((spalte[(y >> 19) * kb] & spalte[(yEnde >> 19) * kb]) != Voll) {
                 const int64_t kx = x >> 3, ky = y >> 19, kyEnde = yEnde >> 19;
                 uint64_t erste = 0, zweite = 0;
 #if defined(__SSE2__)
@@ -433,17 +428,18 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
                 };
                 erste = spalten(bits & a.inKachel);
                 if (kyEnde != ky) zweite = spalten(bits & ~a.inKachel);
-                x += (m + 1) * r;
-                y = yEnde + dy;
 #else
-                for (int64_t j = 0; j <= m; ++j, x += r, y += dy) {
-                    const uint64_t bit = uint64_t{1} << (((y >> 16) & 7) << 3 | (x & 7));
-                    ((y >> 19) == ky ? erste : zweite) |= bit;
+                int32_t sy = y;
+                for (int64_t j = 0, sx = x; j <= m; ++j, sx += r, sy += dy) {
+                    const uint64_t bit = uint64_t{1} << (((sy >> 16) & 7) << 3 | (sx & 7));
+                    ((sy >> 19) == ky ? erste : zweite) |= bit;
                 }
 #endif
                 dazu(spalte[ky * kb], erste, kx, ky);
                 dazu(spalte[kyEnde * kb], zweite, kx, kyEnde);
             }
+            x += (m + 1) * r;
+            y = yEnde + dy;
             k += m + 1;
         }
     }
