@@ -76,7 +76,7 @@ void NachDemLaden(State& s) {
     CaptionSetzen(s);
     AchsenSetzen(s);
     Einpassen(s);
-    s.Timer1.Enabled = true;
+    Timer1An(s);
     NeuZeichnen(s);
 }
 

@@ -73,7 +73,7 @@ void AusP_Click(State& s, int16_t Index) {
     } else if (Index == 2) {
         PunkteOhneObjekte(s);
     }
-    s.Timer1.Enabled = true;
+    Timer1An(s);
 }
 
 void MarkMal_Click(State& s, int16_t Index) {
@@ -81,7 +81,7 @@ void MarkMal_Click(State& s, int16_t Index) {
     s.Schwelle = Index;
     for (size_t i = 0; i < s.Menu.MarkMal.size(); ++i) s.Menu.MarkMal[i] = false;
     s.Menu.MarkMal[static_cast<size_t>(Index)] = true;
-    s.Timer1.Enabled = true;
+    Timer1An(s);
 }
 
 void Standard_Click(State& s) {

@@ -97,6 +97,9 @@ class Host {
     virtual std::optional<Dateiwahl> dateiDialog(Dialogart) { return std::nullopt; }
     // How saving writes its bytes; nullptr: straight to the disk.
     virtual Schreibweg schreibweg() const { return nullptr; }
+    // Timer1 has just been switched on: its 10 ms count from now, not from
+    // the end of the handler that switched it on.
+    virtual void zeitgeberAn() {}
 };
 
 class AufzeichnenderHost : public Host {

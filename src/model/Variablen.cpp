@@ -15,6 +15,12 @@ State::State(Host& h) : host(h) {
     ListenVerbinden(*this);
 }
 
+void Timer1An(State& s) {
+    if (s.Timer1.Enabled) return;
+    s.Timer1.Enabled = true;
+    s.host.zeitgeberAn();
+}
+
 void Melden(State& s, std::string text, std::string titel) {
     s.host.zeigeMeldung(Meldung{std::move(text), std::move(titel), s.TextList.anzahl()});
 }

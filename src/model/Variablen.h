@@ -206,6 +206,9 @@ void JedeObjektart(S& s, F f) {
 
 // Shows a message box through the host, noting how many rows there are now.
 void Melden(State& s, std::string text, std::string titel = {});
+
+// Switches Timer1 on; one that is on already keeps its count.
+void Timer1An(State& s);
 // The coded message of a look-up that finds nothing.
 void FehlerMelden(State& s, std::string_view code);
 

@@ -25,7 +25,7 @@ void TextList_ItemCheck(State& s, int16_t Item) {
         const int kopieNeu = ZeileAufnehmen(s, Item);
         if (kopieNeu >= 0) s.AuswahlList.setHaken(kopieNeu, true);
     }
-    s.Timer1.Enabled = true;
+    Timer1An(s);
 }
 
 void TextList_MouseUp(State& s) {
@@ -48,7 +48,7 @@ void AuswahlList_ItemCheck(State& s, int16_t Item) {
         s.AktZeile = a;
         if (a >= 0 && s.AuswahlList.haken(Item)) s.TextList.setHaken(a, true);
     }
-    s.Timer1.Enabled = true;
+    Timer1An(s);
 }
 
 void AuswahlList_MouseUp(State& s) {

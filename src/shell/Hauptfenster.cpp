@@ -350,6 +350,10 @@ void Hauptfenster::spiegeln() {
     if (s.Timer1.Enabled && !timer1_->isActive()) timer1_->start();
 }
 
+void Hauptfenster::zeitgeberAn() {
+    if (timer1_ && !timer1_->isActive()) timer1_->start();
+}
+
 void Hauptfenster::tick() {
     // A tick that arrives while a message box of the core waits runs after it.
     if (tiefe_ > 0) {

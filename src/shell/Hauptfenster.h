@@ -66,6 +66,7 @@ class Hauptfenster : public QMainWindow, public Host {
     static QSize Startgroesse(QSize platz, double twipsX, double twipsY);
 
     Schreibweg schreibweg() const override { return schreibwegErsatz; }
+    void zeitgeberAn() override;
 
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;

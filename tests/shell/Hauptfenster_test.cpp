@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <deque>
@@ -516,6 +517,14 @@ class HauptfensterTest : public QObject {
         QVERIFY(Umriss(f->bild(), qRgb(0, 255, 0)).width() > 50);
         QCOMPARE(fenster->liste(Kind::TextPad)->model()->index(10, 0).data(Qt::CheckStateRole),
                  QVariant(Qt::Checked));
+
+        // The timer counts from the first change, not from the end of a long handler.
+        fenster->kern([&] {
+            s.TextList.setHaken(10, false);
+            QThread::msleep(20);
+        });
+        QCOMPARE(fenster->findChild<QTimer*>(QStringLiteral("Timer1"))->remainingTime(), 0);
+        QTRY_VERIFY(!s.Timer1.Enabled);
     }
 
     // Bursts of more than a few dozen list changes reach the views as resets
