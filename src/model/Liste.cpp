@@ -192,7 +192,8 @@ void Liste::umordnen(std::vector<Neu> ziel) {
 
 void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt) {
     if (beobachter_) beobachter_->vorLeeren();
-    std::vector<Zeile> neu;
+    std::vector<Zeile> neu = std::move(vorrat_);
+    neu.clear();
     neu.reserve(ziel.size());
     int cursor = -1;
     for (Neu& z : ziel) {
@@ -206,7 +207,9 @@ void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt)
             neu.push_back(Zeile{std::move(z.text), 0, z.wert, z.haken});
         }
     }
-    zeilen_ = std::move(neu);
+    zeilen_.swap(neu);
+    neu.clear();
+    vorrat_ = std::move(neu);
     anfang_ = 0;
     aktuell_ = cursor;
     idsNeu();

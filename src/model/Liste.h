@@ -115,6 +115,9 @@ class Liste {
     // list, so emptying it from the front (unmarking in the order of marking)
     // costs nothing per row; the free slots in front go when they are half.
     std::vector<Zeile> zeilen_;
+    // The rows a rebuild left behind, emptied: the next rebuild writes into
+    // memory already in use instead of fresh pages.
+    std::vector<Zeile> vorrat_;
     size_t anfang_ = 0;
     uint64_t naechsteId_ = IdAbstand;
     int aktuell_ = -1;

@@ -60,6 +60,11 @@ Listenansicht* Listenfenster(ListenModell* modell, const QString& name, const QS
     auto* v = new Listenansicht;
     v->setModel(modell);
     v->setUniformItemSizes(true);
+    // RWX rows are plain Latin text: shaping them only adds kerning, and it
+    // was most of the time a list took to paint its rows.
+    QFont schrift = v->font();
+    schrift.setStyleStrategy(QFont::PreferNoShaping);
+    v->setFont(schrift);
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
     v->setObjectName(name);

@@ -18,6 +18,12 @@ int ListenModell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : liste_.anzahl();
 }
 
+// A view lays out a list by asking for every row's index, twice.
+QModelIndex ListenModell::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || column != 0 || parent.isValid() || row >= liste_.anzahl()) return {};
+    return createIndex(row, 0);
+}
+
 QVariant ListenModell::data(const QModelIndex& index, int role) const {
     // A view may paint in the middle of a rebuild, before it has heard of the reset.
     if (!index.isValid() || index.row() >= liste_.anzahl()) return {};

@@ -17,6 +17,7 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     ~ListenModell() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
