@@ -56,6 +56,18 @@ struct Fenster {
         QCoreApplication::processEvents();
     }
 
+    void warten() {
+        while (f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+    }
+
+    // What the event loop does next: one pass over everything left dirty. A
+    // repaint() of each widget would paint some twice, as the first one
+    // already brings the whole window up to date.
+    void zeigen() {
+        QEvent malen(QEvent::UpdateRequest);
+        QApplication::sendEvent(&f, &malen);
+    }
+
     void oeffnen() {
         // A real model may bring the reader's messages; each box is closed as it opens.
         QTimer schliesser;
@@ -73,7 +85,7 @@ void Drehschritt(benchmark::State& state, const QString& datei, bool ganz) {
     Fenster w(datei);
     if (!ganz) w.f.kern([&] { nuk::NukView::GanzesModell_Click(w.f.zustand()); });
     w.oeffnen();
-    while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+    w.warten();
     nuk::shell::Zeichenflaeche* z = w.f.flaeche();
     if (z->size() != QSize(800, 800)) state.SkipWithError("drawing is not 800 x 800");
     const QPointF start(400, 400);
@@ -133,13 +145,12 @@ void BM_FensterOeffnenKorpus(benchmark::State& state) {
         aktuell = dateien[static_cast<int>(i % zeiten.size())];
         const auto anfang = std::chrono::steady_clock::now();
         w.oeffnen();
-        w.f.flaeche()->repaint();
-        w.f.liste(Kind::TextPad)->repaint();
+        w.zeigen();
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
         state.SetIterationTime(dauer.count());
         zeiten[i % zeiten.size()].push_back(dauer.count());
         ++i;
-        while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+        w.warten();
     }
     double langsamste = 0;
     int welche = 0;
@@ -158,19 +169,14 @@ void BM_FensterOeffnenBisBild(benchmark::State& state) {
     Fenster w;
     for (auto _ : state) {
         w.oeffnen();
-        w.f.flaeche()->repaint();
-        w.f.liste(Kind::TextPad)->repaint();
+        w.zeigen();
         state.PauseTiming();
         // The first tick of the new document goes by outside the timing.
-        while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
+        w.warten();
         state.ResumeTiming();
     }
     if (w.f.liste(Kind::TextPad)->model()->rowCount() != nukbench::Modellgroesse::Zeilen)
         state.SkipWithError("rows missing");
-}
-
-void warten(Fenster& w) {
-    while (w.f.zustand().Timer1.Enabled) QCoreApplication::processEvents();
 }
 
 // A rubber band in "Auswahl" mode from corner to corner of the drawing.
@@ -186,32 +192,26 @@ void band(Fenster& w, Qt::MouseButton knopf) {
     QApplication::sendEvent(z, &los);
 }
 
-void zeigen(Fenster& w) {
-    w.f.flaeche()->repaint();
-    w.f.liste(Kind::TextPad)->repaint();
-    w.f.liste(Kind::Ausgewahl)->repaint();
-}
-
 // A rubber band over the whole drawing, through the tick to the painted
 // picture and lists; the right button takes the marks away again.
 void FensterGummiband(benchmark::State& state, bool entmarkieren) {
     Fenster w;
     w.oeffnen();
-    warten(w);
+    w.warten();
     w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
     int zeilen = 0;
     for (auto _ : state) {
         state.PauseTiming();
         w.f.kern([&] { nuk::NukView::Auswahl_Click(w.f.zustand(), 0); });
-        warten(w);
+        w.warten();
         if (entmarkieren) {
             band(w, Qt::LeftButton);
-            warten(w);
+            w.warten();
         }
         state.ResumeTiming();
         band(w, entmarkieren ? Qt::RightButton : Qt::LeftButton);
-        warten(w);
-        zeigen(w);
+        w.warten();
+        w.zeigen();
         zeilen = w.f.liste(Kind::Ausgewahl)->model()->rowCount();
     }
     state.counters["Auswahlzeilen"] = zeilen;
@@ -222,18 +222,18 @@ void FensterGummiband(benchmark::State& state, bool entmarkieren) {
 void BM_FensterEinHaken(benchmark::State& state) {
     Fenster w;
     w.oeffnen();
-    warten(w);
+    w.warten();
     w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
     band(w, Qt::LeftButton);
-    warten(w);
+    w.warten();
     QAbstractItemModel* liste = w.f.liste(Kind::TextPad)->model();
     const QModelIndex zeile = liste->index(w.f.zustand().Punkte[1].Zeile, 0);
     int zeilen = 0;
     for (auto _ : state) {
         const bool an = liste->data(zeile, Qt::CheckStateRole).toInt() == Qt::Checked;
         liste->setData(zeile, an ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-        warten(w);
-        zeigen(w);
+        w.warten();
+        w.zeigen();
         zeilen = w.f.liste(Kind::Ausgewahl)->model()->rowCount();
     }
     state.counters["Auswahlzeilen"] = zeilen;
