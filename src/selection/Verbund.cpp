@@ -1,9 +1,8 @@
 #include "selection/Verbund.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "rwx/Wortscanner.h"
@@ -13,13 +12,6 @@
 namespace nuk {
 
 namespace {
-
-template <class Tab>
-void zaehlen(Tab& tabelle, int i) {
-    auto satz = tabelle[i];
-    ++satz.Anzahl;
-    tabelle.setzen(i, satz);
-}
 
 void markieren(State& s, int16_t ecke) {
     if (ecke < 1 || ecke > s.PunktZahl) return;
@@ -35,77 +27,21 @@ void eckenMarkieren(State& s, const Tab& tabelle, int16_t i) {
     for (int16_t k : Ecken(tabelle[i])) markieren(s, k);
 }
 
-// For each point 0..PunktZahl the objects that use it, in one array per kind:
-// triangles and quads once each, polygons once per corner that is the point.
-// Built once per pass, so counting a ticked point costs its own objects only.
-class Verwendung {
-  public:
-    explicit Verwendung(const State& s) : zahl_(s.PunktZahl + 1) {
-        std::array<int16_t, 4> ecken{};
-        bauen(dreiecke_, s.DreieckZahl, [&](int i) { return einmal(ecken, Ecken(s.Dreiecke[i])); });
-        bauen(vierecke_, s.ViereckZahl, [&](int i) { return einmal(ecken, Ecken(s.Vierecke[i])); });
-        bauen(polygone_, s.PolygonZahl, [&](int i) { return Ecken(s.Polygone[i]); });
+// What the ticked rows give a point, added up over an object's corners: a
+// triangle or quad counts a corner once, a polygon once per place it holds.
+int16_t Zusammen(const std::vector<int>& mal, std::span<const int16_t> ecken, bool einmal) {
+    int summe = 0;
+    for (size_t j = 0; j < ecken.size(); ++j) {
+        const int16_t k = ecken[j];
+        if (k < 0 || static_cast<size_t>(k) >= mal.size() || mal[static_cast<size_t>(k)] == 0)
+            continue;
+        if (einmal && std::find(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(j), k) !=
+                          ecken.begin() + static_cast<std::ptrdiff_t>(j))
+            continue;
+        summe += mal[static_cast<size_t>(k)];
     }
-
-    template <class F>
-    void dreiecke(int16_t k, F f) const {
-        jeder(dreiecke_, k, f);
-    }
-    template <class F>
-    void vierecke(int16_t k, F f) const {
-        jeder(vierecke_, k, f);
-    }
-    template <class F>
-    void polygone(int16_t k, F f) const {
-        jeder(polygone_, k, f);
-    }
-
-  private:
-    struct Verweise {
-        std::vector<int> anfang;  // per point, into objekte; one more at the end
-        std::vector<int16_t> objekte;
-    };
-
-    // The corners with repeats left out, each once, gathered in e.
-    template <size_t N>
-    static std::span<const int16_t> einmal(std::array<int16_t, 4>& e,
-                                           const std::array<int16_t, N>& ecken) {
-        size_t m = 0;
-        for (int16_t k : ecken)
-            if (std::find(e.begin(), e.begin() + m, k) == e.begin() + m) e[m++] = k;
-        return {e.data(), m};
-    }
-
-    bool imBereich(int16_t k) const { return k >= 0 && k < zahl_; }
-
-    // Two runs of counting sort: sizes, then places; objects stay ascending per point.
-    template <class Ecken>
-    void bauen(Verweise& l, int objektZahl, Ecken ecken) {
-        l.anfang.assign(static_cast<size_t>(zahl_) + 1, 0);
-        for (int i = 1; i <= objektZahl; ++i)
-            for (int16_t k : ecken(i))
-                if (imBereich(k)) ++l.anfang[static_cast<size_t>(k) + 1];
-        for (size_t k = 1; k < l.anfang.size(); ++k) l.anfang[k] += l.anfang[k - 1];
-        l.objekte.resize(static_cast<size_t>(l.anfang.back()));
-        std::vector<int> stelle(l.anfang.begin(), l.anfang.end() - 1);
-        for (int i = 1; i <= objektZahl; ++i)
-            for (int16_t k : ecken(i))
-                if (imBereich(k))
-                    l.objekte[static_cast<size_t>(stelle[static_cast<size_t>(k)]++)] =
-                        static_cast<int16_t>(i);
-    }
-
-    template <class F>
-    void jeder(const Verweise& l, int16_t k, F f) const {
-        if (!imBereich(k)) return;
-        for (int j = l.anfang[static_cast<size_t>(k)]; j < l.anfang[static_cast<size_t>(k) + 1];
-             ++j)
-            f(l.objekte[static_cast<size_t>(j)]);
-    }
-
-    int zahl_;
-    Verweise dreiecke_, vierecke_, polygone_;
-};
+    return static_cast<int16_t>(summe);
+}
 
 }  // namespace
 
@@ -145,18 +81,19 @@ void ZaehlerLoeschen(State& s) {
 }
 
 void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben) {
-    std::optional<Verwendung> verwendung;
+    // Per point 0..PunktZahl, how many ticked rows stand for it. The objects
+    // are counted from it in one pass over the tables, each read once in
+    // order, where counting from the points would jump around in them.
+    std::vector<int> mal;
     for (auto b = bleiben.rbegin(); b != bleiben.rend(); ++b) {
         if (!s.AuswahlList.haken(b->zeile)) continue;
         const int16_t t = b->textZeile;
         const std::string_view wort = BefehlswortRoh(s.AuswahlList.text(b->zeile));
         if (IstWort(wort, "vertex")) {
             const int16_t k = SuchePunkt(s, t);
-            if (k < 0) continue;
-            if (!verwendung) verwendung.emplace(s);
-            verwendung->dreiecke(k, [&](int i) { zaehlen(s.Dreiecke, i); });
-            verwendung->vierecke(k, [&](int i) { zaehlen(s.Vierecke, i); });
-            verwendung->polygone(k, [&](int i) { zaehlen(s.Polygone, i); });
+            if (k < 0 || k > s.PunktZahl) continue;
+            if (mal.empty()) mal.assign(static_cast<size_t>(s.PunktZahl) + 1, 0);
+            ++mal[static_cast<size_t>(k)];
         } else if (IstWort(wort, "triangle")) {
             eckenMarkieren(s, s.Dreiecke, SucheDreieck(s, t));
         } else if (IstWort(wort, "quad")) {
@@ -165,6 +102,15 @@ void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben) {
             eckenMarkieren(s, s.Polygone, SuchePolygon(s, t));
         }
     }
+    if (mal.empty()) return;
+    JedeObjektart(s, [&](auto& tabelle, int zahl) {
+        constexpr bool einmal = !std::is_same_v<std::decay_t<decltype(tabelle[1])>, Polygon>;
+        for (int i = 1; i <= zahl; ++i) {
+            auto satz = tabelle[i];
+            satz.Anzahl = Zusammen(mal, Ecken(satz), einmal);
+            tabelle.setzen(i, satz);
+        }
+    });
 }
 
 std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleibend> bleiben) {
