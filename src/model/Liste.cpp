@@ -6,13 +6,8 @@
 
 namespace nuk {
 
-const Liste::Zeile& Liste::zeile(int i) const {
-    if (i < 0 || i >= anzahl()) throw Fehlschlag("Listenindex ungültig");
-    return zeilen_[anfang_ + static_cast<size_t>(i)];
-}
-
-Liste::Zeile& Liste::zeile(int i) {
-    return const_cast<Zeile&>(static_cast<const Liste*>(this)->zeile(i));
+void Liste::ungueltig() {
+    throw Fehlschlag("Listenindex ungültig");
 }
 
 int Liste::anhaengen(std::string text, int32_t wert) {

@@ -96,8 +96,14 @@ class Liste {
         bool haken;
     };
     static constexpr uint64_t IdAbstand = uint64_t{1} << 16;
-    const Zeile& zeile(int i) const;
-    Zeile& zeile(int i);
+    // Inline, as the linkage pass and the drawing ask it for every row.
+    const Zeile& zeile(int i) const {
+        if (i < 0 || i >= anzahl()) [[unlikely]]
+            ungueltig();
+        return zeilen_[anfang_ + static_cast<size_t>(i)];
+    }
+    Zeile& zeile(int i) { return const_cast<Zeile&>(static_cast<const Liste*>(this)->zeile(i)); }
+    [[noreturn]] static void ungueltig();
     int stelleVon(uint64_t id) const;
     void indexEntfernen(int32_t wert, uint64_t id);
     void indexEinfuegen(int32_t wert, uint64_t id) const;

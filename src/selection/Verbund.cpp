@@ -116,7 +116,14 @@ void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben) {
 std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleibend> bleiben) {
     const Liste& auswahl = s.AuswahlList;
     std::vector<Liste::Neu> ziel;
-    ziel.reserve(bleiben.size());
+    // Room for every row the pass may list, so that it is never moved.
+    size_t hoechstens = bleiben.size();
+    if (s.Menu.AusP[1]) hoechstens += static_cast<size_t>(std::max(0, int{s.PunktZahl}));
+    if (s.Schwelle >= 1)
+        JedeObjektart(s, [&](const auto&, int zahl) {
+            hoechstens += static_cast<size_t>(std::max(0, zahl));
+        });
+    ziel.reserve(hoechstens);
     // By row key: listed already, and a row of the last pass that may stay
     // for the same derived row.
     auto stelle = [](int32_t wert) { return static_cast<size_t>(static_cast<uint16_t>(wert)); };

@@ -118,7 +118,8 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
         kaesten_.clear();
     };
     const QRectF rahmen = QRectF(bild_.rect()).adjusted(-4, -4, 4, 4);
-    for (const Zeichenbefehl& b : befehle) {
+    for (size_t i = 0; i < befehle.size(); ++i) {
+        const Zeichenbefehl& b = befehle[i];
         const QRgb c = qRgb(b.farbe.rot, b.farbe.gruen, b.farbe.blau);
         if (b.art != Zeichenbefehl::Rechteck || c != kastenfarbe) kaestenZeichnen();
         if (b.art == Zeichenbefehl::Loeschen) {
@@ -136,7 +137,12 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
         const auto pixel = [&](float x, float y) { return QPointF(massstab.x(x), massstab.y(y)); };
         switch (b.art) {
             case Zeichenbefehl::Linie:
-                striche_.linie(b.x1, b.y1, b.x2, b.y2);
+                // A redraw is mostly long runs of lines in one colour.
+                for (; i < befehle.size() && befehle[i].art == Zeichenbefehl::Linie &&
+                       befehle[i].farbe == b.farbe;
+                     ++i)
+                    striche_.linie(befehle[i].x1, befehle[i].y1, befehle[i].x2, befehle[i].y2);
+                --i;
                 break;
             case Zeichenbefehl::Punkt: {
                 // The pixel the paint engine would set for it.
