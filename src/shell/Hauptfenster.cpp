@@ -65,6 +65,7 @@ Listenansicht* Listenfenster(ListenModell* modell, const QString& name, const QS
     QFont schrift = v->font();
     schrift.setStyleStrategy(QFont::PreferNoShaping);
     v->setFont(schrift);
+    v->setItemDelegate(new Zeilenmaler(v));
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
     v->setObjectName(name);

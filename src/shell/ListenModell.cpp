@@ -1,7 +1,11 @@
 #include "shell/ListenModell.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 namespace nuk::shell {
 
@@ -212,6 +216,86 @@ void Listenansicht::keyPressEvent(QKeyEvent* e) {
     if (taste && text.size() == 1 && text[0].unicode() < 256)
         taste(static_cast<int16_t>(text[0].unicode()));
     QListView::keyPressEvent(e);
+}
+
+namespace {
+
+// Latin-1 text without control characters but the tab: one font draws all
+// of it, so its line has that font's height and ascent.
+bool EinfacheZeile(const QString& text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u != '\t' && (u < 0x20 || (u >= 0x7f && u < 0xa0) || u > 0xff)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Zeilenmaler::paint(QPainter* p, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* w = opt.widget;
+    const QStyle* st = w ? w->style() : QApplication::style();
+    constexpr auto Anders = QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasDecoration;
+    if (opt.direction != Qt::LeftToRight || (opt.features & Anders) ||
+        (opt.state & QStyle::State_Editing) ||
+        opt.displayAlignment != (Qt::AlignLeft | Qt::AlignVCenter) || !EinfacheZeile(opt.text)) {
+        QStyledItemDelegate::paint(p, option, index);
+        return;
+    }
+    // What follows is the style's own order: panel, box, text, focus frame.
+    p->save();
+    p->setClipRect(opt.rect);
+    // Without its text the style places the box and the text's left edge,
+    // top and height as with it; only the text's width is left to find.
+    QStyleOptionViewItem ohne = opt;
+    ohne.text.clear();
+    const QRect box = st->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &ohne, w);
+    QRect textRect = st->subElementRect(QStyle::SE_ItemViewItemText, &ohne, w);
+    st->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, w);
+    if (opt.features & QStyleOptionViewItem::HasCheckIndicator) {
+        QStyleOptionViewItem o = opt;
+        o.rect = box;
+        o.state &= ~QStyle::State_HasFocus;
+        o.state |= opt.checkState == Qt::Checked            ? QStyle::State_On
+                   : opt.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
+                                                            : QStyle::State_Off;
+        st->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &o, p, w);
+    }
+    if (!opt.text.isEmpty()) {
+        QPalette::ColorGroup cg =
+            opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (cg == QPalette::Normal && !(opt.state & QStyle::State_Active)) cg = QPalette::Inactive;
+        p->setPen(opt.palette.color(
+            cg, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        const int rand = st->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        const QFontMetricsF fm(opt.font);
+        // The style's text box ends at the row's end or sooner, at the end of
+        // a text that fits; either way a text is cut only when it is wider,
+        // closing blanks included, than the room to the row's end.
+        const qreal breite = fm.horizontalAdvance(opt.text);
+        textRect.setRight(opt.rect.right());
+        const QRect r = textRect.adjusted(rand, 0, -rand, 0);
+        const qreal hoehe = std::ceil(fm.ascent() + fm.descent());
+        const QPointF ort(r.left(), r.top() + (r.height() - int(hoehe)) / 2 + fm.ascent());
+        p->setFont(opt.font);
+        p->drawText(ort, breite > r.width() ? fm.elidedText(opt.text, opt.textElideMode, r.width())
+                                            : opt.text);
+    }
+    if (opt.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect o;
+        o.QStyleOption::operator=(opt);
+        o.rect = st->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, w);
+        o.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        const QPalette::ColorGroup cg =
+            opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        o.backgroundColor = opt.palette.color(
+            cg, opt.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+        st->drawPrimitive(QStyle::PE_FrameFocusRect, &o, p, w);
+    }
+    p->restore();
 }
 
 }  // namespace nuk::shell

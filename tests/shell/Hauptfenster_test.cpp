@@ -20,6 +20,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -33,6 +34,7 @@
 #include "model/Datei.h"
 #include "shell/Aufruf.h"
 #include "shell/Hauptfenster.h"
+#include "shell/ListenModell.h"
 #include "shell/Zeichenflaeche.h"
 
 using nuk::Kind;
@@ -940,6 +942,49 @@ class HauptfensterTest : public QObject {
         maler.end();
         f->zeichne(befehle);
         QCOMPARE(f->bild(), soll);
+    }
+
+    // List rows look as the style's own delegate paints them, in every state.
+    void zeilenWieDerStil() {
+        nuk::State& s = fenster->zustand();
+        fenster->kern([&] {
+            for (const char* t : {"Begin:\t>ClumpBegin", "Quad 1 2 3 4",
+                                  "kurz \t                                        ",
+                                  ":\t>Vertex 1.2345678 2.3456789 3.4567891 UV 0.5 0.25 #Kommentar",
+                                  "Umlaute \xe4\xf6\xfc\xdf ende", "", "\x01 steuer"})
+                s.AuswahlList.setHaken(s.AuswahlList.anhaengen(t), s.AuswahlList.anzahl() % 2);
+        });
+        struct Ansicht : QListView {
+            using QListView::initViewItemOption;
+        } v;
+        QListView* liste = fenster->liste(Kind::Ausgewahl);
+        v.setModel(liste->model());
+        v.setFont(liste->font());
+        v.resize(260, 300);
+        const nuk::shell::Zeilenmaler maler;
+        const QStyledItemDelegate stil;
+        auto malen = [&](const QAbstractItemDelegate& d, const QStyleOptionViewItem& o) {
+            QImage bild(v.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+            bild.fill(v.palette().color(QPalette::Base));
+            QPainter p(&bild);
+            d.paint(&p, o, v.model()->index(o.index.row(), 0));
+            return bild;
+        };
+        for (int i = 0; i < v.model()->rowCount(); ++i)
+            for (int zustand = 0; zustand < 16; ++zustand) {
+                QStyleOptionViewItem o;
+                v.initViewItemOption(&o);
+                o.index = v.model()->index(i, 0);
+                o.rect = v.visualRect(o.index);
+                // As wide as the first row's text, as in a list of uniform rows: longer ones end in
+                // "…".
+                if (zustand & 8) o.rect.setWidth(120);
+                o.state.setFlag(QStyle::State_Selected, zustand & 1);
+                o.state.setFlag(QStyle::State_HasFocus, zustand & 2);
+                o.state.setFlag(QStyle::State_Active, zustand & 4);
+                QVERIFY2(malen(maler, o) == malen(stil, o),
+                         qPrintable(QString::number(i * 16 + zustand)));
+            }
     }
 
     // A tick or text the core changes reaches an attached view as dataChanged of
