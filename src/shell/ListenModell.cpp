@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -262,7 +263,27 @@ void Zeilenmaler::paint(QPainter* p, const QStyleOptionViewItem& option,
         o.state |= opt.checkState == Qt::Checked            ? QStyle::State_On
                    : opt.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
                                                             : QStyle::State_Off;
-        st->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &o, p, w);
+        // Drawn once per look and size into a picture of its own.
+        const QString schluessel = QStringLiteral("nuk-box-%1-%2-%3-%4-%5")
+                                       .arg(uint(o.state))
+                                       .arg(o.rect.width())
+                                       .arg(o.rect.height())
+                                       .arg(o.palette.cacheKey())
+                                       .arg(quintptr(st));
+        QPixmap bild;
+        if (!QPixmapCache::find(schluessel, &bild)) {
+            const qreal dpr = p->device()->devicePixelRatio();
+            QImage b(o.rect.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+            b.setDevicePixelRatio(dpr);
+            b.fill(Qt::transparent);
+            QPainter q(&b);
+            o.rect.moveTo(0, 0);
+            st->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &o, &q, w);
+            q.end();
+            bild = QPixmap::fromImage(b);
+            QPixmapCache::insert(schluessel, bild);
+        }
+        p->drawPixmap(box.topLeft(), bild);
     }
     if (!opt.text.isEmpty()) {
         QPalette::ColorGroup cg =
