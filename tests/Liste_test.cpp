@@ -1,6 +1,7 @@
 // The check-box list: the check handler's rules, the cursor, and look-ups by
 // item value that must answer as a scan would.
 #include <gtest/gtest.h>
+#include <deque>
 
 #include <random>
 #include <vector>
@@ -137,16 +138,23 @@ TEST(Liste, NachschlagenWieEinScan) {
         const bool viele = wuerfel(4) == 0;
         for (int i = 0; i < l.anzahl(); ++i)
             if (wuerfel(viele ? 2 : 8) != 0) ziel.push_back(Liste::Neu::wie(i));
-        for (int k = viele ? wuerfel(150) : wuerfel(4); k > 0; --k)
-            ziel.insert(ziel.begin() + wuerfel(static_cast<int>(ziel.size()) + 1),
-                        {-1, "u" + std::to_string(schritt) + "." + std::to_string(k),
-                         wuerfel(30) - 2, wuerfel(2) == 0});
+        // New texts given as they are, or as a string to copy from.
+        std::deque<std::string> quellen;
+        for (int k = viele ? wuerfel(150) : wuerfel(4); k > 0; --k) {
+            Liste::Neu z{-1, "u" + std::to_string(schritt) + "." + std::to_string(k),
+                         wuerfel(30) - 2, wuerfel(2) == 0};
+            if (wuerfel(2) == 0) z.quelle = &quellen.emplace_back(std::exchange(z.text, "x"));
+            ziel.insert(ziel.begin() + wuerfel(static_cast<int>(ziel.size()) + 1), std::move(z));
+        }
         const bool getauscht = ziel.size() > 1 && wuerfel(3) == 0;
         if (getauscht)
             std::swap(ziel[0], ziel[static_cast<size_t>(wuerfel(static_cast<int>(ziel.size())))]);
         int cursorSoll = -1;
+        std::vector<int> hakenSoll;
         for (size_t j = 0; j < ziel.size(); ++j) {
+            hakenSoll.push_back(ziel[j].alt >= 0 ? l.haken(ziel[j].alt) : ziel[j].haken);
             soll.push_back(ziel[j].alt >= 0 ? texte[static_cast<size_t>(ziel[j].alt)]
+                           : ziel[j].quelle ? *ziel[j].quelle
                                             : ziel[j].text);
             if (ziel[j].alt >= 0 && ziel[j].alt == cursor) cursorSoll = static_cast<int>(j);
         }
@@ -154,6 +162,8 @@ TEST(Liste, NachschlagenWieEinScan) {
         l.umordnen(std::move(ziel));
         texte = soll;
         ASSERT_EQ(alleTexte(), texte) << schritt;
+        for (int j = 0; j < l.anzahl(); ++j)
+            ASSERT_EQ(l.haken(j), hakenSoll[static_cast<size_t>(j)]) << schritt;
         // A moved row may be the one taken out and put back, which drops the cursor.
         if (getauscht)
             ASSERT_TRUE(l.aktuell() == -1 || l.text(l.aktuell()) == vorher) << schritt;

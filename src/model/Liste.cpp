@@ -46,10 +46,21 @@ void Liste::entfernen(int i) {
     if (beobachter_) beobachter_->nachEntfernen();
 }
 
+void Liste::texteAufheben(std::vector<Zeile>& zeilen) {
+    // Rows that stayed have left an empty text behind. As many texts as the
+    // list can hold rows are enough.
+    const size_t hoechstens = static_cast<size_t>(std::min(hoechstens_, 1 << 15));
+    for (Zeile& z : zeilen)
+        if (freieTexte_.size() < hoechstens && z.text.capacity() > std::string().capacity())
+            freieTexte_.push_back(std::move(z.text));
+}
+
 void Liste::leeren() {
     if (beobachter_) beobachter_->vorLeeren();
+    texteAufheben(zeilen_);
     zeilen_.clear();
     zeilen_.shrink_to_fit();
+    vorrat_ = {};
     anfang_ = 0;
     indexVerwerfen();
     naechsteId_ = IdAbstand;
@@ -115,7 +126,7 @@ void Liste::einfuegen(int i, Neu neu) {
     const uint64_t unten = i > 0 ? idAn(i - 1) + 1 : 0;
     const uint64_t id = unten + ((i < anzahl() ? idAn(i) : naechsteId_) - unten) / 2;
     if (beobachter_) beobachter_->vorEinfuegen(i);
-    Zeile z{std::move(neu.text), id, neu.wert, neu.haken};
+    Zeile z{neu.quelle ? *neu.quelle : std::move(neu.text), id, neu.wert, neu.haken};
     if (anfang_ > 0 && i < anzahl() / 2) {
         // The free slot in front: the shorter side moves.
         const auto vorn = zeilen_.begin() + static_cast<std::ptrdiff_t>(anfang_);
@@ -198,11 +209,20 @@ void Liste::neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt)
             if (z.alt == aktuell_ && bleibt[static_cast<size_t>(z.alt)])
                 cursor = static_cast<int>(neu.size());
             neu.push_back(Zeile{std::move(alt.text), 0, alt.wert, alt.haken});
+        } else if (z.quelle) {
+            std::string text;
+            if (!freieTexte_.empty()) {
+                text = std::move(freieTexte_.back());
+                freieTexte_.pop_back();
+            }
+            text.assign(*z.quelle);
+            neu.push_back(Zeile{std::move(text), 0, z.wert, z.haken});
         } else {
             neu.push_back(Zeile{std::move(z.text), 0, z.wert, z.haken});
         }
     }
     zeilen_.swap(neu);
+    texteAufheben(neu);
     neu.clear();
     vorrat_ = std::move(neu);
     anfang_ = 0;

@@ -64,12 +64,16 @@ class Liste {
     void nummerieren();
 
     // A row of the list `umordnen` makes: row `alt` of the list as it stands,
-    // or, with alt -1, a new row of text, item value and tick.
+    // or, with alt -1, a new row of text, item value and tick. A new row's
+    // text may instead be a copy of *quelle, made where the row is placed
+    // (into the memory of a text the list had before); *quelle must stay as
+    // it is until `umordnen` returns.
     struct Neu {
         int alt = -1;
         std::string text;
         int32_t wert = 0;
         bool haken = false;
+        const std::string* quelle = nullptr;
         static Neu wie(int alt) { return {alt, {}, 0, false}; }
     };
     // The rows become `ziel`, in its order. The most rows that keep their
@@ -115,15 +119,19 @@ class Liste {
     void idsNeu();
     void einfuegen(int i, Neu neu);
     void neuAufbauen(std::vector<Neu>& ziel, const std::vector<bool>& bleibt);
+    // Keeps the rows' texts for new rows to write into.
+    void texteAufheben(std::vector<Zeile>& zeilen);
 
     int hoechstens_;
     // Row i is zeilen_[anfang_ + i]. A removal moves the shorter side of the
     // list, so emptying it from the front (unmarking in the order of marking)
     // costs nothing per row; the free slots in front go when they are half.
     std::vector<Zeile> zeilen_;
-    // The rows a rebuild left behind, emptied: the next rebuild writes into
-    // memory already in use instead of fresh pages.
+    // What a rebuild left behind, for the next one to write into instead of
+    // asking for new memory: the rows' storage, emptied, and the texts of the
+    // rows that went.
     std::vector<Zeile> vorrat_;
+    std::vector<std::string> freieTexte_;
     size_t anfang_ = 0;
     uint64_t naechsteId_ = IdAbstand;
     int aktuell_ = -1;

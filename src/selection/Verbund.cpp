@@ -153,7 +153,8 @@ std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleiben
                 return;
             }
         }
-        ziel.push_back({-1, text, wert, false});
+        // The file row stays as it is while the list takes the copy.
+        ziel.push_back({-1, {}, wert, false, &text});
     };
     if (s.Menu.AusP[1])
         for (int i = 1; i <= s.PunktZahl; ++i)
