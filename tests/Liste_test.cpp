@@ -1,8 +1,8 @@
 // The check-box list: the check handler's rules, the cursor, and look-ups by
 // item value that must answer as a scan would.
 #include <gtest/gtest.h>
-#include <deque>
 
+#include <deque>
 #include <random>
 #include <vector>
 

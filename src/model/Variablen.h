@@ -209,6 +209,7 @@ void Melden(State& s, std::string text, std::string titel = {});
 
 // Switches Timer1 on; one that is on already keeps its count.
 void Timer1An(State& s);
+
 // The coded message of a look-up that finds nothing.
 void FehlerMelden(State& s, std::string_view code);
 

@@ -353,7 +353,7 @@ void Hauptfenster::spiegeln() {
     ganzesModell_->setChecked(s.Menu.GanzesModell);
     for (size_t i = 1; i <= 3; ++i) knoepfe_[i]->setChecked(s.Toolbar1.gedrueckt[i]);
     flaeche_->spiegeln();
-    if (s.Timer1.Enabled && !timer1_->isActive()) timer1_->start();
+    if (s.Timer1.Enabled) zeitgeberAn();
 }
 
 void Hauptfenster::zeitgeberAn() {

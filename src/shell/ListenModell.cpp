@@ -264,15 +264,16 @@ void Zeilenmaler::paint(QPainter* p, const QStyleOptionViewItem& option,
                    : opt.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
                                                             : QStyle::State_Off;
         // Drawn once per look and size into a picture of its own.
-        const QString schluessel = QStringLiteral("nuk-box-%1-%2-%3-%4-%5")
+        const qreal dpr = p->device()->devicePixelRatio();
+        const QString schluessel = QStringLiteral("nuk-box-%1-%2-%3-%4-%5-%6")
                                        .arg(uint(o.state))
                                        .arg(o.rect.width())
                                        .arg(o.rect.height())
+                                       .arg(dpr)
                                        .arg(o.palette.cacheKey())
                                        .arg(quintptr(st));
         QPixmap bild;
         if (!QPixmapCache::find(schluessel, &bild)) {
-            const qreal dpr = p->device()->devicePixelRatio();
             QImage b(o.rect.size() * dpr, QImage::Format_ARGB32_Premultiplied);
             b.setDevicePixelRatio(dpr);
             b.fill(Qt::transparent);

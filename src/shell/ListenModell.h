@@ -80,8 +80,6 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     int von_ = -1, bis_ = -1;  // rows whose text or tick changed, not yet shown
 };
 
-// A list window's view: it hands the mouse release, after it has moved its
-// cursor, and typed characters, before it acts on them, to the core.
 // Paints a row as the style's item delegate does, pixel for pixel, but lays
 // its text out once: the style does that three or four times a row (for the
 // row's size, its line, its elision and its drawing), which was most of the
@@ -94,6 +92,8 @@ class Zeilenmaler : public QStyledItemDelegate {
                const QModelIndex& index) const override;
 };
 
+// A list window's view: it hands the mouse release, after it has moved its
+// cursor, and typed characters, before it acts on them, to the core.
 class Listenansicht : public QListView {
   public:
     using QListView::QListView;
