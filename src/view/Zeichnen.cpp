@@ -13,16 +13,19 @@ namespace {
 // Large enough that a redraw of the biggest model goes out in a few calls.
 constexpr size_t Stapel = 8192;
 
-void Ablegen(State& s, const Zeichenbefehl& b) {
+// Field by field into the buffer: a command built whole by the caller is read
+// back in one piece just after it was written in small ones, which stalls the
+// processor on every line.
+void Ablegen(State& s, Zeichenbefehl::Art art, Farbe f, float x1, float y1, float x2, float y2) {
     auto& puffer = s.Ausgabe.puffer;
     if (puffer.capacity() < Stapel) puffer.reserve(Stapel);
-    puffer.push_back(b);
+    puffer.emplace_back(art, f, x1, y1, x2, y2);
     if (puffer.size() == Stapel) ZeichnungAbgeben(s);
 }
 
 // Line (x1, y1)-(x2, y2): ends at the current position.
 void Linie(State& s, float x1, float y1, float x2, float y2, Farbe f) {
-    Ablegen(s, {Zeichenbefehl::Linie, f, x1, y1, x2, y2});
+    Ablegen(s, Zeichenbefehl::Linie, f, x1, y1, x2, y2);
     s.Ausgabe.CurrentX = x2;
     s.Ausgabe.CurrentY = y2;
 }
@@ -33,7 +36,7 @@ void LinieNach(State& s, float x, float y, Farbe f) {
 }
 
 void Punktsetzen(State& s, float x, float y, Farbe f) {
-    Ablegen(s, {Zeichenbefehl::Punkt, f, x, y, 0, 0});
+    Ablegen(s, Zeichenbefehl::Punkt, f, x, y, 0, 0);
     s.Ausgabe.CurrentX = x;
     s.Ausgabe.CurrentY = y;
 }
@@ -113,7 +116,7 @@ void NeuZeichnen(State& s) {
 void BildLoeschen(State& s) {
     // Whatever was queued is covered by the clear anyway.
     s.Ausgabe.puffer.clear();
-    Ablegen(s, {Zeichenbefehl::Loeschen, Schwarz, 0, 0, 0, 0});
+    Ablegen(s, Zeichenbefehl::Loeschen, Schwarz, 0, 0, 0, 0);
     s.Ausgabe.CurrentX = 0;
     s.Ausgabe.CurrentY = 0;
 }
@@ -277,13 +280,13 @@ void AuswahlZeichnen(State& s) {
     for (int k = 1; k <= s.PunktZahl; ++k) {
         const Punkt& b = s.Bildpunkte[k];
         if (!Markiert(s, b.Zeile)) continue;
-        Ablegen(s, {Zeichenbefehl::Rechteck, Cyan, b.X - f, b.Y - f, b.X + f, b.Y + f});
+        Ablegen(s, Zeichenbefehl::Rechteck, Cyan, b.X - f, b.Y - f, b.X + f, b.Y + f);
         s.Ausgabe.CurrentX = b.X + f;
         s.Ausgabe.CurrentY = b.Y + f;
     }
 
     const Punkt& ursprung = s.Bildpunkte[0];
-    Ablegen(s, {Zeichenbefehl::Kreis, Gruen, ursprung.X, ursprung.Y, std::fabs(f), 0});
+    Ablegen(s, Zeichenbefehl::Kreis, Gruen, ursprung.X, ursprung.Y, std::fabs(f), 0);
     s.Ausgabe.CurrentX = ursprung.X;
     s.Ausgabe.CurrentY = ursprung.Y;
 }
