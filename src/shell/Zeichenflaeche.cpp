@@ -159,7 +159,13 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
                                    std::clamp(q.y(), rahmen.top(), rahmen.bottom()));
                 };
                 kastenfarbe = c;
-                kaesten_.push_back(QRectF(klemmen(a), klemmen(e)).normalized());
+                // QRectF::normalized() by hand: its result, returned through
+                // memory, would be read back whole right after its stores.
+                const QPointF von = klemmen(a), bis = klemmen(e);
+                double x = von.x(), y = von.y(), w = bis.x() - x, h = bis.y() - y;
+                if (w < 0) x += w, w = -w;
+                if (h < 0) y += h, h = -h;
+                kaesten_.emplace_back(x, y, w, h);
                 break;
             }
             case Zeichenbefehl::Kreis: {

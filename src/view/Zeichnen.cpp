@@ -13,10 +13,11 @@ namespace {
 // Large enough that a redraw of the biggest model goes out in a few calls.
 constexpr size_t Stapel = 8192;
 
-// Field by field into the buffer: a command built whole by the caller is read
-// back in one piece just after it was written in small ones, which stalls the
-// processor on every line.
-void Ablegen(State& s, Zeichenbefehl::Art art, Farbe f, float x1, float y1, float x2, float y2) {
+// Field by field into the buffer, the colour by reference: a command or a
+// colour built by the caller is read back in one piece just after it was
+// written in small ones, which stalls the processor on every line.
+void Ablegen(State& s, Zeichenbefehl::Art art, const Farbe& f, float x1, float y1, float x2,
+             float y2) {
     auto& puffer = s.Ausgabe.puffer;
     if (puffer.capacity() < Stapel) puffer.reserve(Stapel);
     puffer.emplace_back(art, f, x1, y1, x2, y2);
@@ -24,18 +25,18 @@ void Ablegen(State& s, Zeichenbefehl::Art art, Farbe f, float x1, float y1, floa
 }
 
 // Line (x1, y1)-(x2, y2): ends at the current position.
-void Linie(State& s, float x1, float y1, float x2, float y2, Farbe f) {
+void Linie(State& s, float x1, float y1, float x2, float y2, const Farbe& f) {
     Ablegen(s, Zeichenbefehl::Linie, f, x1, y1, x2, y2);
     s.Ausgabe.CurrentX = x2;
     s.Ausgabe.CurrentY = y2;
 }
 
 // Line -(x, y): from the current position.
-void LinieNach(State& s, float x, float y, Farbe f) {
+void LinieNach(State& s, float x, float y, const Farbe& f) {
     Linie(s, s.Ausgabe.CurrentX, s.Ausgabe.CurrentY, x, y, f);
 }
 
-void Punktsetzen(State& s, float x, float y, Farbe f) {
+void Punktsetzen(State& s, float x, float y, const Farbe& f) {
     Ablegen(s, Zeichenbefehl::Punkt, f, x, y, 0, 0);
     s.Ausgabe.CurrentX = x;
     s.Ausgabe.CurrentY = y;
@@ -52,7 +53,7 @@ bool Ecke(const PunktTabelle& bild, int k, float& x, float& y) {
 
 // The closed outline through the corners; an edge with an undrawable corner is left out.
 template <size_t N>
-void Umriss(State& s, const std::array<int16_t, N>& ecken, Farbe f) {
+void Umriss(State& s, const std::array<int16_t, N>& ecken, const Farbe& f) {
     float x[N] = {}, y[N] = {};
     bool da[N];
     for (size_t j = 0; j < N; ++j) da[j] = Ecke(s.Bildpunkte, ecken[j], x[j], y[j]);
@@ -62,17 +63,17 @@ void Umriss(State& s, const std::array<int16_t, N>& ecken, Farbe f) {
     }
 }
 
-void Objektzeichnen(State& s, const Dreieck& d, Farbe f) {
+void Objektzeichnen(State& s, const Dreieck& d, const Farbe& f) {
     Umriss(s, Ecken(d), f);
 }
 
-void Objektzeichnen(State& s, const Viereck& v, Farbe f) {
+void Objektzeichnen(State& s, const Viereck& v, const Farbe& f) {
     Umriss(s, Ecken(v), f);
 }
 
 // A dot at the first corner, a line on to each further corner, and back to the
 // first. With fewer than two corners that is the dot and a line of no length.
-void Objektzeichnen(State& s, const Polygon& p, Farbe f) {
+void Objektzeichnen(State& s, const Polygon& p, const Farbe& f) {
     const std::span<const int16_t> ecken = Ecken(p);
     float x0 = 0, y0 = 0;
     const bool erste = Ecke(s.Bildpunkte, p.P[1], x0, y0);  // even when the count says none
