@@ -164,11 +164,14 @@ void Liste::umordnen(std::vector<Neu> ziel) {
     for (int i = 0; i < n; ++i)
         if (stelle[static_cast<size_t>(i)] >= 0) folge.push_back(i);
     vorher.assign(folge.size(), -1);
+    auto ort = [&](int e) { return stelle[static_cast<size_t>(folge[static_cast<size_t>(e)])]; };
     for (size_t q = 0; q < folge.size(); ++q) {
-        const int platz = stelle[static_cast<size_t>(folge[q])];
-        const auto it = std::lower_bound(enden.begin(), enden.end(), platz, [&](int e, int p) {
-            return stelle[static_cast<size_t>(folge[static_cast<size_t>(e)])] < p;
-        });
+        const int platz = ort(static_cast<int>(q));
+        // Rows mostly keep their order: a place past the longest run extends it.
+        const auto it = !enden.empty() && ort(enden.back()) < platz
+                            ? enden.end()
+                            : std::lower_bound(enden.begin(), enden.end(), platz,
+                                               [&](int e, int p) { return ort(e) < p; });
         if (it != enden.begin()) vorher[q] = *(it - 1);
         if (it == enden.end())
             enden.push_back(static_cast<int>(q));
