@@ -43,20 +43,22 @@ bool Endlich(QPointF p) {
 // and high that lies wholly in the picture: the rows and columns its edges
 // fall in. Any other is left to the paint engine.
 bool Umrandung(const Pixelfeld& f, const QRectF& r, uint32_t farbe) {
-    if (!(r.width() >= 1 && r.height() >= 1)) return false;
-    const double l = std::floor(r.left()), o = std::floor(r.top());
-    const double re = std::floor(r.left() + r.width()), u = std::floor(r.top() + r.height());
-    if (!(l >= 0 && o >= 0 && re < static_cast<double>(f.breite) &&
-          u < static_cast<double>(f.hoehe)))
+    // Wholly inside, every edge is at least 0, so the rounding down is a cut.
+    const double l = r.left(), o = r.top(), re = r.left() + r.width(), u = r.top() + r.height();
+    if (!(r.width() >= 1 && r.height() >= 1 && l >= 0 && o >= 0 &&
+          re < static_cast<double>(f.breite) && u < static_cast<double>(f.hoehe)))
         return false;
-    const auto links = static_cast<int64_t>(l), oben = static_cast<int64_t>(o);
-    const auto rechts = static_cast<int64_t>(re), unten = static_cast<int64_t>(u);
-    std::fill_n(f.pixel + oben * f.zeile + links, rechts - links + 1, farbe);
-    std::fill_n(f.pixel + unten * f.zeile + links, rechts - links + 1, farbe);
+    const auto links = static_cast<int64_t>(l), rechts = static_cast<int64_t>(re);
+    const auto oben = static_cast<int64_t>(o), unten = static_cast<int64_t>(u);
+    uint32_t* zeile = f.pixel + oben * f.zeile;
+    std::fill(zeile + links, zeile + rechts + 1, farbe);
     for (int64_t y = oben + 1; y < unten; ++y) {
-        f.pixel[y * f.zeile + links] = farbe;
-        f.pixel[y * f.zeile + rechts] = farbe;
+        zeile += f.zeile;
+        zeile[links] = farbe;
+        zeile[rechts] = farbe;
     }
+    zeile = f.pixel + unten * f.zeile;
+    std::fill(zeile + links, zeile + rechts + 1, farbe);
     return true;
 }
 
