@@ -20,7 +20,13 @@ void Ablegen(State& s, Zeichenbefehl::Art art, const Farbe& f, float x1, float y
              float y2) {
     auto& puffer = s.Ausgabe.puffer;
     if (puffer.capacity() < Stapel) puffer.reserve(Stapel);
-    puffer.emplace_back(art, f, x1, y1, x2, y2);
+    Zeichenbefehl& b = puffer.emplace_back();
+    b.art = art;
+    b.farbe = f;
+    b.x1 = x1;
+    b.y1 = y1;
+    b.x2 = x2;
+    b.y2 = y2;
     if (puffer.size() == Stapel) ZeichnungAbgeben(s);
 }
 
