@@ -936,6 +936,11 @@ class HauptfensterTest : public QObject {
             befehle.push_back({nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x, y, x + b, y + g});
             maler.drawRect(QRectF(f->nachPixel(x, y), f->nachPixel(x + b, y + g)).normalized());
         }
+        // Ending exactly on the picture's right or lower edge.
+        for (const auto& [x, y] : std::vector<std::array<float, 2>>{{w, 106}, {108, h}}) {
+            befehle.push_back({nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x - 8, 100, x, y});
+            maler.drawRect(QRectF(f->nachPixel(x - 8, 100), f->nachPixel(x, y)));
+        }
         maler.setPen(QPen(QColor(255, 0, 0), 0));
         befehle.push_back({nuk::Zeichenbefehl::Rechteck, {255, 0, 0}, 150, 150, 160, 170});
         maler.drawRect(QRectF(f->nachPixel(150, 150), f->nachPixel(160, 170)));
