@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
