@@ -47,9 +47,11 @@ void Drehschritt(benchmark::State& state, bool punkteMarkiert) {
     const float weg = a.s->Ausgabe.ScaleWidth / 200;
     int schritt = 0;
     for (auto _ : state) {
-        // A slow drag to the right and back, as a hand would do it.
+        // A slow drag to the right and back, a little below the start. A turn
+        // depends only on the drag's direction from its start: this one turns
+        // a little further with every step, so no step shows the last picture.
         const float x = weg * static_cast<float>(1 + (schritt++ % 100));
-        nuk::Drehen(*a.s, x, x / 3, a.s->StartX, a.s->StartY);
+        nuk::Drehen(*a.s, x, weg * 5, a.s->StartX, a.s->StartY);
     }
     state.counters["Formen"] = static_cast<double>(a.host.formen) / static_cast<double>(schritt);
     if (a.host.formen == 0) state.SkipWithError("nothing drawn");

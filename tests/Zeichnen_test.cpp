@@ -51,6 +51,12 @@ struct Bild : Dokument {
 
 constexpr float D = 1.0f / 30;
 
+void Aendern(State& s, size_t i, int16_t ecke) {
+    Polygon p = s.Polygone[1];
+    p.P[i] = ecke;
+    s.Polygone.setzen(1, p);
+}
+
 TEST(Zeichnen, LeeresModellAchsenMitPfeilenUndBuchstabenUndUrsprungskreis) {
     Bild b;
     ErwarteBefehle(b.zeichnen(), {
@@ -100,6 +106,50 @@ TEST(Zeichnen, MarkiertesDreieckBlauDannGruenMarkierterPunktMitKasten) {
     b.s->TextList.setHaken(2, true);  // point 2
     soll.insert(soll.end() - 1, {Z::Rechteck, Cyan, 0.48f, -0.02f, 0.52f, 0.02f});
     ErwarteBefehle(b.nachDenAchsen(), soll);
+}
+
+// Redraws of the same objects hand over what the first of them drew; a
+// change to anything they are drawn from draws them anew.
+TEST(Zeichnen, WiederholteObjekteBisZurAenderung) {
+    struct Fall {
+        const char* name;
+        void (*aendern)(State&);
+    };
+    const std::vector<Fall> faelle = {
+        {"Punkt",
+         [](State& s) {
+             Punkt p = s.Bildpunkte[2];
+             p.X = 0.25f;
+             s.Bildpunkte.setzen(2, p);
+         }},
+        {"Ecke",
+         [](State& s) {
+             Dreieck d = s.Dreiecke[1];
+             std::swap(d.P2, d.P3);
+             s.Dreiecke.setzen(1, d);
+         }},
+        {"Dreieckzahl", [](State& s) { s.DreieckZahl = 0; }},
+        {"Eckenzahl", [](State& s) { Aendern(s, 0, 3); }},
+        {"erste Ecke ohne Eckenzahl", [](State& s) { Aendern(s, 1, 2); }},
+    };
+    auto aufbauen = [](Bild& b) {
+        Polygon p;
+        p.P = {0, 1, 2, 3};
+        b.s->Polygone.setzen(1, p);
+        b.s->PolygonZahl = 1;
+    };
+    const std::string dreieck = datei({"clumpbegin", "vertex 0 0 0", "vertex 0.5 0 0",
+                                       "vertex 0 0.5 0", "triangle 1 2 3", "clumpend"});
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Bild b(dreieck), soll(dreieck);
+        aufbauen(b);
+        aufbauen(soll);
+        for (int i = 0; i < 3; ++i) b.zeichnen();
+        f.aendern(*b.s);
+        f.aendern(*soll.s);
+        ErwarteBefehle(b.nachDenAchsen(), soll.nachDenAchsen());
+    }
 }
 
 TEST(Zeichnen, PolygoneUndEckenAusserhalbDerTabelle) {

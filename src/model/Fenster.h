@@ -37,6 +37,18 @@ struct AusgabeFenster {
     std::vector<std::array<float, 2>> modellBild;
     // The whole model's edges that the first clump's picture does not cover.
     std::vector<std::array<uint32_t, 2>> modellKanten;
+
+    // The objects' outlines as last drawn and what they were drawn from: the
+    // points' places, bit for bit, and the tables' counts and corners. A
+    // redraw that changes only marks hands them over again as they are.
+    struct Objektbild {
+        std::vector<uint32_t> punkte;
+        std::vector<int16_t> ecken;
+        std::vector<Zeichenbefehl> befehle;
+        float endeX = 0, endeY = 0;  // the current position after them
+        bool gemerkt = false;        // befehle belong to these inputs
+        bool mitschreiben = false;   // what goes to the host goes to befehle too
+    } objekte;
 };
 
 struct Werkzeugleiste {

@@ -92,6 +92,12 @@ class Tabelle {
     static constexpr bool gueltig(int i) { return i >= Unten && i <= Oben; }
 
     const T& operator[](int i) const { return daten_[stelle(i)]; }
+    // Entries von..bis in one piece, for walks over many.
+    std::span<const T> bereich(int von, int bis) const {
+        if (bis < von) return {};
+        stelle(bis);
+        return {&daten_[stelle(von)], static_cast<size_t>(bis - von + 1)};
+    }
     void setzen(int i, const T& wert) {
         T& satz = daten_[stelle(i)];
         if (satz.Zeile != wert.Zeile) ++zeilenVersion_;

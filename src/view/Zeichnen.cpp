@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <type_traits>
 
 #include "view/Modul_Mathe.h"
 
@@ -108,6 +109,9 @@ void ZeichnungAbgeben(State& s) {
     auto& puffer = s.Ausgabe.puffer;
     if (puffer.empty()) return;
     s.host.zeichne(puffer);
+    if (s.Ausgabe.objekte.mitschreiben)
+        s.Ausgabe.objekte.befehle.insert(s.Ausgabe.objekte.befehle.end(), puffer.begin(),
+                                         puffer.end());
     puffer.clear();
 }
 
@@ -271,10 +275,91 @@ void AchseZeichnen(State& s, int16_t i) {
     }
 }
 
+namespace {
+
+// Whether the objects' outlines are drawn from what they were drawn from last
+// time; keeps what they are drawn from now. A count beyond its table never is.
+bool GleicheEingaben(const State& s, AusgabeFenster::Objektbild& m) {
+    // Each value is compared and written over in one go, without branches:
+    // a drag changes every point, and all of them are kept anew.
+    uint32_t anders = 0;
+    const auto bild = s.Bildpunkte.bereich(PunktTabelle::unten, PunktTabelle::oben);
+    anders |= m.punkte.size() != 2 * bild.size();
+    m.punkte.resize(2 * bild.size());
+    uint32_t* p = m.punkte.data();
+    for (const Punkt& b : bild) {
+        const auto x = std::bit_cast<uint32_t>(b.X), y = std::bit_cast<uint32_t>(b.Y);
+        anders |= (p[0] ^ x) | (p[1] ^ y);
+        p[0] = x;
+        p[1] = y;
+        p += 2;
+    }
+    bool brauchbar = true;
+    size_t platz = 0;
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        if (zahl > tabelle.oben) brauchbar = false;
+        const size_t je = std::is_same_v<std::decay_t<decltype(tabelle[0])>, Polygon>
+                              ? MaxEcken + 2
+                              : Ecken(tabelle[0]).size();
+        platz += 1 + je * static_cast<size_t>(std::clamp(zahl, 0, tabelle.oben));
+    });
+    const size_t vorher = m.ecken.size();
+    m.ecken.resize(std::max(vorher, platz));
+    int16_t* e = m.ecken.data();
+    auto nimm = [&](int16_t k) {
+        anders |= static_cast<uint16_t>(*e ^ k);
+        *e++ = k;
+    };
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        nimm(static_cast<int16_t>(zahl));
+        for (const auto& o : tabelle.bereich(1, std::min(zahl, tabelle.oben))) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(o)>, Polygon>) {
+                nimm(o.P[0]);
+                nimm(o.P[1]);  // drawn even when the count says none
+            }
+            for (int16_t k : Ecken(o)) nimm(k);
+        }
+    });
+    const auto genommen = static_cast<size_t>(e - m.ecken.data());
+    anders |= genommen != vorher;
+    m.ecken.resize(genommen);
+    return anders == 0 && brauchbar;
+}
+
+}  // namespace
+
 void ObjekteZeichnen(State& s) {
+    AusgabeFenster& a = s.Ausgabe;
+    AusgabeFenster::Objektbild& m = a.objekte;
+    const bool gleich = GleicheEingaben(s, m);
+    if (gleich && m.gemerkt) {
+        ZeichnungAbgeben(s);
+        if (!m.befehle.empty()) s.host.zeichne(m.befehle);
+        a.CurrentX = m.endeX;
+        a.CurrentY = m.endeY;
+        return;
+    }
+    // Outlines that change with every redraw, as in a drag, are not kept;
+    // the second redraw of the same ones is.
+    m.gemerkt = false;
+    if (gleich) {
+        ZeichnungAbgeben(s);
+        m.befehle.clear();
+        m.mitschreiben = true;
+    }
+    struct Ende {
+        bool& mitschreiben;
+        ~Ende() { mitschreiben = false; }
+    } ende{m.mitschreiben};
     JedeObjektart(s, [&](const auto& tabelle, int zahl) {
         for (int i = 1; i <= zahl; ++i) Objektzeichnen(s, tabelle[i], Blau);
     });
+    if (gleich) {
+        ZeichnungAbgeben(s);
+        m.gemerkt = true;
+        m.endeX = a.CurrentX;
+        m.endeY = a.CurrentY;
+    }
 }
 
 void AuswahlZeichnen(State& s) {
