@@ -83,8 +83,9 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
 // Paints a row as the style's item delegate does, pixel for pixel, but lays
 // its text out less often: to measure and to draw it, and to cut a text that
 // is too wide, where the style also lays it out for the row's size and its
-// line. That was most of the time a list took to paint. Rows it cannot be sure of (other scripts,
-// alignments or directions, icons, wrapping) go the style's way.
+// line. That was most of the time a list took to paint. Rows it cannot be
+// sure of (other scripts, alignments or directions, icons, wrapping) go the
+// style's way.
 class Zeilenmaler : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
