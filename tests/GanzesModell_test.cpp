@@ -1,6 +1,7 @@
 // The whole model: clumps, transforms, prototypes, primitives and the findings.
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,14 @@ TEST(GanzesModell, BautUndBefundet) {
         sehrViele += "ProtoBegin p" + std::to_string(i) + "\nProtoInstance p" +
                      std::to_string(i - 1) + "\nProtoInstance p" + std::to_string(i - 1) +
                      "\nProtoEnd\n";
+    // Few points, many corners: the corners of the copies reach their bound first.
+    std::string vieleEcken = "ProtoBegin q0\n" + dreieck;
+    for (int i = 0; i < 8; ++i) vieleEcken += "Triangle 1 2 3\n";
+    vieleEcken += "ProtoEnd\n";
+    for (int i = 1; i <= 21; ++i)
+        vieleEcken += "ProtoBegin q" + std::to_string(i) + "\nProtoInstance q" +
+                      std::to_string(i - 1) + "\nProtoInstance q" + std::to_string(i - 1) +
+                      "\nProtoEnd\n";
     const std::string voll =
         "Das Modell wird zu groß (mehr als 4000000 Punkte oder 16000000 "
         "Flächenecken), der Rest fehlt";
@@ -159,6 +168,14 @@ TEST(GanzesModell, BautUndBefundet) {
          0,
          std::nullopt,
          {{84, voll}}},  // p20 places p19 the first time
+        {"Grenze der Flächenecken in Kopien",
+         vieleEcken,
+         0,
+         0,
+         0,
+         0,
+         std::nullopt,
+         {{87, voll}}},  // q19 places q18 the first time: 18.9 million corners
         {"Grenze beim Grundkörper",
          "Sphere 1 1000000\nBlock 1 1 1\n",
          0,
@@ -181,6 +198,95 @@ TEST(GanzesModell, BautUndBefundet) {
         }
         for (uint32_t k : m.ecken) ASSERT_LT(k, m.punkte.size());
         for (const auto& [p, q] : m.kanten) ASSERT_TRUE(p < q && q < m.punkte.size());
+    }
+}
+
+// Every point where a reader of the world puts it, worked out by hand: the
+// order of transforms, a turn about each axis, what a level restores, each
+// primitive's own numbers.
+TEST(GanzesModell, WeltkoordinatenJedesPunktes) {
+    using P = std::array<float, 3>;
+    const float w = std::numbers::sqrt2_v<float>;
+    // Eight points at 45 degree steps from +x turning about +y.
+    auto ring8 = [](float y, float r) {
+        const float d = r * std::numbers::sqrt2_v<float> / 2;
+        return std::vector<P>{{r, y, 0},  {d, y, -d}, {0, y, -r}, {-d, y, -d},
+                              {-r, y, 0}, {-d, y, d}, {0, y, r},  {d, y, d}};
+    };
+    auto und = [](std::vector<P> a, const std::vector<P>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    struct Fall {
+        const char* name;
+        std::string text;
+        std::vector<P> punkte;
+    };
+    const std::vector<Fall> faelle = {
+        {"verschieben, dann drehen, und umgekehrt",
+         datei({"Translate 5 0 0", "Rotate 0 0 1 90", "Vertex 1 0 0", "Identity", "Rotate 0 0 1 90",
+                "Translate 5 0 0", "Vertex 1 0 0", "Identity", "Scale 2 3 4", "Translate 1 0 0",
+                "Vertex 1 1 1"}),
+         {{5, 1, 0}, {0, 6, 0}, {4, 3, 4}}},
+        {"90 Grad um jede Achse",
+         datei({"Rotate 1 0 0 90", "Vertex 1 2 3", "Identity", "Rotate 0 1 0 90", "Vertex 1 2 3",
+                "Identity", "Rotate 0 0 1 90", "Vertex 1 2 3", "Identity", "Rotate 0 0 -2 90",
+                "Vertex 1 2 3"}),
+         {{1, -3, 2}, {3, 2, -1}, {-2, 1, 3}, {2, -1, 3}}},
+        {"Transform Spalte für Spalte",
+         datei({"Transform 0 1 0 0 -1 0 0 0 0 0 1 0 5 6 7 1", "Vertex 1 2 3"}),
+         {{3, 7, 10}}},
+        {"TransformBegin/End im verschobenen Clump",
+         datei({"ClumpBegin", "Translate 10 0 0", "TransformBegin", "Translate 0 5 0",
+                "Vertex 0 0 0", "TransformEnd", "Vertex 0 0 0", "ClumpBegin", "Rotate 0 0 1 90",
+                "Vertex 1 0 0", "ClumpEnd", "Vertex 1 0 0", "ClumpEnd", "Vertex 1 0 0"}),
+         {{10, 5, 0}, {10, 0, 0}, {10, 1, 0}, {11, 0, 0}, {1, 0, 0}}},
+        {"Prototyp durch die Transformation seiner Instanz",
+         datei({"Translate 0 7 0", "ProtoBegin p", "Translate 1 0 0", "Vertex 0 0 0", "ProtoEnd",
+                "Vertex 0 0 0", "ClumpBegin", "Translate 0 0 5", "Rotate 0 0 1 90",
+                "ProtoInstance p", "ClumpEnd"}),
+         {{0, 7, 0}, {0, 8, 5}}},
+        {"Block",
+         "Block 2 4 6\n",
+         {{-1, 2, -3},
+          {1, 2, -3},
+          {1, 2, 3},
+          {-1, 2, 3},
+          {-1, -2, -3},
+          {1, -2, -3},
+          {1, -2, 3},
+          {-1, -2, 3}}},
+        {"Cone, Cylinder, Disc",
+         datei({"Cone 3 2 4", "Cylinder 3 1 2 4", "Disc 1 2 4"}),
+         {{2, 0, 0},
+          {0, 0, -2},
+          {-2, 0, 0},
+          {0, 0, 2},
+          {0, 3, 0},  // cone
+          {1, 0, 0},
+          {0, 0, -1},
+          {-1, 0, 0},
+          {0, 0, 1},  // bottom
+          {2, 3, 0},
+          {0, 3, -2},
+          {-2, 3, 0},
+          {0, 3, 2},  // top
+          {2, 1, 0},
+          {0, 1, -2},
+          {-2, 1, 0},
+          {0, 1, 2}}},  // disc
+        {"Hemisphere", "Hemisphere 2 2\n", und(und(ring8(0, 2), ring8(w, w)), {{0, 2, 0}})},
+        {"Sphere im verschobenen Raum", datei({"Translate 0 1 0", "Sphere 2 2"}),
+         und(und(und(ring8(1 - w, w), ring8(1, 2)), ring8(1 + w, w)), {{0, 3, 0}, {0, -1, 0}})},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const GanzesModell m = GanzesModellLesen(f.text);
+        EXPECT_TRUE(m.befunde.empty());
+        ASSERT_EQ(m.punkte.size(), f.punkte.size());
+        for (size_t i = 0; i < f.punkte.size(); ++i)
+            for (int a = 0; a < 3; ++a)
+                EXPECT_NEAR(m.punkte[i][a], f.punkte[i][a], 1e-5) << "Punkt " << i << ", " << a;
     }
 }
 
