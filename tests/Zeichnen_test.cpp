@@ -116,11 +116,17 @@ TEST(Zeichnen, WiederholteObjekteBisZurAenderung) {
         void (*aendern)(State&);
     };
     const std::vector<Fall> faelle = {
-        {"Punkt",
+        {"Punkt x",
          [](State& s) {
              Punkt p = s.Bildpunkte[2];
              p.X = 0.25f;
              s.Bildpunkte.setzen(2, p);
+         }},
+        {"Punkt y",  // another view turns only y, as "vorn" to "oben"
+         [](State& s) {
+             Punkt p = s.Bildpunkte[3];
+             p.Y = -0.25f;
+             s.Bildpunkte.setzen(3, p);
          }},
         {"Ecke",
          [](State& s) {

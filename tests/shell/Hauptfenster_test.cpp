@@ -143,6 +143,14 @@ void Strich(QImage& bild, const nuk::shell::Massstab& m, const std::array<float,
     }
 }
 
+// What changes between a kept run and the next.
+enum Aenderung { X, Y, Anzahl, Massstab, Versatz, Rand };
+
+nuk::shell::Pixelfeld Feld(QImage& bild) {
+    return {reinterpret_cast<uint32_t*>(bild.bits()), bild.width(), bild.height(),
+            bild.bytesPerLine() / 4};
+}
+
 }  // namespace
 
 class HauptfensterTest : public QObject {
@@ -809,10 +817,7 @@ class HauptfensterTest : public QObject {
         using nuk::shell::Massstab;
         const double b = breite, h = hoehe;
         const Massstab m = yNachOben ? Massstab{-1, 1, 2, -2, b, h} : Massstab{0, 0, b, h, b, h};
-        auto feld = [](QImage& bild) {
-            return nuk::shell::Pixelfeld{reinterpret_cast<uint32_t*>(bild.bits()), bild.width(),
-                                         bild.height(), bild.bytesPerLine() / 4};
-        };
+        auto feld = Feld;
         QImage lauf(breite, hoehe, QImage::Format_RGB32), einzeln = lauf;
         lauf.fill(Qt::black);
         einzeln.fill(Qt::black);
@@ -883,6 +888,74 @@ class HauptfensterTest : public QObject {
         }
         for (const auto& l : gezogen) Strich(einzeln, m, l, qRgb(0, 255, 0));
         QCOMPARE(lauf, einzeln);
+    }
+
+    // A run drawn again from the bits it kept is the picture of what is drawn
+    // now: any change of a line, of their number, of the scale or the offset
+    // draws anew, below and above the size where the second core helps.
+    void gemerkterLaufWieNeu_data() {
+        QTest::addColumn<int>("linien");
+        QTest::addColumn<int>("aenderung");
+        QTest::newRow("x") << 3000 << int{X};
+        QTest::newRow("y") << 3000 << int{Y};
+        QTest::newRow("Anzahl") << 3000 << int{Anzahl};
+        QTest::newRow("Massstab") << 3000 << int{Massstab};
+        QTest::newRow("Versatz") << 3000 << int{Versatz};
+        QTest::newRow("unter dem zweiten Kern") << 2000 << int{X};
+        QTest::newRow("Linien auf dem Rand") << 2048 << int{Rand};
+    }
+    void gemerkterLaufWieNeu() {
+        QFETCH(int, linien);
+        QFETCH(int, aenderung);
+        const int breite = 320, hoehe = 240;
+        nuk::shell::Massstab m{-1, 1, 2, -2, breite, hoehe};
+        std::mt19937 zufall(5);
+        // All in the upper left quarter but the last two, whose changes show.
+        auto wo = [&] { return static_cast<float>(zufall() % 1024) / 1024; };
+        std::vector<std::array<float, 4>> gezogen(static_cast<size_t>(linien));
+        for (auto& l : gezogen) l = {-wo(), wo(), -wo(), wo()};
+        gezogen[gezogen.size() - 2] = {0.2f, -0.2f, 0.8f, -0.7f};
+        gezogen.back() = {0.3f, 0.3f, 0.9f, 0.8f};
+        QImage bild(breite, hoehe, QImage::Format_RGB32);
+        nuk::shell::Striche striche;
+        auto malen = [&] {
+            bild.fill(Qt::black);
+            striche.beginnen(Blau, m, Feld(bild));
+            for (const auto& [x1, y1, x2, y2] : gezogen) striche.linie(x1, y1, x2, y2);
+            striche.zeichnen(Feld(bild));
+        };
+        malen();
+        malen();
+        auto& l = gezogen[gezogen.size() - 2];
+        switch (aenderung) {
+            case X:
+                l[2] = 0.5f;
+                break;
+            case Y:
+                l[3] = -0.3f;
+                break;
+            case Anzahl:
+                gezogen.pop_back();
+                break;
+            case Massstab:
+                m.einheitenBreite *= 0.8, m.einheitenHoehe *= 0.8;
+                break;
+            case Versatz:
+                m.links += 0.25;
+                break;
+            default:
+                // Exactly on each edge: the right and lower ones lie just outside.
+                gezogen[0] = {-1, 1, -1, -1};
+                gezogen[1] = {1, 1, 1, -1};
+                gezogen[2] = {-1, 1, 1, 1};
+                gezogen[3] = {-1, -1, 1, -1};
+                break;
+        }
+        malen();
+        QImage soll(breite, hoehe, QImage::Format_RGB32);
+        soll.fill(Qt::black);
+        for (const auto& g : gezogen) Strich(soll, m, g, Blau);
+        QCOMPARE(bild, soll);
     }
 
     // A dot sets the pixel the paint engine sets for it, also on a pixel's
