@@ -157,6 +157,8 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
     const std::string ecke9 = rahmen +
                               "Vertex 0 0 0\nVertex 1 .5 -2\nTriangle 1 2 9\nClumpEnd\n"
                               "ModelEnd\n";
+    // 0x1F and 0x7F to 0x9F are controls; 0x20 and 0xA0 are not.
+    const std::string steuer = rahmen + "Foo\x1f \x7f\x80\x9f\xa0 x\nClumpEnd\nModelEnd\n";
     const std::vector<Fall> faelle = {
         {"sauber", gut, "", 0, gutOk, ""},
         {"nur Lesermeldung", "@", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
@@ -196,6 +198,27 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          R"j("edges":0,"bounds":null}})j"
          "\n",
          "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
+        {"JSON: kürzeste Zahlen, Befund ohne Zeile", "--json @",
+         rahmen + "Vertex 0.1 -0.1 1e-7\nClumpEnd\n", 1,
+         R"j({"file":"@","status":1,"findings":[{"line":null,"kind":"hierarchy","text":)j"
+         R"j("Hierarchie wurde als fehlerhaft eingestuft, da letzte Hiro-Anweisung ungleich )j"
+         R"j(ModelEnd"}],"first_clump":{"points":1,"triangles":0,"quads":0,"polygons":0},)j"
+         R"j("model":{"clumps":1,"vertices":1,"faces":0,"edges":0,"bounds":[0.1,-0.1,1e-07,)j"
+         R"j(0.1,-0.1,1e-07]}})j"
+         "\n",
+         ""},
+        {"Steuerzeichen an ihren Grenzen", "@", steuer, 1,
+         "@:3: unbekanntes Befehlswort \"foo\": Foo\\x1f \\x7f\\x80\\x9f\xC2\xA0 x\n@" + leer +
+             "1 Problem\n",
+         ""},
+        {"JSON: Steuerzeichen an ihren Grenzen", "--json @", steuer, 1,
+         R"j({"file":"@","status":1,"findings":[{"line":3,"kind":"line","text":"unbekanntes )j"
+         R"j(Befehlswort \"foo\": Foo\u001f \u007f\u0080\u009f)j"
+         "\xC2\xA0"
+         R"j( x"}],"first_clump":{"points":0,"triangles":0,"quads":0,"polygons":0},"model":)j"
+         R"j({"clumps":1,"vertices":0,"faces":0,"edges":0,"bounds":null}})j"
+         "\n",
+         ""},
         {"Standardeingabe", "- " + gut, rahmen + "Foo\nClumpEnd\nModelEnd\n", 1,
          "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + leer + "1 Problem\n" + gutOk, ""},
         {"Datei nicht lesbar", "/gibt/es/nicht.rwx " + gut, "", 2, gutOk,

@@ -190,6 +190,31 @@ double kurz(float v) {
     return d;
 }
 
+// JSON escapes the controls below 0x20 itself, but not DEL and the C1
+// controls, which a terminal or a CI log may act on as raw bytes. The dump is
+// valid UTF-8, so C2 starts a character wherever it stands.
+std::string ohneSteuerzeichen(const std::string& json) {
+    std::string r;
+    r.reserve(json.size());
+    static constexpr char hex[] = "0123456789abcdef";
+    for (size_t i = 0; i < json.size(); ++i) {
+        const auto b = static_cast<unsigned char>(json[i]);
+        unsigned char c = 0;
+        if (b == 0x7F)
+            c = b;
+        else if (b == 0xC2 && i + 1 < json.size() &&
+                 static_cast<unsigned char>(json[i + 1]) <= 0x9F)
+            c = static_cast<unsigned char>(json[++i]);
+        if (c == 0) {
+            r += json[i];
+            continue;
+        }
+        const char maskiert[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]};
+        r.append(maskiert, sizeof maskiert);
+    }
+    return r;
+}
+
 void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Diagnose>& diagnosen,
                    const State& s, const GanzesModell& modell, Ausgabe& aus) {
     using Json = nlohmann::ordered_json;
@@ -216,7 +241,7 @@ void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Dia
           {"edges", modell.kanten.size()},
           {"bounds", std::move(umfang)}}},
     };
-    aus << j.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    aus << ohneSteuerzeichen(j.dump(-1, ' ', false, Json::error_handler_t::replace)) << '\n';
 }
 
 }  // namespace

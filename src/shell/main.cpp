@@ -1,47 +1,5 @@
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QTimer>
-#include <QTranslator>
-#include <cstdio>
-
-#include "app/Anfang.h"
-#include "shell/Aufruf.h"
-#include "shell/Hauptfenster.h"
-
-using nuk::shell::Aufruf;
+#include "shell/Programm.h"
 
 int main(int argc, char** argv) {
-    // Help and version need no window, nor a display to open one on.
-    QStringList roh;
-    for (int i = 1; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
-    const Aufruf frage = nuk::shell::AufrufLesen(roh);
-    if (frage.art == Aufruf::Hilfe) {
-        std::printf("%s%s", nuk::shell::NukviewAufruf, nuk::shell::NukviewHilfe);
-        return 0;
-    }
-    if (frage.art == Aufruf::Version) {
-        std::printf("nukview (%s)\n", std::string(nuk::Programmtitel).c_str());
-        return 0;
-    }
-
-    QApplication app(argc, argv);
-    // What Qt has not taken for itself.
-    const Aufruf aufruf = nuk::shell::AufrufLesen(QCoreApplication::arguments().mid(1));
-    if (aufruf.art == Aufruf::Falsch) {
-        std::fprintf(stderr, "nukview: %s\n%s", aufruf.fehler.toLocal8Bit().constData(),
-                     nuk::shell::NukviewAufruf);
-        return 2;
-    }
-    QApplication::setApplicationName(QStringLiteral("NukViewer"));
-    // The toolkit's own words (dialog buttons, window menus) in German, like the program's.
-    QTranslator qt;
-    if (qt.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt);
-    nuk::shell::Hauptfenster fenster(QCoreApplication::applicationDirPath());
-    fenster.show();
-    // Once the window stands: the reader's messages may come.
-    if (!aufruf.datei.isEmpty())
-        QTimer::singleShot(0, &fenster, [&] { fenster.oeffnen(aufruf.datei); });
-    return QApplication::exec();
+    return nuk::shell::Programm(argc, argv);
 }

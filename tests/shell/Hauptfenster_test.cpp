@@ -700,9 +700,13 @@ class HauptfensterTest : public QObject {
             return fallen.isAccepted();
         };
         QVERIFY(!ziehen(QStringLiteral("notiz.txt")));
-        QVERIFY(ziehen(QStringLiteral("wuerfel.rwx")));
-        QTRY_COMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
-        QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
+        Schreiben(temp->filePath(QStringLiteral("GROSS.RWX")), Wuerfel.toLatin1());
+        for (const QString& name : {QStringLiteral("wuerfel.rwx"), QStringLiteral("GROSS.RWX")}) {
+            aktion("MachsNeu")->trigger();
+            QVERIFY(ziehen(name));
+            QTRY_COMPARE(fenster->windowTitle(), name + QStringLiteral(" - NukViewer 4.8a"));
+            QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
+        }
     }
 
     // The command line: a file, --help and --version without a window, and a
@@ -737,6 +741,17 @@ class HauptfensterTest : public QObject {
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 2);
         QVERIFY(p.readAllStandardError().contains("Aufruf: nukview [DATEI]"));
+        // The file named after Qt's own options, opened once the window stands.
+        const QString datei = temp->filePath(QStringLiteral("wuerfel.rwx"));
+        Schreiben(datei, Wuerfel.toLatin1());
+        p.start(QStringLiteral(NUK_BIN_DIR "/nukview_start"),
+                {QStringLiteral("-platform"), QStringLiteral("offscreen"), datei});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        const QList<QByteArray> zeilen = p.readAllStandardOutput().split('\n');
+        QCOMPARE(zeilen.value(0), QByteArray("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(zeilen.value(1), QByteArray("16 Zeilen"));
+        QCOMPARE(zeilen.value(4), QByteArray(" 1:\t>Vertex -1 -1 -1"));
     }
 
     // A wheel notch zooms at the pointer as a click in "Lupe" does, in any
@@ -1113,6 +1128,7 @@ class HauptfensterTest : public QObject {
             {{1280, 900}, 15, {828, 675}},
             {{640, 430}, 15, {583, 430}},  // QT_SCALE_FACTOR=2 on 1280 x 900
             {{1280, 430}, 7.5, {837, 430}},
+            {{600, 1050}, 15, {600, 787}},  // narrow and tall: the width gives way
         };
         for (const Fall& f : faelle) {
             const QSize g = Hauptfenster::Startgroesse(f.platz, f.twips, f.twips);
