@@ -201,7 +201,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     GanzesModellAbgleichen(*erst.s);
     stimmig(*erst.s);
     const std::vector<std::string> gelesen = zeilen(*erst.s);
-    const std::string gespeichert = RwxText(erst.s->TextList);
+    const std::string gespeichert = RwxText(*erst.s);  // as "Speichern" writes it
 
     pruefen(*erst.s);
     nachschlagen(*erst.s);

@@ -17,10 +17,14 @@ std::string RwxText(const Liste& TextList, bool bom) {
     return text;
 }
 
+std::string RwxText(const State& s) {
+    return RwxText(s.TextList, s.Herkunft.bom);
+}
+
 bool RwxSchreiben(State& s, const std::string& pfad) {
     bool gut = false;
     try {
-        gut = DateiErsetzen(pfad, RwxText(s.TextList, s.Herkunft.bom), s.host.schreibweg());
+        gut = DateiErsetzen(pfad, RwxText(s), s.host.schreibweg());
     } catch (const std::exception&) {
         gut = false;
     }
