@@ -290,8 +290,8 @@ TEST(GanzesModell, WeltkoordinatenJedesPunktes) {
     }
 }
 
-// A face keeps the line that made it, also where a prototype is placed; after
-// a nested clump the outer one's numbers name its own points again.
+// A face and a point keep the line that made them, also where a prototype is
+// placed; after a nested clump the outer one's numbers name its own points again.
 TEST(GanzesModell, FlaechenzeilenKantenUndEcken) {
     const GanzesModell clumps = GanzesModellLesen(
         datei({"ClumpBegin", "Vertex 0 0 0", "Vertex 1 0 0", "ClumpBegin", "Vertex 7 7 7",
@@ -305,6 +305,7 @@ TEST(GanzesModell, FlaechenzeilenKantenUndEcken) {
         datei({"ProtoBegin p", "Vertex 0 0 0", "Vertex 1 0 0", "Vertex 0 1 0", "Vertex 1 1 0",
                "Quad 1 2 4 3", "Triangle 1 2 4", "ProtoEnd", "ProtoInstance p", "Block 1 1 1"}));
     EXPECT_EQ(m.flaechenzeile, (std::vector<int32_t>{6, 7, 10, 10, 10, 10, 10, 10}));
+    EXPECT_EQ(m.punktzeile, (std::vector<int32_t>{2, 3, 4, 5, 10, 10, 10, 10, 10, 10, 10, 10}));
     EXPECT_EQ(m.kanten.size(), 5u + 12u);  // the quad's four and its diagonal, the block's twelve
 }
 

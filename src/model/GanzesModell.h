@@ -18,6 +18,9 @@ struct Modellbefund {
 
 struct GanzesModell {
     std::vector<std::array<float, 3>> punkte;  // world space
+    // The line that made each point: its Vertex, its primitive, or for a
+    // prototype's copy the Vertex in the prototype.
+    std::vector<int32_t> punktzeile;
     // Face f has the corners ecken[anfang[f]] .. ecken[anfang[f + 1] - 1],
     // indices into punkte; flaechenzeile[f] is the line that made it.
     std::vector<uint32_t> ecken;

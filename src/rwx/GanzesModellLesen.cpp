@@ -75,6 +75,7 @@ Matrix4 drehung(double x, double y, double z, double grad) {
 // Faces and points collected for the model or for a prototype being defined.
 struct Geometrie {
     std::vector<std::array<float, 3>> punkte;
+    std::vector<int32_t> punktzeile;
     std::vector<uint32_t> ecken;
     std::vector<uint32_t> anfang{0};
     std::vector<int32_t> zeile;
@@ -356,6 +357,7 @@ void Leser::punkt(double x, double y, double z) {
     Geometrie& g = ziel();
     nummern_.push_back(static_cast<uint32_t>(g.punkte.size()));
     g.punkte.push_back(anwenden(welt_, x, y, z));
+    g.punktzeile.push_back(zeile_);
 }
 
 void Leser::flaeche(const int64_t* nummern, size_t n) {
@@ -429,6 +431,7 @@ void Leser::instanz(const std::string& name) {
     Geometrie& g = ziel();
     const auto versatz = static_cast<uint32_t>(g.punkte.size());
     for (const auto& v : q.punkte) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
+    g.punktzeile.insert(g.punktzeile.end(), q.punktzeile.begin(), q.punktzeile.end());
     const auto eckenVersatz = static_cast<uint32_t>(g.ecken.size());
     for (uint32_t k : q.ecken) g.ecken.push_back(k + versatz);
     for (size_t f = 1; f < q.anfang.size(); ++f) g.anfang.push_back(q.anfang[f] + eckenVersatz);
@@ -443,6 +446,7 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
     Geometrie& g = ziel();
     const auto versatz = static_cast<uint32_t>(g.punkte.size());
     for (const auto& v : ecken) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
+    g.punktzeile.resize(g.punktzeile.size() + ecken.size(), zeile_);
     for (const auto& f : flaechen) {
         for (uint32_t k : f) g.ecken.push_back(k + versatz);
         g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
@@ -714,6 +718,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
         const size_t zeilen = daten.size() / 16 + 16;
         Geometrie& g = ziele_.front();
         g.punkte.reserve(zeilen);
+        g.punktzeile.reserve(zeilen);
         g.anfang.reserve(zeilen + 1);
         g.zeile.reserve(zeilen);
         g.ecken.reserve(4 * zeilen);
@@ -764,6 +769,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
     GanzesModell m;
     Geometrie& g = ziele_.front();
     m.punkte = std::move(g.punkte);
+    m.punktzeile = std::move(g.punktzeile);
     m.ecken = std::move(g.ecken);
     m.anfang = std::move(g.anfang);
     m.flaechenzeile = std::move(g.zeile);
