@@ -134,8 +134,9 @@ void BildLoeschen(State& s) {
 
 void GanzesModellZeichnen(State& s) {
     const GanzesModell& m = s.Ganzes;
-    if (!s.Menu.GanzesModell || s.Ausgabe.modellKanten.empty()) return;
-    // Turned as Projizieren turns the first clump's points.
+    if (!s.Menu.GanzesModell || m.punkte.empty()) return;
+    // Turned as Projizieren turns the first clump's points; picking and the
+    // read-out find them here too.
     const Matrix& d = s.Drehung;
     auto& bild = s.Ausgabe.modellBild;
     bild.resize(m.punkte.size());
