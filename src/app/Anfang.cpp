@@ -5,6 +5,7 @@
 #include "rwx/GanzesModellLesen.h"
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
+#include "selection/Ganzes.h"
 #include "view/Zeichnen.h"
 
 namespace nuk {
@@ -38,6 +39,12 @@ void Zuruecksetzen(State& s) {
     s.Modus = -1;
     s.Herkunft = {};
     s.Ganzes = {};
+    s.GanzesPunktZeile.clear();
+    s.GanzesFlaechenZeile.clear();
+    s.ZeilenArt.clear();
+    s.Quellzeilen.clear();
+    s.ErsterClumpVon = s.ErsterClumpBis = -1;
+    s.Befundtexte.clear();
     ListenLeeren(s);
     Punkt p0 = s.Punkte[0];
     p0.Zeile = 1;  // the "Begin:" row of a new document
@@ -90,8 +97,10 @@ bool DokumentLesen(State& s) {
         Melden(s, "Da stimmt was nicht");
         return false;
     }
-    const bool gelesen = RwxLesenAus(s, daten);
+    std::vector<int32_t> quellzeilen;
+    const bool gelesen = RwxLesenAus(s, daten, &quellzeilen);
     s.Ganzes = GanzesModellLesen(daten);
+    GanzesModellZuordnen(s, quellzeilen);
     return gelesen;
 }
 

@@ -3,6 +3,7 @@
 #include "app/Anfang.h"
 #include "app/ZeigFenster.h"
 #include "check/Fehler.h"
+#include "check/Geometrie.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Markierungen.h"
 #include "selection/Modul_Auswahl.h"
@@ -60,6 +61,9 @@ void Auswahl_Click(State& s, int16_t Index) {
             break;
         case 4:
             FehlerhafteMarkieren(s);
+            break;
+        case 5:
+            GeometriePruefen(s);
             break;
         default:
             break;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -193,6 +194,14 @@ struct State {
     // The file read the way other RWX loaders read it: every clump, drawn
     // beneath the first clump's picture while Menu.GanzesModell is ticked.
     GanzesModell Ganzes;
+    // The TextList row of each of its points and faces (the first row of the
+    // line that made it; -1 beyond the rows), and what each row stands for.
+    std::vector<int32_t> GanzesPunktZeile, GanzesFlaechenZeile;
+    enum : uint8_t { GanzPunkt = 1, GanzFlaeche = 2, ErsterClump = 4 };
+    std::vector<uint8_t> ZeilenArt;                // by TextList row
+    std::vector<int32_t> Quellzeilen;              // the file line each row begins on
+    int ErsterClumpVon = -1, ErsterClumpBis = -1;  // its "Begin:" and "End:" rows
+    std::map<int, std::string> Befundtexte;        // the model's findings by row, UTF-8
 
     Liste TextList;
     Liste AuswahlList;
@@ -201,6 +210,12 @@ struct State {
     // Caches of the row look-ups; they never change an answer.
     ZeilenIndex punktIndex, dreieckIndex, viereckIndex, polygonIndex;
 };
+
+// "ganzes Modell" is ticked and the model has points: picking, the read-out,
+// the rules and the marks take in every clump, not only the first.
+inline bool GanzesMarkierbar(const State& s) {
+    return s.Menu.GanzesModell && !s.Ganzes.punkte.empty();
+}
 
 // f(tabelle, zahl) for the triangles, the quads and the polygons, in that order.
 template <class S, class F>

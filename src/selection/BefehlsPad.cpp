@@ -130,9 +130,9 @@ void FehlerhafteMarkieren(State& s) {
     ZeilenAbgleichen(s);
 }
 
-std::string FehlerKennung(int i, std::string_view zeile) {
+std::string FehlerKennung(int i, std::string_view zeile, char art) {
     const size_t tab = zeile.find('\t');
-    std::string neu = S(i) + "f\t";
+    std::string neu = S(i) + art + '\t';
     neu.append(tab == std::string_view::npos ? zeile : zeile.substr(tab + 1));
     return neu;
 }

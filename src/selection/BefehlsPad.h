@@ -66,8 +66,8 @@ void FehlerhafteMarkieren(State& s);
 // The rows of TextList the line check flags, ascending.
 std::vector<int> FehlerhafteZeilen(const State& s, const Befehlssatz& befehle);
 
-// The row text with its label replaced by the faulty flag: S(i), "f", then
-// everything from the first TAB on.
-std::string FehlerKennung(int i, std::string_view zeile);
+// The row text with its label replaced by a check's flag: S(i), art ("f" for
+// the line check, "g" for the geometry), then everything from the first TAB on.
+std::string FehlerKennung(int i, std::string_view zeile, char art = 'f');
 
 }  // namespace nuk

@@ -23,6 +23,15 @@ void PunkteOhneObjekte(State& s) {
         if (!benutzt[static_cast<size_t>(v)] && zeile >= 0 && zeile < s.TextList.anzahl())
             s.TextList.setHaken(zeile, true);
     }
+    const GanzesModell& m = s.Ganzes;
+    if (!GanzesMarkierbar(s) || s.GanzesPunktZeile.size() != m.punkte.size()) return;
+    std::vector<bool> genutzt(m.punkte.size(), false);
+    for (uint32_t k : m.ecken) genutzt[k] = true;
+    for (size_t i = 0; i < m.punkte.size(); ++i) {
+        const int32_t zeile = s.GanzesPunktZeile[i];
+        if (!genutzt[i] && zeile >= 0 && zeile < s.TextList.anzahl())
+            s.TextList.setHaken(zeile, true);
+    }
 }
 
 int ZeileAufnehmen(State& s, int16_t zeile) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rwx/Wortscanner.h"
+#include "selection/Ganzes.h"
 #include "selection/Markierungen.h"
 #include "selection/Suche.h"
 
@@ -88,6 +89,7 @@ void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben) {
     for (auto b = bleiben.rbegin(); b != bleiben.rend(); ++b) {
         if (!s.AuswahlList.haken(b->zeile)) continue;
         const int16_t t = b->textZeile;
+        if (NurGanzesModell(s, t)) continue;  // counted over the whole model
         const std::string_view wort = BefehlswortRoh(s.AuswahlList.text(b->zeile));
         if (IstWort(wort, "vertex")) {
             const int16_t k = SuchePunkt(s, t);
@@ -123,6 +125,7 @@ std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleiben
         JedeObjektart(s, [&](const auto&, int zahl) {
             hoechstens += static_cast<size_t>(std::max(0, zahl));
         });
+    if (GanzesMarkierbar(s)) hoechstens += static_cast<size_t>(s.TextList.anzahl());
     ziel.reserve(hoechstens);
     // By row key: listed already, and a row of the last pass that may stay
     // for the same derived row.
@@ -159,12 +162,53 @@ std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleiben
     if (s.Menu.AusP[1])
         for (int i = 1; i <= s.PunktZahl; ++i)
             if (s.Punkte[i].Markiert != 0) aufnehmen(s.Punkte[i].Zeile);
-    if (s.Schwelle < 1) return ziel;
-    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
-        for (int i = 1; i <= zahl; ++i)
-            if (tabelle[i].Anzahl >= s.Schwelle) aufnehmen(tabelle[i].Zeile);
-    });
+    if (s.Schwelle >= 1)
+        JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+            for (int i = 1; i <= zahl; ++i)
+                if (tabelle[i].Anzahl >= s.Schwelle) aufnehmen(tabelle[i].Zeile);
+        });
+    if (GanzesMarkierbar(s))
+        for (int zeile : GanzesAbgeleitet(s, bleiben)) aufnehmen(static_cast<int16_t>(zeile));
     return ziel;
+}
+
+std::vector<int> GanzesAbgeleitet(const State& s, std::span<const Bleibend> bleiben) {
+    const GanzesModell& m = s.Ganzes;
+    const auto& punktZeile = s.GanzesPunktZeile;
+    const auto& flaechenZeile = s.GanzesFlaechenZeile;
+    const int zeilen = s.TextList.anzahl();
+    std::vector<int> ergebnis;
+    if (punktZeile.size() != m.punkte.size() || flaechenZeile.size() != m.flaechen() || zeilen <= 0)
+        return ergebnis;
+    // The rows with a ticked copy, and the rows they derive.
+    std::vector<uint8_t> getickt(static_cast<size_t>(zeilen), 0), abgeleitet = getickt;
+    for (const Bleibend& b : bleiben)
+        if (s.AuswahlList.haken(b.zeile) && b.textZeile >= 0 && b.textZeile < zeilen)
+            getickt[static_cast<size_t>(b.textZeile)] = 1;
+    auto gilt = [&](int32_t z) { return z >= 0 && z < zeilen; };
+    const bool ecken = s.Menu.AusP[1];
+    for (size_t f = 0; f < m.flaechen(); ++f) {
+        const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
+        const int32_t z = flaechenZeile[f];
+        if (ecken && gilt(z) && getickt[static_cast<size_t>(z)])
+            for (uint32_t i = a; i < e; ++i)
+                if (const int32_t p = punktZeile[m.ecken[i]]; gilt(p))
+                    abgeleitet[static_cast<size_t>(p)] = 1;
+        if (s.Schwelle < 1 || !gilt(z)) continue;
+        // A triangle's or quad's point counts once, a polygon's once per place.
+        int zahl = 0;
+        for (uint32_t i = a; i < e; ++i) {
+            const int32_t p = punktZeile[m.ecken[i]];
+            if (!gilt(p) || !getickt[static_cast<size_t>(p)]) continue;
+            if (e - a <= 4 && std::find(&m.ecken[a], &m.ecken[i], m.ecken[i]) != &m.ecken[i])
+                continue;
+            ++zahl;
+        }
+        if (zahl >= s.Schwelle) abgeleitet[static_cast<size_t>(z)] = 1;
+    }
+    for (int z = 0; z < zeilen; ++z)
+        if (abgeleitet[static_cast<size_t>(z)]) ergebnis.push_back(z);
+    return ergebnis;
 }
 
 }  // namespace nuk

@@ -32,5 +32,9 @@ void VerbundZaehlen(State& s, std::span<const Bleibend> bleiben);
 // Objekte" is ticked), then objects that reach Schwelle. A derived row of the
 // last pass that is derived again stays the row it is.
 std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleibend> bleiben);
+// The same rules over the whole model: the rows of the corners of faces whose
+// row is ticked (with "von markierten Objekte"), and of the faces with at
+// least Schwelle ticked corners; in file order.
+std::vector<int> GanzesAbgeleitet(const State& s, std::span<const Bleibend> bleiben);
 
 }  // namespace nuk

@@ -98,6 +98,12 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     textModell_ = new ListenModell(s_->TextList, true, this);
     auswahlModell_ = new ListenModell(s_->AuswahlList, true, this);
     befehlsModell_ = new ListenModell(s_->BefehlsList, false, this);
+    // A row's findings in the whole model, in both lists: a copy has its file row's key.
+    for (ListenModell* m : {textModell_, auswahlModell_})
+        m->tipp = [this](int32_t wert) {
+            const auto b = s_->Befundtexte.find(wert);
+            return b == s_->Befundtexte.end() ? QString() : QString::fromStdString(b->second);
+        };
     for (ListenModell* m : {textModell_, auswahlModell_, befehlsModell_})
         m->kern = [this](const std::function<void()>& f) { kern(f); };
 
@@ -253,6 +259,7 @@ void Hauptfenster::menuesBauen() {
                   s.Menu.MarkMal[i]);
     eintrag(auswahl, "Auswahl(3)", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
     eintrag(auswahl, "Auswahl(4)", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
+    eintrag(auswahl, "Auswahl(5)", "Geometrie", [&s] { NukView::Auswahl_Click(s, 5); });
 
     QMenu* ansicht = leiste->addMenu(T("Ansicht"));
     ansicht->menuAction()->setObjectName(T("Menu(3)"));

@@ -40,6 +40,10 @@ QVariant ListenModell::data(const QModelIndex& index, int role) const {
             return liste_.haken(index.row()) ? Qt::Checked : Qt::Unchecked;
         case Qt::UserRole:
             return liste_.wert(index.row());
+        case Qt::ToolTipRole:
+            if (tipp)
+                if (QString t = tipp(liste_.wert(index.row())); !t.isEmpty()) return t;
+            return {};
         default:
             return {};
     }

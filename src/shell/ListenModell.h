@@ -23,6 +23,9 @@ class ListenModell : public QAbstractListModel, private Liste::Beobachter {
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // A row's tool tip, by its item value; none where it answers empty.
+    std::function<QString(int32_t)> tipp;
+
     // While a whole document is rebuilt, one reset instead of a signal per row.
     void sammelnBeginnen();
     void sammelnBeenden();

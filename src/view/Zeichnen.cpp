@@ -363,11 +363,53 @@ void ObjekteZeichnen(State& s) {
     }
 }
 
+namespace {
+
+// The whole model's marked faces in green and its marked points' boxes, at
+// every copy; rows of the first clump's records are drawn by it already.
+void GanzesAuswahlZeichnen(State& s, bool punkte) {
+    const GanzesModell& m = s.Ganzes;
+    const auto& bild = s.Ausgabe.modellBild;
+    const auto& zeilen = punkte ? s.GanzesPunktZeile : s.GanzesFlaechenZeile;
+    if (!GanzesMarkierbar(s) || bild.size() != m.punkte.size() ||
+        zeilen.size() != (punkte ? m.punkte.size() : m.flaechen()) ||
+        s.ZeilenArt.size() != static_cast<size_t>(s.TextList.anzahl()))
+        return;
+    auto markiert = [&](int32_t z) {
+        return z >= 0 && static_cast<size_t>(z) < s.ZeilenArt.size() &&
+               (s.ZeilenArt[static_cast<size_t>(z)] & State::ErsterClump) == 0 &&
+               s.TextList.haken(z);
+    };
+    if (!punkte) {
+        for (size_t f = 0; f < zeilen.size(); ++f) {
+            if (!markiert(zeilen[f])) continue;
+            const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
+            for (uint32_t i = a; i < e; ++i) {
+                const auto& p = bild[m.ecken[i]];
+                const auto& q = bild[m.ecken[i + 1 < e ? i + 1 : a]];
+                Linie(s, p[0], p[1], q[0], q[1], Gruen);
+            }
+        }
+        return;
+    }
+    const float f = s.Fangweite;
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        if (!markiert(zeilen[i])) continue;
+        const float x = bild[i][0], y = bild[i][1];
+        Ablegen(s, Zeichenbefehl::Rechteck, Cyan, x - f, y - f, x + f, y + f);
+        s.Ausgabe.CurrentX = x + f;
+        s.Ausgabe.CurrentY = y + f;
+    }
+}
+
+}  // namespace
+
 void AuswahlZeichnen(State& s) {
     JedeObjektart(s, [&](const auto& tabelle, int zahl) {
         for (int i = 1; i <= zahl; ++i)
             if (Markiert(s, tabelle[i].Zeile)) Objektzeichnen(s, tabelle[i], Gruen);
     });
+    GanzesAuswahlZeichnen(s, false);
 
     const float f = s.Fangweite;
     for (int k = 1; k <= s.PunktZahl; ++k) {
@@ -377,6 +419,7 @@ void AuswahlZeichnen(State& s) {
         s.Ausgabe.CurrentX = b.X + f;
         s.Ausgabe.CurrentY = b.Y + f;
     }
+    GanzesAuswahlZeichnen(s, true);
 
     const Punkt& ursprung = s.Bildpunkte[0];
     Ablegen(s, Zeichenbefehl::Kreis, Gruen, ursprung.X, ursprung.Y, std::fabs(f), 0);

@@ -1,0 +1,39 @@
+#include "check/Geometrie.h"
+
+#include <vector>
+
+#include "selection/BefehlsPad.h"
+#include "selection/Ganzes.h"
+#include "selection/Modul_Auswahl.h"
+
+namespace nuk {
+
+std::string GeometrieMeldung(const std::vector<Modellbefund>& befunde) {
+    const size_t n = befunde.size();
+    if (n == 0) return "Geometrie: alles in Ordnung";
+    std::string text = "Geometrie: " + std::to_string(n) + (n == 1 ? " Befund" : " Befunde");
+    // Ten are enough to begin with; the rows show every one.
+    for (size_t i = 0; i < n && i < 10; ++i)
+        text += "\nZeile " + std::to_string(befunde[i].zeile) + ": " + befunde[i].text;
+    if (n > 10) text += "\nund " + std::to_string(n - 10) + " weitere";
+    return text;
+}
+
+void GeometriePruefen(State& s) {
+    AuswahlNeu(s);
+    const bool ganz = s.Menu.GanzesModell;
+    std::vector<Modellbefund> befunde;
+    for (const Modellbefund& b : s.Ganzes.befunde) {
+        const int z = ZeileVonLinie(s, b.zeile);
+        const bool imErsten = z >= 0 && z >= s.ErsterClumpVon && z <= s.ErsterClumpBis;
+        if (!ganz && !imErsten) continue;
+        befunde.push_back(b);
+        if (z < 0 || s.TextList.haken(z)) continue;
+        s.TextList.setText(z, FehlerKennung(z, s.TextList.text(z), 'g'));
+        s.TextList.setHaken(z, true);
+    }
+    ZeilenAbgleichen(s);
+    Melden(s, GeometrieMeldung(befunde));
+}
+
+}  // namespace nuk

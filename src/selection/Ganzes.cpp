@@ -1,0 +1,78 @@
+#include "selection/Ganzes.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace nuk {
+
+int ZeileVonLinie(const State& s, int32_t linie) {
+    const auto& q = s.Quellzeilen;
+    if (q.empty() || linie < q.front() || linie > q.back()) return -1;
+    const auto erste = std::lower_bound(q.begin(), q.end(), linie);
+    const auto i = erste - q.begin();
+    return static_cast<int>(erste != q.end() && *erste == linie ? i : i - 1);
+}
+
+void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen) {
+    const int zeilen = s.TextList.anzahl();
+    s.Quellzeilen.assign(
+        quellzeilen.begin(),
+        quellzeilen.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                  quellzeilen.size(), static_cast<size_t>(std::max(zeilen, 0)))));
+    // By file line once, for the points' many look-ups.
+    const auto& q = s.Quellzeilen;
+    const int32_t letzte = q.empty() ? -1 : std::max(q.back(), 0);
+    std::vector<int32_t> vonLinie(static_cast<size_t>(letzte + 1), -1);
+    for (size_t i = q.size(); i-- > 0;)
+        if (q[i] >= 0) vonLinie[static_cast<size_t>(q[i])] = static_cast<int32_t>(i);
+    for (int32_t vorige = -1; int32_t & z : vonLinie) z = z >= 0 ? (vorige = z) : vorige;
+    auto zeile = [&](int32_t linie) {
+        return linie >= 0 && linie <= letzte ? vonLinie[static_cast<size_t>(linie)] : -1;
+    };
+    const GanzesModell& m = s.Ganzes;
+    s.GanzesPunktZeile.resize(m.punktzeile.size());
+    std::transform(m.punktzeile.begin(), m.punktzeile.end(), s.GanzesPunktZeile.begin(), zeile);
+    s.GanzesFlaechenZeile.resize(m.flaechenzeile.size());
+    std::transform(m.flaechenzeile.begin(), m.flaechenzeile.end(), s.GanzesFlaechenZeile.begin(),
+                   zeile);
+
+    s.ZeilenArt.assign(static_cast<size_t>(std::max(zeilen, 0)), 0);
+    auto setzen = [&](int z, uint8_t art) {
+        if (z >= 0 && z < zeilen) s.ZeilenArt[static_cast<size_t>(z)] |= art;
+    };
+    for (int32_t z : s.GanzesPunktZeile) setzen(z, State::GanzPunkt);
+    for (int32_t z : s.GanzesFlaechenZeile) setzen(z, State::GanzFlaeche);
+    for (int i = 1; i <= s.PunktZahl; ++i) setzen(s.Punkte[i].Zeile, State::ErsterClump);
+    JedeObjektart(s, [&](const auto& tabelle, int zahl) {
+        for (int i = 1; i <= zahl; ++i) setzen(tabelle[i].Zeile, State::ErsterClump);
+    });
+
+    // The first clump's rows, by the labels the reader gave them.
+    s.ErsterClumpVon = s.ErsterClumpBis = -1;
+    for (int i = 0; i < zeilen; ++i) {
+        const std::string& text = s.TextList.text(i);
+        if (s.ErsterClumpVon < 0 && text.starts_with("Begin:")) s.ErsterClumpVon = i;
+        if (s.ErsterClumpVon >= 0 && text.starts_with("End:")) {
+            s.ErsterClumpBis = i;
+            break;
+        }
+    }
+    if (s.ErsterClumpVon >= 0 && s.ErsterClumpBis < 0) s.ErsterClumpBis = zeilen - 1;
+
+    s.Befundtexte.clear();
+    for (const Modellbefund& b : m.befunde) {
+        const int z = zeile(b.zeile);
+        if (z < 0) continue;
+        std::string& text = s.Befundtexte[z];
+        text += (text.empty() ? "" : "\n") + b.text;
+    }
+}
+
+bool NurGanzesModell(const State& s, int zeile) {
+    if (!GanzesMarkierbar(s) || zeile < 0 || static_cast<size_t>(zeile) >= s.ZeilenArt.size())
+        return false;
+    const uint8_t art = s.ZeilenArt[static_cast<size_t>(zeile)];
+    return (art & (State::GanzPunkt | State::GanzFlaeche)) != 0 && (art & State::ErsterClump) == 0;
+}
+
+}  // namespace nuk
