@@ -1,6 +1,7 @@
 #include "Modellgenerator.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
@@ -167,6 +168,83 @@ std::string GrossesModell() {
 const std::string& GrossesModellEinmal() {
     static const std::string bytes = GrossesModell();
     return bytes;
+}
+
+std::string ProtoModell() {
+    using G = Protogroesse;
+    std::string modell;
+    modell.reserve(400000);
+    Schreiber aus(modell);
+    Zufall zufall(20261208);
+    auto zeile = [&](std::string_view text) {
+        aus << text;
+        aus.zeilenende();
+    };
+
+    zeile("ModelBegin");
+    zeile("ProtoBegin gitter");
+    // A grid 4.9 units wide in steps of 0.1, its height a gentle wave in
+    // thousandths, as exporters write them.
+    for (int z = 0; z < G::Seite; ++z)
+        for (int x = 0; x < G::Seite; ++x) {
+            const auto hoehe =
+                static_cast<int64_t>(std::lround(300 * std::sin(x * 0.25) * std::cos(z * 0.2)));
+            aus << "Vertex ";
+            aus.dezimal(x * 100 - 2450, 3);
+            aus << " ";
+            aus.dezimal(hoehe, 3);
+            aus << " ";
+            aus.dezimal(z * 100 - 2450, 3);
+            aus.zeilenende();
+        }
+    for (int z = 0; z + 1 < G::Seite; ++z)
+        for (int x = 0; x + 1 < G::Seite; ++x) {
+            const int64_t a = z * G::Seite + x + 1, b = a + 1, c = b + G::Seite, d = a + G::Seite;
+            if ((x + z) % 5 == 0) {
+                aus << "Triangle " << a << " " << b << " " << c;
+                aus.zeilenende();
+                aus << "Triangle " << a << " " << c << " " << d;
+            } else {
+                aus << "Quad " << a << " " << b << " " << c << " " << d;
+            }
+            aus.zeilenende();
+        }
+    zeile("ProtoEnd");
+
+    zeile("ClumpBegin");
+    zeile("Vertex -80 -3 -60");
+    zeile("Vertex 80 -3 -60");
+    zeile("Vertex 80 -3 60");
+    zeile("Vertex -80 -3 60");
+    zeile("Quad 1 2 3 4");
+    zeile("ClumpEnd");
+
+    // Groups on a 5 x 4 field 30 units apart, each with its copies on a 5 x 4
+    // field 6 units apart.
+    for (int g = 0; g < G::Gruppen; ++g) {
+        zeile("ClumpBegin");
+        aus << "Translate " << int64_t{(g % 5) * 30 - 60} << " 0 " << int64_t{(g / 5) * 30 - 45};
+        aus.zeilenende();
+        for (int k = 0; k < G::JeGruppe; ++k) {
+            zeile("ClumpBegin");
+            aus << "Translate ";
+            aus.dezimal((k % 5) * 6000 - 12000 + zufall.zwischen(-500, 500), 3);
+            aus << " ";
+            aus.dezimal(zufall.zwischen(0, 2000), 3);
+            aus << " ";
+            aus.dezimal((k / 5) * 6000 - 9000 + zufall.zwischen(-500, 500), 3);
+            aus.zeilenende();
+            aus << "Rotate 0 1 0 " << zufall.zwischen(0, 359);
+            aus.zeilenende();
+            aus << "Rotate 1 0 0 " << zufall.zwischen(-30, 30);
+            aus.zeilenende();
+            zeile("ProtoInstance gitter");
+            zeile("ClumpEnd");
+        }
+        zeile("ClumpEnd");
+    }
+    zeile("ModelEnd");
+    return modell;
 }
 
 std::string ProgrammOrdner() {

@@ -24,6 +24,24 @@ std::string GrossesModell();
 // GrossesModell() made once per process.
 const std::string& GrossesModellEinmal();
 
+// What ProtoModell() makes of its prototype.
+struct Protogroesse {
+    static constexpr int Seite = 50;  // points along each side of the grid
+    static constexpr int Punkte = Seite * Seite;
+    static constexpr int Gruppen = 20;  // clumps of copies
+    static constexpr int JeGruppe = 20;
+    static constexpr int Kopien = Gruppen * JeGruppe;
+    static constexpr int Modellpunkte = Kopien * Punkte + 4;  // and the first clump's plate
+};
+
+// About a million points of the whole model made through copies: a wavy grid
+// of Protogroesse::Punkte points (quads, every fifth cell two triangles)
+// defined once as a prototype and placed Kopien times, each in its clump
+// turned about y and tilted, in clumps of JeGruppe moved apart. The first
+// clump is a plate of four points beneath them. Lines end in CR LF; the
+// same bytes on every call.
+std::string ProtoModell();
+
 // The folder of the running program, with a trailing slash: befehle.txt and
 // nukcheck sit there.
 std::string ProgrammOrdner();

@@ -165,6 +165,27 @@ void BM_FensterOeffnenKorpus(benchmark::State& state) {
     state.counters["langsamste_nr"] = welche;
 }
 
+// ProtoModell() on disk, once per process.
+const QString& protodatei() {
+    static QTemporaryDir ordner;
+    static const QString datei = [] {
+        const QString pfad = ordner.filePath(QStringLiteral("proto.rwx"));
+        QFile d(pfad);
+        const std::string modell = nukbench::ProtoModell();
+        if (!d.open(QIODevice::WriteOnly) ||
+            d.write(modell.data(), static_cast<qint64>(modell.size())) !=
+                static_cast<qint64>(modell.size()))
+            std::abort();
+        return pfad;
+    }();
+    return datei;
+}
+
+// A million points of the whole model through copies of a prototype, turned.
+void BM_FensterDrehschrittProto(benchmark::State& state) {
+    Drehschritt(state, protodatei(), true);
+}
+
 void BM_FensterOeffnenBisBild(benchmark::State& state) {
     Fenster w;
     for (auto _ : state) {
@@ -177,6 +198,21 @@ void BM_FensterOeffnenBisBild(benchmark::State& state) {
     }
     if (w.f.liste(Kind::TextPad)->model()->rowCount() != nukbench::Modellgroesse::Zeilen)
         state.SkipWithError("rows missing");
+}
+
+// The same to the first picture of the million points of ProtoModell().
+void BM_FensterOeffnenBisBildProto(benchmark::State& state) {
+    Fenster w(protodatei());
+    for (auto _ : state) {
+        w.oeffnen();
+        w.zeigen();
+        state.PauseTiming();
+        w.warten();
+        state.ResumeTiming();
+    }
+    if (w.f.zustand().Ganzes.punkte.size() !=
+        static_cast<size_t>(nukbench::Protogroesse::Modellpunkte))
+        state.SkipWithError("points missing");
 }
 
 // A rubber band in "Auswahl" mode from corner to corner of the drawing.
@@ -253,7 +289,9 @@ BENCHMARK(BM_FensterOeffnenKorpus)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(64 * 5);
+BENCHMARK(BM_FensterDrehschrittProto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterOeffnenBisBild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterOeffnenBisBildProto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummiband)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummibandEntmarkieren)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterEinHaken)->Unit(benchmark::kMillisecond);

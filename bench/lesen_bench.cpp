@@ -101,7 +101,8 @@ void BM_Zeilenpruefung(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * g.s->TextList.anzahl());
 }
 
-// The whole model of the largest real model (0) and of the largest generated one (1).
+// The whole model of the largest real model (0), of the largest generated one
+// (1) and of a million points through copies (2).
 void BM_GanzesModell(benchmark::State& state) {
     std::string bytes;
     if (state.range(0) == 0) {
@@ -109,8 +110,10 @@ void BM_GanzesModell(benchmark::State& state) {
             state.SkipWithError("Korpusdatei nicht lesbar");
             return;
         }
-    } else {
+    } else if (state.range(0) == 1) {
         bytes = nukbench::GrossesModellEinmal();
+    } else {
+        bytes = nukbench::ProtoModell();
     }
     size_t punkte = 0;
     for (auto _ : state) {
@@ -185,6 +188,7 @@ void BM_NukcheckKorpus(benchmark::State& state) {
 BENCHMARK(BM_GanzesModell)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <unordered_map>
@@ -72,6 +73,16 @@ Matrix4 drehung(double x, double y, double z, double grad) {
             1};
 }
 
+using Kanten = std::vector<std::array<uint32_t, 2>>;
+
+// A prototype placed: its points and faces are one stretch each, and no
+// other face touches those points, so its edges are the prototype's, moved.
+struct Kopie {
+    uint32_t punkt, punkte;      // the first point and how many
+    uint32_t flaeche, flaechen;  // likewise the faces
+    std::shared_ptr<const Kanten> kanten;
+};
+
 // Faces and points collected for the model or for a prototype being defined.
 struct Geometrie {
     std::vector<std::array<float, 3>> punkte;
@@ -79,7 +90,13 @@ struct Geometrie {
     std::vector<uint32_t> ecken;
     std::vector<uint32_t> anfang{0};
     std::vector<int32_t> zeile;
+    std::vector<Kopie> kopien;  // by their first point
+    // A prototype's edges, found once when it ends; a later prototype of the
+    // same name leaves those of earlier copies as they were.
+    std::shared_ptr<const Kanten> kanten;
 };
+
+Kanten kantenVon(const Geometrie& g);
 
 // A level of nesting: the whole file, a clump or a prototype being defined.
 struct Ebene {
@@ -409,7 +426,10 @@ void Leser::ebeneBeenden() {
     basis_ = e.basis;
     lokalSetzen(e.lokal);
     if (e.art == Ebene::Proto) {
-        protos_[e.name] = std::move(ziele_.back());
+        Geometrie& g = ziele_.back();
+        g.kanten = std::make_shared<const Kanten>(kantenVon(g));
+        g.kopien.clear();
+        protos_[e.name] = std::move(g);
         ziele_.pop_back();
     }
     ebenen_.pop_back();
@@ -430,11 +450,20 @@ void Leser::instanz(const std::string& name) {
     if (!platz(q.punkte.size(), q.ecken.size())) return;
     Geometrie& g = ziel();
     const auto versatz = static_cast<uint32_t>(g.punkte.size());
+    g.kopien.push_back({versatz, static_cast<uint32_t>(q.punkte.size()),
+                        static_cast<uint32_t>(g.zeile.size()),
+                        static_cast<uint32_t>(q.zeile.size()), q.kanten});
     for (const auto& v : q.punkte) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
     g.punktzeile.insert(g.punktzeile.end(), q.punktzeile.begin(), q.punktzeile.end());
-    const auto eckenVersatz = static_cast<uint32_t>(g.ecken.size());
-    for (uint32_t k : q.ecken) g.ecken.push_back(k + versatz);
-    for (size_t f = 1; f < q.anfang.size(); ++f) g.anfang.push_back(q.anfang[f] + eckenVersatz);
+    // Copied whole, then moved in place: loops without a check per element.
+    auto verschoben = [](std::vector<uint32_t>& ziel, auto von, auto bis, uint32_t um) {
+        const size_t alt = ziel.size();
+        ziel.insert(ziel.end(), von, bis);
+        for (uint32_t *k = ziel.data() + alt, *e = ziel.data() + ziel.size(); k != e; ++k) *k += um;
+    };
+    verschoben(g.anfang, q.anfang.begin() + 1, q.anfang.end(),
+               static_cast<uint32_t>(g.ecken.size()));
+    verschoben(g.ecken, q.ecken.begin(), q.ecken.end(), versatz);
     g.zeile.insert(g.zeile.end(), q.zeile.begin(), q.zeile.end());
 }
 
@@ -677,33 +706,56 @@ void Leser::befehl(const Befehlsart& art) {
     }
 }
 
-// Each edge once: bucketed by its lower point, then marked per bucket.
-std::vector<std::array<uint32_t, 2>> kantenVon(const GanzesModell& m) {
-    const size_t punkte = m.punkte.size();
+// Each edge once: bucketed by its lower point, then marked per bucket. The
+// faces of copies are left to their prototype's edges, which stand in the
+// same order as these faces would give them.
+Kanten kantenVon(const Geometrie& g) {
+    const size_t punkte = g.punkte.size();
     std::vector<uint32_t> anfang(punkte + 1, 0);
     auto jedeKante = [&](auto f) {
-        for (size_t fl = 0; fl < m.flaechen(); ++fl) {
-            const uint32_t a = m.anfang[fl], e = m.anfang[fl + 1];
-            for (uint32_t i = a; i < e; ++i) {
-                const uint32_t p = m.ecken[i], q = m.ecken[i + 1 < e ? i + 1 : a];
-                if (p != q) f(std::min(p, q), std::max(p, q));
+        auto flaechen = [&](size_t von, size_t bis) {
+            for (size_t fl = von; fl < bis; ++fl) {
+                const uint32_t a = g.anfang[fl], e = g.anfang[fl + 1];
+                for (uint32_t i = a; i < e; ++i) {
+                    const uint32_t p = g.ecken[i], q = g.ecken[i + 1 < e ? i + 1 : a];
+                    if (p != q) f(std::min(p, q), std::max(p, q));
+                }
             }
+        };
+        size_t fl = 0;
+        for (const Kopie& k : g.kopien) {
+            flaechen(fl, k.flaeche);
+            fl = k.flaeche + k.flaechen;
         }
+        flaechen(fl, g.zeile.size());
     };
     jedeKante([&](uint32_t p, uint32_t) { ++anfang[p + 1]; });
     for (size_t i = 1; i <= punkte; ++i) anfang[i] += anfang[i - 1];
     std::vector<uint32_t> nach(anfang.back());
     std::vector<uint32_t> stelle(anfang.begin(), anfang.end() - 1);
     jedeKante([&](uint32_t p, uint32_t q) { nach[stelle[p]++] = q; });
-    std::vector<std::array<uint32_t, 2>> kanten;
-    kanten.reserve(nach.size());
+    size_t zahl = nach.size();
+    for (const Kopie& k : g.kopien) zahl += k.kanten->size();
+    Kanten kanten;
+    kanten.reserve(zahl);
     std::vector<uint32_t> zuletzt(punkte, UINT32_MAX);
-    for (uint32_t p = 0; p < punkte; ++p)
+    auto kopie = g.kopien.begin();
+    for (uint32_t p = 0; p < punkte;) {
+        if (kopie != g.kopien.end() && kopie->punkt == p) {
+            const size_t alt = kanten.size();
+            kanten.insert(kanten.end(), kopie->kanten->begin(), kopie->kanten->end());
+            for (auto *k = kanten.data() + alt, *e = kanten.data() + kanten.size(); k != e; ++k)
+                (*k)[0] += p, (*k)[1] += p;
+            p += (kopie++)->punkte;
+            continue;
+        }
         for (uint32_t i = anfang[p]; i < anfang[p + 1]; ++i)
             if (zuletzt[nach[i]] != p) {
                 zuletzt[nach[i]] = p;
                 kanten.push_back({p, nach[i]});
             }
+        ++p;
+    }
     return kanten;
 }
 
@@ -768,6 +820,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
 
     GanzesModell m;
     Geometrie& g = ziele_.front();
+    m.kanten = kantenVon(g);
     m.punkte = std::move(g.punkte);
     m.punktzeile = std::move(g.punktzeile);
     m.ecken = std::move(g.ecken);
@@ -783,7 +836,6 @@ GanzesModell Leser::lesen(std::string_view daten) {
                 m.umfang[a + 3] = std::max(m.umfang[a + 3], p[a]);
             }
     }
-    m.kanten = kantenVon(m);
     std::stable_sort(
         befunde_.begin(), befunde_.end(),
         [](const Modellbefund& a, const Modellbefund& b) { return a.zeile < b.zeile; });
