@@ -809,6 +809,41 @@ class HauptfensterTest : public QObject {
         QVERIFY(Umriss(f->bild(), grau).isEmpty());
     }
 
+    // On a model whose first clump is empty, a rubber band marks the rows of
+    // the points of every clump and boxes them; "Geometrie" ticks the row of
+    // a finding, says it, and the row shows it as its tool tip in both lists.
+    void ganzesModellMarkierenUndGeometrie() {
+        QStringList meldungen;
+        oeffnen(QStringLiteral(NUK_CORPUS_DIR "/sdl3dworld__sv-nutcracker1.rwx"), meldungen);
+        nuk::State& s = fenster->zustand();
+        nuk::shell::Zeichenflaeche* f = fenster->flaeche();
+        aktion("Toolbar1_Auswahl")->trigger();
+        QTest::mousePress(f, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(f, f->rect().center());
+        QTest::mouseRelease(f, Qt::LeftButton, {}, f->rect().bottomRight() - QPoint(2, 2));
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QCOMPARE(s.PunktZahl, int16_t{0});
+        QVERIFY(fenster->liste(Kind::Ausgewahl)->model()->rowCount() > 500);
+        QVERIFY(Umriss(f->bild(), qRgb(0, 255, 255)).height() > 100);
+
+        const QString datei = temp->filePath(QStringLiteral("ecke.rwx"));
+        Schreiben(datei, Wuerfel.toLatin1().replace("ClumpEnd", "Triangle 1 2 99\nClumpEnd"));
+        oeffnen(datei, meldungen);
+        meldungen.clear();
+        Antworten a{Meldung(meldungen)};
+        aktion("Auswahl(5)")->trigger();
+        QTRY_VERIFY(a.fertig());
+        const QString befund = QStringLiteral("Ecke 99 gibt es hier nicht (8 Punkte)");
+        QCOMPARE(meldungen, QStringList{"NukViewer|Geometrie: 1 Befund\nZeile 15: " + befund});
+        QAbstractItemModel* text = fenster->liste(Kind::TextPad)->model();
+        QCOMPARE(text->index(14, 0).data(Qt::CheckStateRole), QVariant(Qt::Checked));
+        QCOMPARE(text->index(14, 0).data(Qt::ToolTipRole).toString(), befund);
+        QCOMPARE(text->index(13, 0).data(Qt::ToolTipRole), QVariant());
+        QTRY_VERIFY(!s.Timer1.Enabled);
+        QCOMPARE(fenster->liste(Kind::Ausgewahl)->model()->index(0, 0).data(Qt::ToolTipRole),
+                 QVariant(befund));
+    }
+
     // A run of many lines skips what is already set and shares the work
     // between both cores, and leaves out what the next run draws again; the
     // picture is that of each line walked on its own, step by step.
