@@ -42,6 +42,9 @@ void Zuruecksetzen(State& s) {
     s.GanzesPunktZeile.clear();
     s.GanzesFlaechenZeile.clear();
     s.ZeilenArt.clear();
+    s.GanzesPunkte.clear();
+    s.GanzesFlaechen.clear();
+    s.GanzesFlaechenJeZeile.clear();
     s.Quellzeilen.clear();
     s.ErsterClumpVon = s.ErsterClumpBis = -1;
     s.Befundtexte.clear();

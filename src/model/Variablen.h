@@ -198,7 +198,15 @@ struct State {
     // line that made it; -1 beyond the rows), and what each row stands for.
     std::vector<int32_t> GanzesPunktZeile, GanzesFlaechenZeile;
     enum : uint8_t { GanzPunkt = 1, GanzFlaeche = 2, ErsterClump = 4 };
-    std::vector<uint8_t> ZeilenArt;                // by TextList row
+    std::vector<uint8_t> ZeilenArt;  // by TextList row
+    // The points and faces whose row is none of the first clump's records:
+    // what marking adds to the first clump's. A model all in its first
+    // clump has none.
+    std::vector<uint32_t> GanzesPunkte, GanzesFlaechen;
+    // Of those, the first face of each row: the copies of a prototype's face
+    // have its row and their corners the rows of its corners, so the rules
+    // need look at it once.
+    std::vector<uint32_t> GanzesFlaechenJeZeile;
     std::vector<int32_t> Quellzeilen;              // the file line each row begins on
     int ErsterClumpVon = -1, ErsterClumpBis = -1;  // its "Begin:" and "End:" rows
     std::map<int, std::string> Befundtexte;        // the model's findings by row, UTF-8

@@ -47,6 +47,24 @@ void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen) {
         for (int i = 1; i <= zahl; ++i) setzen(tabelle[i].Zeile, State::ErsterClump);
     });
 
+    auto fremd = [&](int32_t z) {
+        return z >= 0 && z < zeilen && !(s.ZeilenArt[static_cast<size_t>(z)] & State::ErsterClump);
+    };
+    s.GanzesPunkte.clear();
+    for (size_t i = 0; i < s.GanzesPunktZeile.size(); ++i)
+        if (fremd(s.GanzesPunktZeile[i])) s.GanzesPunkte.push_back(static_cast<uint32_t>(i));
+    s.GanzesFlaechen.clear();
+    s.GanzesFlaechenJeZeile.clear();
+    std::vector<bool> gesehen(static_cast<size_t>(std::max(zeilen, 0)), false);
+    for (size_t f = 0; f < s.GanzesFlaechenZeile.size(); ++f) {
+        const int32_t z = s.GanzesFlaechenZeile[f];
+        if (!fremd(z)) continue;
+        s.GanzesFlaechen.push_back(static_cast<uint32_t>(f));
+        if (gesehen[static_cast<size_t>(z)]) continue;
+        gesehen[static_cast<size_t>(z)] = true;
+        s.GanzesFlaechenJeZeile.push_back(static_cast<uint32_t>(f));
+    }
+
     // The first clump's rows, by the labels the reader gave them.
     s.ErsterClumpVon = s.ErsterClumpBis = -1;
     for (int i = 0; i < zeilen; ++i) {

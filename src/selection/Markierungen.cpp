@@ -25,12 +25,16 @@ void PunkteOhneObjekte(State& s) {
     }
     const GanzesModell& m = s.Ganzes;
     if (!GanzesMarkierbar(s) || s.GanzesPunktZeile.size() != m.punkte.size()) return;
-    std::vector<bool> genutzt(m.punkte.size(), false);
-    for (uint32_t k : m.ecken) genutzt[k] = true;
-    for (size_t i = 0; i < m.punkte.size(); ++i) {
+    // By row: a prototype's point is used in every copy or in none.
+    std::vector<bool> genutzt(static_cast<size_t>(s.TextList.anzahl()), false);
+    auto gilt = [&](int32_t z) { return z >= 0 && z < s.TextList.anzahl(); };
+    for (const uint32_t f : s.GanzesFlaechenJeZeile)
+        for (uint32_t i = m.anfang[f]; i < m.anfang[f + 1]; ++i)
+            if (const int32_t z = s.GanzesPunktZeile[m.ecken[i]]; gilt(z))
+                genutzt[static_cast<size_t>(z)] = true;
+    for (const uint32_t i : s.GanzesPunkte) {
         const int32_t zeile = s.GanzesPunktZeile[i];
-        if (!genutzt[i] && zeile >= 0 && zeile < s.TextList.anzahl())
-            s.TextList.setHaken(zeile, true);
+        if (gilt(zeile) && !genutzt[static_cast<size_t>(zeile)]) s.TextList.setHaken(zeile, true);
     }
 }
 

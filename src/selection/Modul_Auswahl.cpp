@@ -57,8 +57,9 @@ void StatusZeigen(State& s, float x, float y) {
     const GanzesModell& m = s.Ganzes;
     if (GanzesMarkierbar(s) && bild.size() == m.punkte.size() &&
         m.punktzeile.size() == m.punkte.size())
-        for (size_t i = bild.size(); i-- > 0;)
-            if (std::fabs(x - bild[i][0]) <= fang && std::fabs(y - bild[i][1]) <= fang) {
+        for (auto k = s.GanzesPunkte.rbegin(); k != s.GanzesPunkte.rend(); ++k)
+            if (const size_t i = *k;
+                std::fabs(x - bild[i][0]) <= fang && std::fabs(y - bild[i][1]) <= fang) {
                 const auto& p = m.punkte[i];
                 s.Ausgabe.Caption = "Zeile" + S(m.punktzeile[i]) + "  x:" + S(p[0]) +
                                     "  y:" + S(p[1]) + "  z:" + S(p[2]);
@@ -80,7 +81,7 @@ void RechteckMarkieren(State& s, float x1, float y1, float x2, float y2) {
     // Every point of the whole model, a prototype's copies by their one row.
     const auto& bild = s.Ausgabe.modellBild;
     if (!GanzesMarkierbar(s) || bild.size() != s.GanzesPunktZeile.size()) return;
-    for (size_t i = 0; i < bild.size(); ++i) {
+    for (const uint32_t i : s.GanzesPunkte) {
         const float x = bild[i][0], y = bild[i][1];
         const int32_t zeile = s.GanzesPunktZeile[i];
         if (bx.unten < x && x < bx.oben && by.unten < y && y < by.oben && zeile >= 0 &&

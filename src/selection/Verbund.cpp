@@ -125,7 +125,8 @@ std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleiben
         JedeObjektart(s, [&](const auto&, int zahl) {
             hoechstens += static_cast<size_t>(std::max(0, zahl));
         });
-    if (GanzesMarkierbar(s)) hoechstens += static_cast<size_t>(s.TextList.anzahl());
+    if (GanzesMarkierbar(s) && !s.GanzesFlaechen.empty())
+        hoechstens += static_cast<size_t>(s.TextList.anzahl());
     ziel.reserve(hoechstens);
     // By row key: listed already, and a row of the last pass that may stay
     // for the same derived row.
@@ -167,7 +168,7 @@ std::vector<Liste::Neu> VerbundMarkieren(const State& s, std::span<const Bleiben
             for (int i = 1; i <= zahl; ++i)
                 if (tabelle[i].Anzahl >= s.Schwelle) aufnehmen(tabelle[i].Zeile);
         });
-    if (GanzesMarkierbar(s))
+    if (GanzesMarkierbar(s) && !s.GanzesFlaechen.empty())
         for (int zeile : GanzesAbgeleitet(s, bleiben)) aufnehmen(static_cast<int16_t>(zeile));
     return ziel;
 }
@@ -187,7 +188,7 @@ std::vector<int> GanzesAbgeleitet(const State& s, std::span<const Bleibend> blei
             getickt[static_cast<size_t>(b.textZeile)] = 1;
     auto gilt = [&](int32_t z) { return z >= 0 && z < zeilen; };
     const bool ecken = s.Menu.AusP[1];
-    for (size_t f = 0; f < m.flaechen(); ++f) {
+    for (const uint32_t f : s.GanzesFlaechenJeZeile) {
         const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
         const int32_t z = flaechenZeile[f];
         if (ecken && gilt(z) && getickt[static_cast<size_t>(z)])

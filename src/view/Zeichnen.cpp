@@ -366,22 +366,17 @@ void ObjekteZeichnen(State& s) {
 namespace {
 
 // The whole model's marked faces in green and its marked points' boxes, at
-// every copy; rows of the first clump's records are drawn by it already.
+// every copy, but for the first clump's rows: it draws those itself.
 void GanzesAuswahlZeichnen(State& s, bool punkte) {
     const GanzesModell& m = s.Ganzes;
     const auto& bild = s.Ausgabe.modellBild;
     const auto& zeilen = punkte ? s.GanzesPunktZeile : s.GanzesFlaechenZeile;
     if (!GanzesMarkierbar(s) || bild.size() != m.punkte.size() ||
-        zeilen.size() != (punkte ? m.punkte.size() : m.flaechen()) ||
-        s.ZeilenArt.size() != static_cast<size_t>(s.TextList.anzahl()))
+        zeilen.size() != (punkte ? m.punkte.size() : m.flaechen()))
         return;
-    auto markiert = [&](int32_t z) {
-        return z >= 0 && static_cast<size_t>(z) < s.ZeilenArt.size() &&
-               (s.ZeilenArt[static_cast<size_t>(z)] & State::ErsterClump) == 0 &&
-               s.TextList.haken(z);
-    };
+    auto markiert = [&](int32_t z) { return z < s.TextList.anzahl() && s.TextList.haken(z); };
     if (!punkte) {
-        for (size_t f = 0; f < zeilen.size(); ++f) {
+        for (const uint32_t f : s.GanzesFlaechen) {
             if (!markiert(zeilen[f])) continue;
             const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
             for (uint32_t i = a; i < e; ++i) {
@@ -393,7 +388,7 @@ void GanzesAuswahlZeichnen(State& s, bool punkte) {
         return;
     }
     const float f = s.Fangweite;
-    for (size_t i = 0; i < zeilen.size(); ++i) {
+    for (const uint32_t i : s.GanzesPunkte) {
         if (!markiert(zeilen[i])) continue;
         const float x = bild[i][0], y = bild[i][1];
         Ablegen(s, Zeichenbefehl::Rechteck, Cyan, x - f, y - f, x + f, y + f);
