@@ -125,6 +125,15 @@ TEST(GanzesMarkieren, RegelnUndBild) {
          {{22, true}},
          {{5, 5}},
          0},
+        {"ohne ganzes Modell keine Marken, die nur es hat",
+         [](State& s) {
+             Band(s, 1, -100, -100, 100, 100);
+             NukView::GanzesModell_Click(s);
+         },
+         {},
+         {},
+         {},
+         0},
         {"ohne ganzes Modell nur der erste Clump",
          [](State& s) {
              NukView::GanzesModell_Click(s);

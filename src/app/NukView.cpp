@@ -5,6 +5,7 @@
 #include "check/Fehler.h"
 #include "check/Geometrie.h"
 #include "selection/BefehlsPad.h"
+#include "selection/Ganzes.h"
 #include "selection/Markierungen.h"
 #include "selection/Modul_Auswahl.h"
 #include "view/Bewegungen.h"
@@ -100,6 +101,7 @@ void Standard_Click(State& s) {
 
 void GanzesModell_Click(State& s) {
     s.Menu.GanzesModell = !s.Menu.GanzesModell;
+    if (!s.Menu.GanzesModell) NurGanzesAbhaken(s);
     AchsenSetzen(s);
     Projizieren(s);
     Einpassen(s);

@@ -93,4 +93,13 @@ bool NurGanzesModell(const State& s, int zeile) {
     return (art & (State::GanzPunkt | State::GanzFlaeche)) != 0 && (art & State::ErsterClump) == 0;
 }
 
+void NurGanzesAbhaken(State& s) {
+    const size_t n = std::min(s.ZeilenArt.size(), static_cast<size_t>(s.TextList.anzahl()));
+    for (size_t z = 0; z < n; ++z) {
+        const uint8_t art = s.ZeilenArt[z];
+        if ((art & (State::GanzPunkt | State::GanzFlaeche)) && !(art & State::ErsterClump))
+            s.TextList.setHaken(static_cast<int>(z), false);
+    }
+}
+
 }  // namespace nuk

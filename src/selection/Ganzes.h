@@ -21,4 +21,9 @@ int ZeileVonLinie(const State& s, int32_t linie);
 // record to look up.
 bool NurGanzesModell(const State& s, int zeile);
 
+// Unticks the rows that stand only for points or faces of the whole model:
+// without it they have no record to show or count, and every sync would
+// report each of them as a failed look-up.
+void NurGanzesAbhaken(State& s);
+
 }  // namespace nuk
