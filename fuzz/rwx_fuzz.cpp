@@ -19,6 +19,7 @@
 #include "rwx/NukToRwx.h"
 #include "rwx/RwxToNuk.h"
 #include "selection/BefehlsPad.h"
+#include "selection/Ganzes.h"
 #include "selection/Modul_Auswahl.h"
 #include "selection/Suche.h"
 #include "view/Bewegungen.h"
@@ -115,6 +116,10 @@ void pruefen(State& s) {
     for (int i = 0; i < s.TextList.anzahl(); ++i)
         if (s.TextList.haken(i)) getickt.push_back(i);
     verlangt(getickt == fehlerhaft, "die fehlerhaften Zeilen markiert");
+    NukView::Auswahl_Click(s, 5);
+    for (int i = 0; i < s.TextList.anzahl(); ++i)
+        verlangt(!s.TextList.haken(i) || s.Befundtexte.count(i), "Geometrie markiert Befunde");
+    auswahlStimmig(s);
     // The linkage pass under every threshold, with unused points marked too.
     for (int16_t schwelle = 0; schwelle <= 3; ++schwelle) {
         NukView::MarkMal_Click(s, schwelle);
@@ -156,6 +161,11 @@ void zeichnen(State& s) {
     Ausgabe::Form_MouseDown(s, 1, 0, s.Ausgabe.ScaleLeft, s.Ausgabe.ScaleTop);
     Ausgabe::Form_MouseMove(s, 1, 0, 0, 0);
     Ausgabe::Form_MouseUp(s, 1, 0, 0, 0);
+    NukView::Timer1_Timer(s);
+    StatusZeigen(s, 0, 0);
+    NukView::GanzesModell_Click(s);  // takes away what only the whole model holds
+    NukView::Timer1_Timer(s);
+    NukView::GanzesModell_Click(s);
     NukView::Ansicht_Click(s, 2);
     ModusSetzen(s, 1);
     Ausgabe::Form_MouseDown(s, 2, 0, 0.5f, 0.5f);
@@ -175,6 +185,7 @@ GanzesModell ganzesModell(std::string_view bytes) {
              "Flächen decken die Ecken");
     verlangt(std::is_sorted(m.anfang.begin(), m.anfang.end()), "Flächen aufsteigend");
     verlangt(m.flaechenzeile.size() == m.flaechen(), "jede Fläche hat ihre Zeile");
+    verlangt(m.punktzeile.size() == punkte, "jeder Punkt hat seine Zeile");
     for (uint32_t k : m.ecken) verlangt(k < punkte, "Ecke im Modell");
     for (const auto& [p, q] : m.kanten) verlangt(p < q && q < punkte, "Kante im Modell");
     verlangt(punkte <= MaxModellpunkte && m.ecken.size() <= MaxModellecken, "Grenzen gehalten");
@@ -195,9 +206,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
     Dokument erst;
     Zuruecksetzen(*erst.s);
-    RwxLesenAus(*erst.s, bytes);
-    // The picture draws it beneath the first clump.
+    std::vector<int32_t> quellzeilen;
+    RwxLesenAus(*erst.s, bytes, &quellzeilen);
+    // The picture draws it beneath the first clump, and marks reach it by rows.
     erst.s->Ganzes = ganzesModell(bytes);
+    GanzesModellZuordnen(*erst.s, quellzeilen);
     GanzesModellAbgleichen(*erst.s);
     stimmig(*erst.s);
     const std::vector<std::string> gelesen = zeilen(*erst.s);
