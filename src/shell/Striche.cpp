@@ -23,10 +23,6 @@ constexpr uint64_t Voll = ~uint64_t{0};
 
 // Runs below this many lines are not worth waking the second core.
 constexpr size_t Teilenab = 2048;
-// The parts of the picture both cores take from. Each part looks at every
-// line of the run again, so more parts cost more than they even out.
-constexpr int64_t Teile = 2;
-
 // std::llround and std::floor without the library calls, for the range of
 // pixel coordinates: a line costs only a few operations besides.
 int64_t Gerundet(double v) {
@@ -203,10 +199,13 @@ void Striche::verwerfen() {
 
 // The later run's lines and dots are sought in the earlier one in their
 // order, as the marked objects follow all objects; one not found ends the
-// search.
+// search. A later run of a small part of the earlier one's size is not
+// sought at all: it would save little drawing for a look at every line (the
+// axes after a large model). Either way the picture is the same.
 void Striche::ohneWiederholte(Lauf& frueher, const Lauf& spaeter) {
     if (frueher.leer() || spaeter.leer() || !(frueher.massstab == spaeter.massstab)) return;
     auto abziehen = [](auto& von, const auto& was) {
+        if (was.size() * 64 < von.size()) return;
         size_t lesen = 0, schreiben = 0;
         for (const auto& l : was) {
             while (lesen < von.size() && !(von[lesen] == l)) von[schreiben++] = von[lesen++];
@@ -223,8 +222,8 @@ void Striche::ohneWiederholte(Lauf& frueher, const Lauf& spaeter) {
 // A line in pixel units, cut to the picture, in fixed point. It steps one
 // pixel at a time along its longer axis and takes the pixel nearest to it on
 // the other, at the pixel's centre.
-Striche::Strich Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts,
-                                     double unten) {
+void Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten,
+                          Strich& s) {
     double ax = m.x(l.x1), ay = m.y(l.y1);
     double ex = m.x(l.x2), ey = m.y(l.y2);
     const bool innen = ax >= 0 && ax <= rechts && ex >= 0 && ex <= rechts && ay >= 0 &&
@@ -234,47 +233,85 @@ Striche::Strich Striche::vorbereiten(const Massstab& m, const Linie& l, double r
         ex = ax + (ex - ax);
         ey = ay + (ey - ay);
     } else if (!Kappen(ax, ay, ex, ey, 0, 0, rechts, unten)) {
-        return {0, 0, 0, 0, -1, 0, 0};
+        s.rest = -1;
+        return;
     }
-    Strich s{};
+    // Along the longer axis u a pixel per step, from the end with the lower
+    // u; across, v, the pixel nearest to the line at the pixel's centre.
+    // Chosen by masks, not by branches: the lines of a model go every way,
+    // and a branch would guess wrong for every other one.
     const double dx = ex - ax, dy = ey - ay;
-    if (std::fabs(dx) >= std::fabs(dy)) {
-        if (dx < 0) std::swap(ax, ex), std::swap(ay, ey);
-        const int64_t x0 = Abgerundet(ax), x1 = Abgerundet(ex);
-        const double steigung = dx != 0 ? dy / dx : 0;
-        s = {x0 * Eins + Eins / 2,
-             Gerundet((ay + (static_cast<double>(x0) + 0.5 - ax) * steigung) * Eins),
-             Eins,
-             Gerundet(steigung * Eins),
-             x1 - x0,
-             0,
-             0};
-    } else {
-        if (dy < 0) std::swap(ax, ex), std::swap(ay, ey);
-        const int64_t y0 = Abgerundet(ay), y1 = Abgerundet(ey);
-        const double steigung = dx / dy;
-        s = {Gerundet((ax + (static_cast<double>(y0) + 0.5 - ay) * steigung) * Eins),
-             y0 * Eins + Eins / 2,
-             Gerundet(steigung * Eins),
-             Eins,
-             y1 - y0,
-             0,
-             0};
-    }
-    if (s.dy < 0) {
-        // Walked from its other end; the pixels are the same.
-        s.x += s.rest * s.dx;
-        s.y += s.rest * s.dy;
-        s.dx = -s.dx;
-        s.dy = -s.dy;
-    }
-    return s;
+#if defined(__SSE2__)
+    const __m128d a = _mm_set_pd(ay, ax), e = _mm_set_pd(ey, ex), d = _mm_set_pd(dy, dx);
+    auto auswahl = [](__m128d maske, __m128d ja, __m128d nein) {
+        return _mm_or_pd(_mm_and_pd(maske, ja), _mm_andnot_pd(maske, nein));
+    };
+    auto getauscht = [](__m128d v) { return _mm_shuffle_pd(v, v, 1); };
+    auto breit = [](__m128d v) { return _mm_unpacklo_pd(v, v); };
+    const __m128d betrag = _mm_andnot_pd(_mm_set1_pd(-0.0), d);
+    const __m128d flach = breit(_mm_cmpge_pd(betrag, getauscht(betrag)));
+    const __m128d ua = auswahl(flach, a, getauscht(a)), ue = auswahl(flach, e, getauscht(e));
+    const __m128d duv = auswahl(flach, d, getauscht(d));  // du, dv
+    const __m128d zurueck = breit(_mm_cmplt_pd(duv, _mm_setzero_pd()));
+    const __m128d anfang = auswahl(zurueck, ue, ua), ende = auswahl(zurueck, ua, ue);
+    const double u0 = _mm_cvtsd_f64(anfang), v0 = _mm_cvtsd_f64(getauscht(anfang));
+    const double u1 = _mm_cvtsd_f64(ende);
+    // 0 / 0 only for a dot, whose slope is 0.
+    const __m128d quotient = _mm_div_sd(getauscht(duv), duv);
+    const double steigung =
+        _mm_cvtsd_f64(_mm_and_pd(_mm_cmpneq_sd(duv, _mm_setzero_pd()), quotient));
+    const int64_t istFlach = -static_cast<int64_t>(_mm_movemask_pd(flach) & 1);
+#else
+    const bool f = std::fabs(dx) >= std::fabs(dy);
+    const double du = f ? dx : dy, dv = f ? dy : dx;
+    const bool z = du < 0;
+    const double ua = f ? ax : ay, ue = f ? ex : ey;
+    const double u0 = z ? ue : ua, u1 = z ? ua : ue;
+    const double v0 = f ? (z ? ey : ay) : (z ? ex : ax);
+    const double steigung = du != 0 ? dv / du : 0;
+    const int64_t istFlach = -static_cast<int64_t>(f);
+#endif
+    const int64_t k0 = Abgerundet(u0), k1 = Abgerundet(u1);
+    const int64_t laengs = k0 * Eins + Eins / 2;
+    const int64_t quer = Gerundet((v0 + (static_cast<double>(k0) + 0.5 - u0) * steigung) * Eins);
+    const int64_t schritt = Gerundet(steigung * Eins);
+    auto wahl = [](int64_t maske, int64_t ja, int64_t nein) {
+        return (ja & maske) | (nein & ~maske);
+    };
+    const int64_t rest = k1 - k0;
+    const int64_t x = wahl(istFlach, laengs, quer), y = wahl(istFlach, quer, laengs);
+    const int64_t sx = wahl(istFlach, Eins, schritt), sy = wahl(istFlach, schritt, Eins);
+    // Walked from its other end when it runs up; the pixels are the same.
+    // Field by field: a whole one read back right after would stall.
+    const int64_t hoch = sy >> 63;
+    s.x = wahl(hoch, x + rest * sx, x);
+    s.y = wahl(hoch, y + rest * sy, y);
+    s.dx = wahl(hoch, -sx, sx);
+    s.dy = wahl(hoch, -sy, sy);
+    s.rest = rest;
 }
 
-// The line's pixels in the rows von..bis as bits. Within the stretch of full
-// tile columns of a row of blocks it needs no steps at all: once the middle
-// of a dense model is filled, that is most of most lines.
-void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, int64_t bis) {
+namespace {
+
+// Adds bits to the tile (kx, ky) of a core; a tile now full goes into its block.
+inline void Dazu(uint64_t& kachel, uint64_t bits, uint64_t* bloecke, int64_t bb, int64_t kx,
+                 int64_t ky, bool& neueVolle) {
+    kachel |= bits;
+    if (kachel != Voll) return;
+    uint64_t& block = bloecke[(ky >> 3) * bb + (kx >> 3)];
+    const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
+    if ((block & bit) != 0) return;
+    block |= bit;
+    neueVolle = true;
+}
+
+}  // namespace
+
+// The line's pixels as bits of the core t. Within the stretch of full tile
+// columns of a row of blocks it needs no steps at all: once the middle of a
+// dense model is filled, that is most of most lines.
+void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h) {
+    Teil& teil = teile_[static_cast<size_t>(t)];
     const int64_t n = s.rest, kb = kachelnBreite_;
     const int64_t xa = s.x >> 16, ya = s.y >> 16;
     const int64_t xe = (s.x + n * s.dx) >> 16, ye = (s.y + n * s.dy) >> 16;
@@ -287,33 +324,41 @@ void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, 
         for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy) {
             const int64_t px = std::clamp<int64_t>(x >> 16, 0, w - 1);
             const int64_t py = std::clamp<int64_t>(y >> 16, 0, h - 1);
-            if (py >= von && py < bis)
-                kacheln_[static_cast<size_t>((py >> 3) * kb + (px >> 3))] |=
-                    uint64_t{1} << ((py & 7) << 3 | (px & 7));
+            teil.kacheln[static_cast<size_t>((py >> 3) * kb + (px >> 3))] |=
+                uint64_t{1} << ((py & 7) << 3 | (px & 7));
         }
         return;
     }
-    if (ye < von || ya >= bis) return;
-    const auto& [oben, unten, links, rechts] = rechteck_[static_cast<size_t>(t)];
+    const auto& [oben, unten, links, rechts] = teil.rechteck;
     if (ya >= oben && ye <= unten && std::min(xa, xe) >> 3 >= links &&
         std::max(xa, xe) >> 3 <= rechts)
         return;
-    // The steps in these rows; a line runs down, and the divisions are short
-    // ones, as a picture is less than 32768 pixels high.
+    if (n < 8) {
+        // A line of a few pixels, as most of a large model's are: step by
+        // step costs less than finding what it could skip.
+        int64_t x = s.x, y = s.y;
+        for (int64_t k = 0; k <= n; ++k, x += s.dx, y += s.dy) {
+            const int64_t px = x >> 16, py = y >> 16;
+            Dazu(teil.kacheln[static_cast<size_t>((py >> 3) * kb + (px >> 3))],
+                 uint64_t{1} << ((py & 7) << 3 | (px & 7)), teil.bloecke.data(), bloeckeBreite_,
+                 px >> 3, py >> 3, teil.neueVolle);
+        }
+        return;
+    }
+    // The steps by rows of blocks; a line runs down, and the divisions are
+    // short ones, as a picture is less than 32768 pixels high.
     const bool steil = s.dy == Eins;
     auto teilen = [](int64_t a, int64_t b) {
         return static_cast<int64_t>(static_cast<uint32_t>(a) / static_cast<uint32_t>(b));
     };
-    const int64_t k0 = ya >= von ? 0 : steil ? von - ya : teilen(von * Eins - s.y + s.dy - 1, s.dy);
-    const int64_t k1 = ye < bis ? n : steil ? bis - 1 - ya : teilen(bis * Eins - 1 - s.y, s.dy);
     int64_t offen = -1;  // the first step of the stretch still to walk
-    for (int64_t k = k0, b = ((s.y + k0 * s.dy) >> 16) >> 6; k <= k1; ++b) {
+    for (int64_t k = 0, b = ya >> 6; k <= n; ++b) {
         // The last step in this row of blocks.
-        const int64_t ende = (b + 1) * 64 > ye ? k1
+        const int64_t ende = (b + 1) * 64 > ye ? n
                              : steil           ? (b + 1) * 64 - 1 - ya
                                                : teilen((b + 1) * 64 * Eins - 1 - s.y, s.dy);
         const int64_t x0 = (s.x + k * s.dx) >> 16, x1 = (s.x + ende * s.dx) >> 16;
-        const auto [links, rechts] = spannen_[static_cast<size_t>(b)];
+        const auto [links, rechts] = teil.spannen[static_cast<size_t>(b)];
         const bool bedeckt = std::min(x0, x1) >> 3 >= links && std::max(x0, x1) >> 3 <= rechts;
         if (!bedeckt && offen < 0) offen = k;
         if (bedeckt && offen >= 0) {
@@ -322,28 +367,22 @@ void Striche::ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, 
         }
         k = ende + 1;
     }
-    if (offen >= 0) gehen(t, s, offen, k1);
+    if (offen >= 0) gehen(t, s, offen, n);
 }
 
 // The steps k0..k1 of a line inside the picture. It walks a tile's worth of
 // steps at a time and skips those through a tile that is already full, and
 // through a block of full tiles at once.
 void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
+    Teil& teil = teile_[static_cast<size_t>(t)];
     const int64_t kb = kachelnBreite_, bb = bloeckeBreite_;
-    uint64_t* const kacheln = kacheln_.data();
-    uint64_t* const bloecke = bloecke_.data();
+    uint64_t* const kacheln = teil.kacheln.data();
+    uint64_t* const bloecke = teil.bloecke.data();
     auto blockVoll = [&](int64_t kx, int64_t ky) {
         return bloecke[(ky >> 3) * bb + (kx >> 3)] == Voll;
     };
-    // Adds bits to the tile (kx, ky); a tile now full goes into its block.
     auto dazu = [&](uint64_t& kachel, uint64_t bits, int64_t kx, int64_t ky) {
-        kachel |= bits;
-        if (kachel != Voll) return;
-        uint64_t& block = bloecke[(ky >> 3) * bb + (kx >> 3)];
-        const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
-        if ((block & bit) != 0) return;
-        block |= bit;
-        neueVolle_[static_cast<size_t>(t)] = true;
+        Dazu(kachel, bits, bloecke, bb, kx, ky, teil.neueVolle);
     };
     // Steps to the edge of the block, forward or back along an axis.
     auto zumBlockrand = [](int64_t v, bool vor) { return vor ? 63 - (v & 63) : v & 63; };
@@ -445,18 +484,19 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
     }
 }
 
-// For the rows of blocks von..bis the longest stretch of tile columns that
-// are full in all eight rows of tiles.
-void Striche::spannenErneuern(int t, int64_t von, int64_t bis) {
+// For each row of blocks the longest stretch of tile columns that are full
+// in all eight rows of tiles.
+void Striche::spannenErneuern(int t) {
     constexpr uint64_t Spalte = 0x0101010101010101;  // a tile column's bits in a block
-    const int64_t bb = bloeckeBreite_;
+    Teil& teil = teile_[static_cast<size_t>(t)];
+    const int64_t bb = bloeckeBreite_, von = 0, bis = static_cast<int64_t>(teil.spannen.size());
     for (int64_t b = von; b < bis; ++b) {
-        auto& spanne = spannen_[static_cast<size_t>(b)];
+        auto& spanne = teil.spannen[static_cast<size_t>(b)];
         spanne = {1, 0};
         for (int64_t kx = 0, laengste = 0, anfang = -1; kx <= bb * 8; ++kx) {
-            const bool voll =
-                kx < bb * 8 && ((bloecke_[static_cast<size_t>(b * bb + (kx >> 3))] >> (kx & 7)) &
-                                Spalte) == Spalte;
+            const bool voll = kx < bb * 8 &&
+                              ((teil.bloecke[static_cast<size_t>(b * bb + (kx >> 3))] >> (kx & 7)) &
+                               Spalte) == Spalte;
             if (voll && anfang < 0) anfang = kx;
             if (voll || anfang < 0) continue;
             if (kx - anfang > laengste) {
@@ -468,13 +508,13 @@ void Striche::spannenErneuern(int t, int64_t von, int64_t bis) {
     }
     // The largest rectangle of full tiles over whole rows of blocks: a line
     // inside it needs not even a look at its rows of blocks.
-    auto& groesstes = rechteck_[static_cast<size_t>(t)];
+    auto& groesstes = teil.rechteck;
     groesstes = {1, 0, 1, 0};
     for (int64_t b0 = von, flaeche = 0; b0 < bis; ++b0) {
         int64_t links = 0, rechts = bb * 8;
         for (int64_t b1 = b0; b1 < bis; ++b1) {
-            links = std::max(links, spannen_[static_cast<size_t>(b1)][0]);
-            rechts = std::min(rechts, spannen_[static_cast<size_t>(b1)][1]);
+            links = std::max(links, teil.spannen[static_cast<size_t>(b1)][0]);
+            rechts = std::min(rechts, teil.spannen[static_cast<size_t>(b1)][1]);
             if (rechts < links) break;
             if ((rechts - links + 1) * (b1 - b0 + 1) > flaeche) {
                 flaeche = (rechts - links + 1) * (b1 - b0 + 1);
@@ -482,42 +522,29 @@ void Striche::spannenErneuern(int t, int64_t von, int64_t bis) {
             }
         }
     }
-    neueVolle_[static_cast<size_t>(t)] = false;
+    teil.neueVolle = false;
 }
 
-// The lines von..bis of the run, cut to the picture and in fixed point, and
-// how many pixels they have about each row of blocks, added to last.
-void Striche::vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis,
-                          std::vector<int64_t>& last) {
+// Each line is cut to the picture, put in fixed point and drawn at once.
+void Striche::setzen(int t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis) {
+    Teil& teil = teile_[static_cast<size_t>(t)];
     // A hair inside the far edges, so that no end lies beyond the last pixel.
     const double rechts = static_cast<double>(bild.breite) - 1e-3;
     const double unten = static_cast<double>(bild.hoehe) - 1e-3;
-    for (size_t i = von; i < bis; ++i) {
-        Strich s = vorbereiten(lauf.massstab, lauf.linien[i], rechts, unten);
-        if (s.rest >= 0) {
-            // A row rounded off the picture is drawn in its edge.
-            s.oben = static_cast<int32_t>(std::clamp<int64_t>(s.y >> 16, 0, bild.hoehe - 1));
-            s.unten = static_cast<int32_t>(
-                std::clamp<int64_t>((s.y + s.rest * s.dy) >> 16, 0, bild.hoehe - 1));
+    // A handful prepared before any is drawn: the preparation is a long
+    // chain of arithmetic without branches, which the processor works on for
+    // several lines at once, but a drawing's mispredicted branch breaks off.
+    constexpr size_t Handvoll = 32;
+    std::array<Strich, Handvoll> vorrat;
+    for (size_t i = von; i < bis; i += Handvoll) {
+        const size_t n = std::min(Handvoll, bis - i);
+        for (size_t k = 0; k < n; ++k)
+            vorbereiten(lauf.massstab, lauf.linien[i + k], rechts, unten, vorrat[k]);
+        for (size_t k = 0; k < n; ++k) {
+            if (teil.neueVolle && teil.gezogen % 512 == 0) spannenErneuern(t);
+            ++teil.gezogen;
+            if (vorrat[k].rest >= 0) ziehen(t, vorrat[k], bild.breite, bild.hoehe);
         }
-        striche_[i] = s;
-        if (s.rest < 0) continue;
-        const int64_t mitte = std::clamp<int64_t>((s.y + s.rest / 2 * s.dy) >> 22, 0,
-                                                  static_cast<int64_t>(last.size()) - 1);
-        last[static_cast<size_t>(mitte)] += s.rest + 1;
-    }
-}
-
-// The prepared lines in the rows von..bis as bits.
-void Striche::setzen(int t, const Pixelfeld& bild, int64_t von, int64_t bis) {
-    neueVolle_[static_cast<size_t>(t)] = false;
-    rechteck_[static_cast<size_t>(t)] = {1, 0, 1, 0};
-    for (size_t i = 0; i < striche_.size(); ++i) {
-        if (neueVolle_[static_cast<size_t>(t)] && i % 512 == 0)
-            spannenErneuern(t, von >> 6, (bis + 63) >> 6);
-        const Strich& s = striche_[i];
-        if (s.rest >= 0 && s.unten >= von && s.oben < bis)
-            ziehen(t, s, bild.breite, bild.hoehe, von, bis);
     }
 }
 
@@ -585,54 +612,51 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         kachelnBreite_ = kb;
         kachelnHoehe_ = kh;
         bloeckeBreite_ = (kb + 7) / 8;
-        kacheln_.assign(static_cast<size_t>(kb * kh), 0);
-        bloecke_.resize(static_cast<size_t>(bloeckeBreite_ * reihen));
-        spannen_.resize(static_cast<size_t>(reihen));
-        for (auto& l : last_) l.resize(static_cast<size_t>(reihen));
+        for (Teil& teil : teile_) {
+            teil.kacheln.assign(static_cast<size_t>(kb * kh), 0);
+            teil.bloecke.resize(static_cast<size_t>(bloeckeBreite_ * reihen));
+            teil.spannen.resize(static_cast<size_t>(reihen));
+        }
     }
-    std::fill(bloecke_.begin(), bloecke_.end(), 0);
-    std::fill(spannen_.begin(), spannen_.end(), std::array<int64_t, 2>{1, 0});
-    for (const auto& [x, y] : lauf.punkte)
-        kacheln_[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |= uint64_t{1}
-                                                                   << ((y & 7) << 3 | (x & 7));
     const size_t linien = lauf.linien.size();
-    striche_.resize(linien);
     if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
         helfer_ = std::make_unique<Helfer>();
-    for (auto& l : last_) std::fill(l.begin(), l.end(), 0);
-    if (linien < Teilenab || !helfer_) {
-        vorbereiten(lauf, bild, 0, linien, last_[0]);
-        setzen(0, bild, 0, bild.hoehe);
-        auftragen(kacheln_, kb, lauf.farbe, bild, 0, bild.hoehe);
+    const bool beide = linien >= Teilenab && helfer_;
+    for (size_t t = 0; t < (beide ? 2u : 1u); ++t) {
+        Teil& teil = teile_[t];
+        std::fill(teil.bloecke.begin(), teil.bloecke.end(), 0);
+        std::fill(teil.spannen.begin(), teil.spannen.end(), std::array<int64_t, 2>{1, 0});
+        teil.rechteck = {1, 0, 1, 0};
+        teil.neueVolle = false;
+        teil.gezogen = 0;
+    }
+    std::vector<uint64_t>& kacheln = teile_[0].kacheln;
+    for (const auto& [x, y] : lauf.punkte)
+        kacheln[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |= uint64_t{1}
+                                                                  << ((y & 7) << 3 | (x & 7));
+    if (!beide) {
+        setzen(0, lauf, bild, 0, linien);
+        auftragen(kacheln, kb, lauf.farbe, bild, 0, bild.hoehe);
     } else {
-        // Both cores take pieces of the lines to prepare, then parts of the
-        // picture to draw: parts of about as many pixels, in whole rows of
-        // blocks. Whichever core is done first takes the next.
+        // Both cores take pieces of the lines, whichever is done first the
+        // next; then each puts half of the rows into the picture, the second
+        // core's bits joined to the first's there.
         constexpr size_t Stueck = 4096;
         std::atomic<size_t> naechstes{0};
         helfer_->beide([&](int t) {
             for (size_t von; (von = naechstes.fetch_add(Stueck)) < linien;)
-                vorbereiten(lauf, bild, von, std::min(von + Stueck, linien),
-                            last_[static_cast<size_t>(t)]);
+                setzen(t, lauf, bild, von, std::min(von + Stueck, linien));
         });
-        int64_t gesamt = 0;
-        for (int64_t b = 0; b < reihen; ++b) gesamt += last_[0][b] + last_[1][b];
-        std::vector<int64_t>& grenzen = grenzen_;
-        grenzen.assign(1, 0);
-        for (int64_t b = 0, bisher = 0; b < reihen; ++b) {
-            bisher += last_[0][b] + last_[1][b];
-            const int64_t zeile = std::min(bild.hoehe, (b + 1) * 64);
-            if (zeile == bild.hoehe ||
-                bisher * Teile >= gesamt * static_cast<int64_t>(grenzen.size()))
-                grenzen.push_back(zeile);
-            if (zeile == bild.hoehe) break;
-        }
-        std::atomic<size_t> naechster{0};
+        const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
         helfer_->beide([&](int t) {
-            for (size_t i; (i = naechster.fetch_add(1)) + 1 < grenzen.size();) {
-                setzen(t, bild, grenzen[i], grenzen[i + 1]);
-                auftragen(kacheln_, kb, lauf.farbe, bild, grenzen[i], grenzen[i + 1]);
+            const int64_t von = t == 0 ? 0 : mitte, bis = t == 0 ? mitte : bild.hoehe;
+            uint64_t* const erste = kacheln.data();
+            uint64_t* const zweite = teile_[1].kacheln.data();
+            for (int64_t i = (von >> 3) * kb; i < std::min((bis + 7) >> 3, kh) * kb; ++i) {
+                erste[i] |= zweite[i];
+                zweite[i] = 0;
             }
+            auftragen(kacheln, kb, lauf.farbe, bild, von, bis);
         });
     }
     if (linien >= Teilenab) {
@@ -644,10 +668,10 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         g.hoehe = bild.hoehe;
         std::swap(g.linien, lauf.linien);
         std::swap(g.punkte, lauf.punkte);
-        std::swap(g.kacheln, kacheln_);
-        kacheln_.assign(g.kacheln.size(), 0);
+        std::swap(g.kacheln, kacheln);
+        kacheln.assign(g.kacheln.size(), 0);
     } else {
-        std::fill(kacheln_.begin(), kacheln_.end(), 0);
+        std::fill(kacheln.begin(), kacheln.end(), 0);
     }
     lauf.linien.clear();
     lauf.punkte.clear();

@@ -4,6 +4,7 @@
 // span machinery costs several times as much per pixel.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -54,6 +55,16 @@ class Striche {
     void linie(float x1, float y1, float x2, float y2) {
         jetzt_.linien.push_back({x1, y1, x2, y2});
     }
+    // n lines at once: linie(i) gives the i-th as {x1, y1, x2, y2}.
+    template <class F>
+    void linien(size_t n, F linie) {
+        auto& l = jetzt_.linien;
+        if (l.capacity() - l.size() < n) l.reserve(std::max(l.size() + n, 2 * l.capacity()));
+        for (size_t i = 0; i < n; ++i) {
+            const std::array<float, 4> a = linie(i);
+            l.push_back({a[0], a[1], a[2], a[3]});
+        }
+    }
     // The pixel (x, y); one outside the picture is left out.
     void punkt(int64_t x, int64_t y);
 
@@ -77,17 +88,16 @@ class Striche {
     struct Strich {
         int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
         int64_t rest;          // pixels still to set, less one; -1 for nothing to draw
-        int32_t oben, unten;   // the first and last row it sets
     };
     class Helfer;
 
-    static Strich vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten);
+    static void vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten,
+                            Strich& s);
     // Leaves out of the earlier run what the later one draws again.
     static void ohneWiederholte(Lauf& frueher, const Lauf& spaeter);
     void zeichnen(Lauf& lauf, const Pixelfeld& bild);
-    void vorbereiten(const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis,
-                     std::vector<int64_t>& last);
-    void setzen(int t, const Pixelfeld& bild, int64_t von, int64_t bis);
+    // The lines von..bis of the run as bits of the core t.
+    void setzen(int t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis);
     // The bits of the rows von..bis into the picture in the colour.
     static void auftragen(const std::vector<uint64_t>& kacheln, int64_t kb, uint32_t farbe,
                           const Pixelfeld& bild, int64_t von, int64_t bis);
@@ -102,27 +112,29 @@ class Striche {
         std::vector<uint64_t> kacheln;
     };
     bool ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild);
-    void ziehen(int t, const Strich& s, int64_t w, int64_t h, int64_t von, int64_t bis);
+    void ziehen(int t, const Strich& s, int64_t w, int64_t h);
     void gehen(int t, const Strich& s, int64_t k0, int64_t k1);
-    void spannenErneuern(int t, int64_t von, int64_t bis);
+    void spannenErneuern(int t);
 
     Lauf frueher_, jetzt_;
-    // The run being drawn, prepared.
-    std::vector<Strich> striche_;
-    // A bit for each pixel the run sets, in tiles of 8 x 8 pixels, and a bit
-    // for each full tile, in blocks of 8 x 8 tiles. A line needs no steps
-    // through a full tile or block, and none at all within the stretch of
-    // full tile columns of a row of blocks. Each core has rows of blocks of
-    // its own.
-    std::vector<uint64_t> kacheln_, bloecke_;
-    std::vector<std::array<int64_t, 2>> spannen_;  // first and last tile column
-    std::array<bool, 2> neueVolle_{};              // by core: tiles full since spannen_
-    // By core: first and last row, first and last tile column of a rectangle
-    // of full tiles in its part.
-    std::array<std::array<int64_t, 4>, 2> rechteck_{};
-    std::array<std::vector<int64_t>, 2> last_;  // by core: pixels about each row of blocks
-    std::vector<int64_t> grenzen_;              // the parts' first rows, and the end
-    std::array<Gemerkt, 2> gemerkt_;            // the one drawn last first
+    // By core, of the lines it took: a bit for each pixel they set, in tiles
+    // of 8 x 8 pixels, and a bit for each full tile, in blocks of 8 x 8
+    // tiles. A line needs no steps through a full tile or block, and none at
+    // all within the stretch of full tile columns of a row of blocks. The
+    // picture is small beside the lines, so each core has all of it: a line
+    // is prepared and drawn in one go, and the two come together at the end.
+    // Each on cache lines of its own: both cores write theirs all the time.
+    struct alignas(64) Teil {
+        std::vector<uint64_t> kacheln, bloecke;
+        // By row of blocks: first and last tile column.
+        std::vector<std::array<int64_t, 2>> spannen;
+        // First and last row, first and last tile column of a rectangle of full tiles.
+        std::array<int64_t, 4> rechteck{};
+        bool neueVolle = false;  // tiles full since spannen
+        size_t gezogen = 0;      // lines drawn
+    };
+    std::array<Teil, 2> teile_;
+    std::array<Gemerkt, 2> gemerkt_;  // the one drawn last first
     int64_t kachelnBreite_ = 0, kachelnHoehe_ = 0, bloeckeBreite_ = 0;
     std::unique_ptr<Helfer> helfer_;
 };

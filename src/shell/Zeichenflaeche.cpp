@@ -138,14 +138,20 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
         }
         const auto pixel = [&](float x, float y) { return QPointF(massstab.x(x), massstab.y(y)); };
         switch (b.art) {
-            case Zeichenbefehl::Linie:
-                // A redraw is mostly long runs of lines in one colour.
-                for (; i < befehle.size() && befehle[i].art == Zeichenbefehl::Linie &&
-                       befehle[i].farbe == b.farbe;
-                     ++i)
-                    striche_.linie(befehle[i].x1, befehle[i].y1, befehle[i].x2, befehle[i].y2);
-                --i;
+            case Zeichenbefehl::Linie: {
+                // A redraw is mostly long runs of lines in one colour: found
+                // first, then taken over in one go.
+                size_t ende = i + 1;
+                while (ende < befehle.size() && befehle[ende].art == Zeichenbefehl::Linie &&
+                       befehle[ende].farbe == b.farbe)
+                    ++ende;
+                striche_.linien(ende - i, [&](size_t k) {
+                    const Zeichenbefehl& l = befehle[i + k];
+                    return std::array<float, 4>{l.x1, l.y1, l.x2, l.y2};
+                });
+                i = ende - 1;
                 break;
+            }
             case Zeichenbefehl::Punkt: {
                 // The pixel the paint engine would set for it.
                 const QPointF a = pixel(b.x1, b.y1);

@@ -147,8 +147,21 @@ void GanzesModellZeichnen(State& s) {
                    static_cast<float>(double{d.m[1][0]} * p[0] + double{d.m[1][1]} * p[1] +
                                       double{d.m[1][2]} * p[2])};
     }
-    for (const auto& [a, b] : s.Ausgabe.modellKanten)
-        Linie(s, bild[a][0], bild[a][1], bild[b][0], bild[b][1], Grau);
+    // Straight into the buffer, as Ablegen writes: millions of lines, and
+    // none needs a current position of its own.
+    auto& puffer = s.Ausgabe.puffer;
+    if (puffer.capacity() < Stapel) puffer.reserve(Stapel);
+    const std::array<float, 2>* const p = bild.data();
+    for (const auto& [von, nach] : s.Ausgabe.modellKanten) {
+        Zeichenbefehl& b = puffer.emplace_back();
+        b.art = Zeichenbefehl::Linie;
+        b.farbe = Grau;
+        b.x1 = p[von][0];
+        b.y1 = p[von][1];
+        b.x2 = p[nach][0];
+        b.y2 = p[nach][1];
+        if (puffer.size() == Stapel) ZeichnungAbgeben(s);
+    }
     // The first clump's picture goes on as it would without this layer.
     s.Ausgabe.CurrentX = 0;
     s.Ausgabe.CurrentY = 0;
@@ -235,9 +248,32 @@ void GanzesModellAbgleichen(State& s) {
         }
     });
     // The whole model's points that lie on a first-clump point, once each.
+    // Only those within the first clump's bounds can: the others, mostly
+    // all of a large model, need no look-up.
+    std::array<float, 3> unten{HUGE_VALF, HUGE_VALF, HUGE_VALF},
+        oben{-HUGE_VALF, -HUGE_VALF, -HUGE_VALF};
+    for (int16_t k = 1; k <= n; ++k) {
+        const Punkt& p = s.Punkte[k];
+        const float v[] = {p.X, p.Y, p.Z};
+        for (size_t a = 0; a < 3; ++a) {
+            if (v[a] < unten[a]) unten[a] = v[a];
+            if (v[a] > oben[a]) oben[a] = v[a];
+        }
+    }
     std::vector<int16_t> wie(m.punkte.size(), 0);
-    for (size_t i = 0; i < m.punkte.size() && n > 0; ++i)
-        wie[i] = punkte[platz(m.punkte[i][0], m.punkte[i][1], m.punkte[i][2])];
+    bool einer = false;
+    for (size_t i = 0; i < m.punkte.size() && n > 0; ++i) {
+        const auto& p = m.punkte[i];
+        if (!(p[0] >= unten[0] && p[0] <= oben[0] && p[1] >= unten[1] && p[1] <= oben[1] &&
+              p[2] >= unten[2] && p[2] <= oben[2]))
+            continue;
+        wie[i] = punkte[platz(p[0], p[1], p[2])];
+        einer |= wie[i] != 0;
+    }
+    if (!einer) {
+        kanten = m.kanten;
+        return;
+    }
     for (const auto& k : m.kanten) {
         const int16_t a = wie[k[0]], b = wie[k[1]];
         if (a == 0 || b == 0 || erster[stelle(schluessel(a, b))] == 0) kanten.push_back(k);

@@ -857,6 +857,7 @@ class HauptfensterTest : public QObject {
         QTest::newRow("ein Pixel") << 1 << 1 << 3000 << false << true;
         QTest::newRow("schmal, y nach oben") << 13 << 300 << 5000 << true << true;
         QTest::newRow("duenn") << 640 << 480 << 2600 << true << false;
+        QTest::newRow("21 Zeilen, beide Kerne") << 24 << 21 << 3000 << false << false;
     }
     void einLaufWieEinzelneStriche() {
         QFETCH(int, breite);
