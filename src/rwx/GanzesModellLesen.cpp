@@ -75,15 +75,24 @@ Matrix4 drehung(double x, double y, double z, double grad) {
 
 using Kanten = std::vector<std::array<uint32_t, 2>>;
 
+struct Geometrie;
+
 // A prototype placed: its points and faces are one stretch each, and no
 // other face touches those points, so its edges are the prototype's, moved.
+// Until the geometry is put together it is only noted, so that the arrays
+// are made once at their full size and not grown and copied copy by copy.
 struct Kopie {
-    uint32_t punkt, punkte;      // the first point and how many
-    uint32_t flaeche, flaechen;  // likewise the faces
-    std::shared_ptr<const Kanten> kanten;
+    uint32_t punkt, punkte;               // the first point and how many
+    uint32_t flaeche, flaechen;           // likewise the faces
+    size_t eigenePunkte, eigeneFlaechen;  // the geometry's own ones before it
+    std::shared_ptr<const Geometrie> quelle;
+    Matrix4 welt;
 };
 
 // Faces and points collected for the model or for a prototype being defined.
+// Before it is put together, the arrays hold its own points and faces only,
+// the face starts counting their own corners; the corners and the numbers
+// below count the copies too.
 struct Geometrie {
     std::vector<std::array<float, 3>> punkte;
     std::vector<int32_t> punktzeile;
@@ -91,12 +100,14 @@ struct Geometrie {
     std::vector<uint32_t> anfang{0};
     std::vector<int32_t> zeile;
     std::vector<Kopie> kopien;  // by their first point
-    // A prototype's edges, found once when it ends; a later prototype of the
-    // same name leaves those of earlier copies as they were.
-    std::shared_ptr<const Kanten> kanten;
+    size_t punkteZahl = 0, flaechenZahl = 0, eckenZahl = 0;
+    // A prototype's edges, found once when it ends.
+    Kanten kanten;
 };
 
 Kanten kantenVon(const Geometrie& g);
+// The noted copies put in place.
+void zusammensetzen(Geometrie& g);
 
 // A level of nesting: the whole file, a clump or a prototype being defined.
 struct Ebene {
@@ -309,7 +320,8 @@ class Leser {
     std::vector<Ebene> ebenen_;
     std::vector<uint32_t> nummern_;  // vertex number - 1 -> point, level by level
     std::vector<Geometrie> ziele_;   // the model, then each prototype being defined
-    std::unordered_map<std::string, Geometrie> protos_;
+    // Shared with the copies noted: a later prototype of the same name leaves them as they were.
+    std::unordered_map<std::string, std::shared_ptr<const Geometrie>> protos_;
     std::vector<std::pair<Matrix4, int32_t>> transforms_;  // TransformBegin: saved, line
     std::vector<int32_t> materialien_;
     Matrix4 basis_ = Einheit, lokal_ = Einheit, welt_ = Einheit;
@@ -372,7 +384,7 @@ bool Leser::platz(size_t n, size_t e) {
 void Leser::punkt(double x, double y, double z) {
     if (!platz(1, 0)) return;
     Geometrie& g = ziel();
-    nummern_.push_back(static_cast<uint32_t>(g.punkte.size()));
+    nummern_.push_back(static_cast<uint32_t>(g.punkteZahl++));
     g.punkte.push_back(anwenden(welt_, x, y, z));
     g.punktzeile.push_back(zeile_);
 }
@@ -407,6 +419,8 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
         g.ecken.push_back(nummern_[erste + static_cast<size_t>(nummern[i]) - 1]);
     g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
     g.zeile.push_back(zeile_);
+    ++g.flaechenZahl;
+    g.eckenZahl += n;
 }
 
 void Leser::ebeneBeginnen(Ebene::Art art, std::string name) {
@@ -427,9 +441,10 @@ void Leser::ebeneBeenden() {
     lokalSetzen(e.lokal);
     if (e.art == Ebene::Proto) {
         Geometrie& g = ziele_.back();
-        g.kanten = std::make_shared<const Kanten>(kantenVon(g));
-        g.kopien.clear();
-        protos_[e.name] = std::move(g);
+        zusammensetzen(g);
+        g.kanten = kantenVon(g);
+        g.kopien = {};
+        protos_[e.name] = std::make_shared<const Geometrie>(std::move(g));
         ziele_.pop_back();
     }
     ebenen_.pop_back();
@@ -446,25 +461,64 @@ void Leser::instanz(const std::string& name) {
         melden("Prototyp \"" + Latin1ZuUtf8(name) + "\" ist hier noch nicht definiert");
         return;
     }
-    const Geometrie& q = p->second;
+    const Geometrie& q = *p->second;
     if (!platz(q.punkte.size(), q.ecken.size())) return;
     Geometrie& g = ziel();
-    const auto versatz = static_cast<uint32_t>(g.punkte.size());
-    g.kopien.push_back({versatz, static_cast<uint32_t>(q.punkte.size()),
-                        static_cast<uint32_t>(g.zeile.size()),
-                        static_cast<uint32_t>(q.zeile.size()), q.kanten});
-    for (const auto& v : q.punkte) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
-    g.punktzeile.insert(g.punktzeile.end(), q.punktzeile.begin(), q.punktzeile.end());
+    g.kopien.push_back({static_cast<uint32_t>(g.punkteZahl), static_cast<uint32_t>(q.punkte.size()),
+                        static_cast<uint32_t>(g.flaechenZahl),
+                        static_cast<uint32_t>(q.zeile.size()), g.punkte.size(), g.zeile.size(),
+                        p->second, welt_});
+    g.punkteZahl += q.punkte.size();
+    g.flaechenZahl += q.zeile.size();
+    g.eckenZahl += q.ecken.size();
+}
+
+void zusammensetzen(Geometrie& g) {
+    if (g.kopien.empty()) return;
+    Geometrie z;
+    z.punkte.reserve(g.punkteZahl);
+    z.punktzeile.reserve(g.punkteZahl);
+    z.ecken.reserve(g.eckenZahl);
+    z.anfang.reserve(g.flaechenZahl + 1);
+    z.zeile.reserve(g.flaechenZahl);
+    // The own points and faces up to these, after those taken before.
+    size_t punkt = 0, flaeche = 0;
+    auto eigene = [&](size_t punkte, size_t flaechen) {
+        z.punkte.insert(z.punkte.end(), g.punkte.begin() + static_cast<ptrdiff_t>(punkt),
+                        g.punkte.begin() + static_cast<ptrdiff_t>(punkte));
+        z.punktzeile.insert(z.punktzeile.end(),
+                            g.punktzeile.begin() + static_cast<ptrdiff_t>(punkt),
+                            g.punktzeile.begin() + static_cast<ptrdiff_t>(punkte));
+        const auto um = static_cast<uint32_t>(z.ecken.size() - g.anfang[flaeche]);
+        z.ecken.insert(z.ecken.end(), g.ecken.begin() + g.anfang[flaeche],
+                       g.ecken.begin() + g.anfang[flaechen]);
+        for (size_t f = flaeche; f < flaechen; ++f) z.anfang.push_back(g.anfang[f + 1] + um);
+        z.zeile.insert(z.zeile.end(), g.zeile.begin() + static_cast<ptrdiff_t>(flaeche),
+                       g.zeile.begin() + static_cast<ptrdiff_t>(flaechen));
+        punkt = punkte, flaeche = flaechen;
+    };
     // Copied whole, then moved in place: loops without a check per element.
     auto verschoben = [](std::vector<uint32_t>& ziel, auto von, auto bis, uint32_t um) {
         const size_t alt = ziel.size();
         ziel.insert(ziel.end(), von, bis);
         for (uint32_t *k = ziel.data() + alt, *e = ziel.data() + ziel.size(); k != e; ++k) *k += um;
     };
-    verschoben(g.anfang, q.anfang.begin() + 1, q.anfang.end(),
-               static_cast<uint32_t>(g.ecken.size()));
-    verschoben(g.ecken, q.ecken.begin(), q.ecken.end(), versatz);
-    g.zeile.insert(g.zeile.end(), q.zeile.begin(), q.zeile.end());
+    for (const Kopie& k : g.kopien) {
+        eigene(k.eigenePunkte, k.eigeneFlaechen);
+        const Geometrie& q = *k.quelle;
+        for (const auto& v : q.punkte) z.punkte.push_back(anwenden(k.welt, v[0], v[1], v[2]));
+        z.punktzeile.insert(z.punktzeile.end(), q.punktzeile.begin(), q.punktzeile.end());
+        verschoben(z.anfang, q.anfang.begin() + 1, q.anfang.end(),
+                   static_cast<uint32_t>(z.ecken.size()));
+        verschoben(z.ecken, q.ecken.begin(), q.ecken.end(), k.punkt);
+        z.zeile.insert(z.zeile.end(), q.zeile.begin(), q.zeile.end());
+    }
+    eigene(g.punkte.size(), g.zeile.size());
+    g.punkte = std::move(z.punkte);
+    g.punktzeile = std::move(z.punktzeile);
+    g.ecken = std::move(z.ecken);
+    g.anfang = std::move(z.anfang);
+    g.zeile = std::move(z.zeile);
 }
 
 void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
@@ -473,14 +527,17 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
     for (const auto& f : flaechen) e += f.size();
     if (!platz(ecken.size(), e)) return;
     Geometrie& g = ziel();
-    const auto versatz = static_cast<uint32_t>(g.punkte.size());
+    const auto versatz = static_cast<uint32_t>(g.punkteZahl);
     for (const auto& v : ecken) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
     g.punktzeile.resize(g.punktzeile.size() + ecken.size(), zeile_);
+    g.punkteZahl += ecken.size();
     for (const auto& f : flaechen) {
         for (uint32_t k : f) g.ecken.push_back(k + versatz);
         g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
         g.zeile.push_back(zeile_);
     }
+    g.flaechenZahl += flaechen.size();
+    g.eckenZahl += e;
 }
 
 // The primitives as the peer loaders build them, but with quads and whole
@@ -735,7 +792,7 @@ Kanten kantenVon(const Geometrie& g) {
     std::vector<uint32_t> stelle(anfang.begin(), anfang.end() - 1);
     jedeKante([&](uint32_t p, uint32_t q) { nach[stelle[p]++] = q; });
     size_t zahl = nach.size();
-    for (const Kopie& k : g.kopien) zahl += k.kanten->size();
+    for (const Kopie& k : g.kopien) zahl += k.quelle->kanten.size();
     Kanten kanten;
     kanten.reserve(zahl);
     std::vector<uint32_t> zuletzt(punkte, UINT32_MAX);
@@ -743,7 +800,8 @@ Kanten kantenVon(const Geometrie& g) {
     for (uint32_t p = 0; p < punkte;) {
         if (kopie != g.kopien.end() && kopie->punkt == p) {
             const size_t alt = kanten.size();
-            kanten.insert(kanten.end(), kopie->kanten->begin(), kopie->kanten->end());
+            const Kanten& von = kopie->quelle->kanten;
+            kanten.insert(kanten.end(), von.begin(), von.end());
             for (auto *k = kanten.data() + alt, *e = kanten.data() + kanten.size(); k != e; ++k)
                 (*k)[0] += p, (*k)[1] += p;
             p += (kopie++)->punkte;
@@ -820,6 +878,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
 
     GanzesModell m;
     Geometrie& g = ziele_.front();
+    zusammensetzen(g);
     m.kanten = kantenVon(g);
     m.punkte = std::move(g.punkte);
     m.punktzeile = std::move(g.punktzeile);

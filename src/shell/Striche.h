@@ -55,15 +55,22 @@ class Striche {
     void linie(float x1, float y1, float x2, float y2) {
         jetzt_.linien.push_back({x1, y1, x2, y2});
     }
-    // n lines at once: linie(i) gives the i-th as {x1, y1, x2, y2}.
+    struct Linie {
+        float x1, y1, x2, y2;
+        // Left unwritten: room for many is made first, then each is written.
+        Linie() {}
+        Linie(float a, float b, float c, float d) : x1(a), y1(b), x2(c), y2(d) {}
+        bool operator==(const Linie&) const = default;
+    };
+    // n lines at once, each written in its place by schreiben(i, linie).
     template <class F>
-    void linien(size_t n, F linie) {
+    void linien(size_t n, F schreiben) {
         auto& l = jetzt_.linien;
-        if (l.capacity() - l.size() < n) l.reserve(std::max(l.size() + n, 2 * l.capacity()));
-        for (size_t i = 0; i < n; ++i) {
-            const std::array<float, 4> a = linie(i);
-            l.push_back({a[0], a[1], a[2], a[3]});
-        }
+        const size_t alt = l.size();
+        if (l.capacity() - alt < n) l.reserve(std::max(alt + n, 2 * l.capacity()));
+        l.resize(alt + n);
+        Linie* const neu = l.data() + alt;
+        for (size_t i = 0; i < n; ++i) schreiben(i, neu[i]);
     }
     // The pixel (x, y); one outside the picture is left out.
     void punkt(int64_t x, int64_t y);
@@ -74,10 +81,6 @@ class Striche {
     void verwerfen();
 
   private:
-    struct Linie {
-        float x1, y1, x2, y2;
-        bool operator==(const Linie&) const = default;
-    };
     struct Lauf {
         uint32_t farbe = 0;
         Massstab massstab;

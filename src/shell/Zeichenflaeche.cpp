@@ -145,9 +145,12 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
                 while (ende < befehle.size() && befehle[ende].art == Zeichenbefehl::Linie &&
                        befehle[ende].farbe == b.farbe)
                     ++ende;
-                striche_.linien(ende - i, [&](size_t k) {
-                    const Zeichenbefehl& l = befehle[i + k];
-                    return std::array<float, 4>{l.x1, l.y1, l.x2, l.y2};
+                striche_.linien(ende - i, [&](size_t k, Striche::Linie& l) {
+                    const Zeichenbefehl& z = befehle[i + k];
+                    l.x1 = z.x1;
+                    l.y1 = z.y1;
+                    l.x2 = z.x2;
+                    l.y2 = z.y2;
                 });
                 i = ende - 1;
                 break;
