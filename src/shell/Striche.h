@@ -96,6 +96,8 @@ class Striche {
 
     static void vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten,
                             Strich& s);
+    static void vorbereitenPaar(const Massstab& m, const Linie& l0, const Linie& l1, double rechts,
+                                double unten, Strich& s0, Strich& s1);
     // Leaves out of the earlier run what the later one draws again.
     static void ohneWiederholte(Lauf& frueher, const Lauf& spaeter);
     void zeichnen(Lauf& lauf, const Pixelfeld& bild);
