@@ -384,10 +384,12 @@ inline void Dazu(uint64_t& kachel, uint64_t bits, uint64_t* bloecke, int64_t bb,
                  int64_t ky, bool& neueVolle) {
     kachel |= bits;
     if (kachel != Voll) return;
-    uint64_t& block = bloecke[(ky >> 3) * bb + (kx >> 3)];
+    // The other core reads these while this one writes them.
+    const std::atomic_ref<uint64_t> block(bloecke[(ky >> 3) * bb + (kx >> 3)]);
     const uint64_t bit = uint64_t{1} << ((ky & 7) << 3 | (kx & 7));
-    if ((block & bit) != 0) return;
-    block |= bit;
+    const uint64_t vorher = block.load(std::memory_order_relaxed);
+    if ((vorher & bit) != 0) return;
+    block.store(vorher | bit, std::memory_order_relaxed);
     neueVolle = true;
 }
 
@@ -464,8 +466,12 @@ void Striche::gehen(int t, const Strich& s, int64_t k0, int64_t k1) {
     const int64_t kb = kachelnBreite_, bb = bloeckeBreite_;
     uint64_t* const kacheln = teil.kacheln.data();
     uint64_t* const bloecke = teil.bloecke.data();
+    // A block is full where each of its tiles is full in the bits of either
+    // core: both come together in the picture.
     auto blockVoll = [&](int64_t kx, int64_t ky) {
-        return bloecke[(ky >> 3) * bb + (kx >> 3)] == Voll;
+        const auto i = static_cast<size_t>((ky >> 3) * bb + (kx >> 3));
+        return (std::atomic_ref<uint64_t>(bloecke[i]).load(std::memory_order_relaxed) |
+                std::atomic_ref<uint64_t>(teil.andere[i]).load(std::memory_order_relaxed)) == Voll;
     };
     auto dazu = [&](uint64_t& kachel, uint64_t bits, int64_t kx, int64_t ky) {
         Dazu(kachel, bits, bloecke, bb, kx, ky, teil.neueVolle);
@@ -576,12 +582,17 @@ void Striche::spannenErneuern(int t) {
     constexpr uint64_t Spalte = 0x0101010101010101;  // a tile column's bits in a block
     Teil& teil = teile_[static_cast<size_t>(t)];
     const int64_t bb = bloeckeBreite_, von = 0, bis = static_cast<int64_t>(teil.spannen.size());
+    // Full in the bits of either core, as blockVoll in gehen.
+    auto volleKacheln = [&](size_t i) {
+        return std::atomic_ref<uint64_t>(teil.bloecke[i]).load(std::memory_order_relaxed) |
+               std::atomic_ref<uint64_t>(teil.andere[i]).load(std::memory_order_relaxed);
+    };
     for (int64_t b = von; b < bis; ++b) {
         auto& spanne = teil.spannen[static_cast<size_t>(b)];
         spanne = {1, 0};
         for (int64_t kx = 0, laengste = 0, anfang = -1; kx <= bb * 8; ++kx) {
             const bool voll = kx < bb * 8 &&
-                              ((teil.bloecke[static_cast<size_t>(b * bb + (kx >> 3))] >> (kx & 7)) &
+                              ((volleKacheln(static_cast<size_t>(b * bb + (kx >> 3))) >> (kx & 7)) &
                                Spalte) == Spalte;
             if (voll && anfang < 0) anfang = kx;
             if (voll || anfang < 0) continue;
@@ -714,9 +725,12 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
     if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
         helfer_ = std::make_unique<Helfer>();
     const bool beide = linien >= Teilenab && helfer_;
-    for (size_t t = 0; t < (beide ? 2u : 1u); ++t) {
+    // Both cores' full tiles are cleared even when one draws alone: each
+    // looks at the other's.
+    for (size_t t = 0; t < 2; ++t) {
         Teil& teil = teile_[t];
         std::fill(teil.bloecke.begin(), teil.bloecke.end(), 0);
+        teil.andere = teile_[1 - t].bloecke.data();
         std::fill(teil.spannen.begin(), teil.spannen.end(), std::array<int64_t, 2>{1, 0});
         teil.rechteck = {1, 0, 1, 0};
         teil.neueVolle = false;
@@ -733,7 +747,7 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         // Both cores take pieces of the lines, whichever is done first the
         // next; then each puts half of the rows into the picture, the second
         // core's bits joined to the first's there.
-        constexpr size_t Stueck = 4096;
+        constexpr size_t Stueck = 1024;
         std::atomic<size_t> naechstes{0};
         helfer_->beide([&](int t) {
             for (size_t von; (von = naechstes.fetch_add(Stueck)) < linien;)

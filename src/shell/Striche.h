@@ -135,8 +135,9 @@ class Striche {
         std::vector<std::array<int64_t, 2>> spannen;
         // First and last row, first and last tile column of a rectangle of full tiles.
         std::array<int64_t, 4> rechteck{};
-        bool neueVolle = false;  // tiles full since spannen
-        size_t gezogen = 0;      // lines drawn
+        uint64_t* andere = nullptr;  // the other core's bloecke
+        bool neueVolle = false;      // tiles full since spannen
+        size_t gezogen = 0;          // lines drawn
     };
     std::array<Teil, 2> teile_;
     std::array<Gemerkt, 2> gemerkt_;  // the one drawn last first
