@@ -770,11 +770,13 @@ Kanten kantenVon(const Geometrie& g) {
     const size_t punkte = g.punkte.size();
     std::vector<uint32_t> anfang(punkte + 1, 0);
     auto jedeKante = [&](auto f) {
+        const uint32_t* const starts = g.anfang.data();
+        const uint32_t* const ecken = g.ecken.data();
         auto flaechen = [&](size_t von, size_t bis) {
             for (size_t fl = von; fl < bis; ++fl) {
-                const uint32_t a = g.anfang[fl], e = g.anfang[fl + 1];
+                const uint32_t a = starts[fl], e = starts[fl + 1];
                 for (uint32_t i = a; i < e; ++i) {
-                    const uint32_t p = g.ecken[i], q = g.ecken[i + 1 < e ? i + 1 : a];
+                    const uint32_t p = ecken[i], q = ecken[i + 1 < e ? i + 1 : a];
                     if (p != q) f(std::min(p, q), std::max(p, q));
                 }
             }
