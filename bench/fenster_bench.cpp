@@ -230,8 +230,9 @@ void band(Fenster& w, Qt::MouseButton knopf) {
 
 // A rubber band over the whole drawing, through the tick to the painted
 // picture and lists; the right button takes the marks away again.
-void FensterGummiband(benchmark::State& state, bool entmarkieren) {
-    Fenster w;
+// datei: another model than the generated one, marked over every clump.
+void FensterGummiband(benchmark::State& state, bool entmarkieren, const QString& datei = {}) {
+    Fenster w(datei);
     w.oeffnen();
     w.warten();
     w.f.findChild<QAction*>(QStringLiteral("Toolbar1_Auswahl"))->trigger();
@@ -283,6 +284,16 @@ void BM_FensterGummibandEntmarkieren(benchmark::State& state) {
     FensterGummiband(state, true);
 }
 
+// The largest real model, all of it: 21684 points of the whole model.
+void BM_FensterGummibandKorpus(benchmark::State& state) {
+    FensterGummiband(state, false, QStringLiteral(NUK_CORPUS_DIR "/twisteros__che-zengarden.rwx"));
+}
+
+// The million points of ProtoModell().
+void BM_FensterGummibandProto(benchmark::State& state) {
+    FensterGummiband(state, false, protodatei());
+}
+
 BENCHMARK(BM_FensterDrehschritt)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterDrehschrittKorpus)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterOeffnenKorpus)
@@ -294,6 +305,8 @@ BENCHMARK(BM_FensterOeffnenBisBild)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterOeffnenBisBildProto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummiband)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterGummibandEntmarkieren)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterGummibandKorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterGummibandProto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterEinHaken)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -39,17 +39,21 @@ bool Endlich(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// The outline the paint engine draws for a rectangle at least a pixel wide
-// and high that lies wholly in the picture: the rows and columns its edges
-// fall in. Any other is left to the paint engine.
-bool Umrandung(const Pixelfeld& f, const QRectF& r, uint32_t farbe) {
+// The rows and columns the paint engine's outline of a rectangle at least a
+// pixel wide and high falls in, when the rectangle lies wholly in the
+// picture: left, top, right, bottom. Any other is left to the paint engine.
+std::optional<std::array<int64_t, 4>> Kasten(const Pixelfeld& f, const QRectF& r) {
     // Wholly inside, every edge is at least 0, so the rounding down is a cut.
     const double l = r.left(), o = r.top(), re = r.left() + r.width(), u = r.top() + r.height();
     if (!(r.width() >= 1 && r.height() >= 1 && l >= 0 && o >= 0 &&
           re < static_cast<double>(f.breite) && u < static_cast<double>(f.hoehe)))
-        return false;
-    const auto links = static_cast<int64_t>(l), rechts = static_cast<int64_t>(re);
-    const auto oben = static_cast<int64_t>(o), unten = static_cast<int64_t>(u);
+        return std::nullopt;
+    return std::array<int64_t, 4>{static_cast<int64_t>(l), static_cast<int64_t>(o),
+                                  static_cast<int64_t>(re), static_cast<int64_t>(u)};
+}
+
+void Umranden(const Pixelfeld& f, const std::array<int64_t, 4>& k, uint32_t farbe) {
+    const auto [links, oben, rechts, unten] = k;
     uint32_t* zeile = f.pixel + oben * f.zeile;
     std::fill(zeile + links, zeile + rechts + 1, farbe);
     for (int64_t y = oben + 1; y < unten; ++y) {
@@ -59,7 +63,6 @@ bool Umrandung(const Pixelfeld& f, const QRectF& r, uint32_t farbe) {
     }
     zeile = f.pixel + unten * f.zeile;
     std::fill(zeile + links, zeile + rechts + 1, farbe);
-    return true;
 }
 
 }  // namespace
@@ -107,8 +110,29 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     auto kaestenZeichnen = [&] {
         if (kaesten_.empty()) return;
         const Pixelfeld f = feld();
+        // Boxes of one size on the same pixels are drawn once: the boxes of a
+        // million marked points fall on some ten thousand places. Their pixel
+        // sizes differ by one at most from the first's; a bit for each of the nine.
+        const bool viele = kaesten_.size() >= 4096;
+        if (viele) kastenGesehen_.assign(static_cast<size_t>(f.breite * f.hoehe), 0);
+        int64_t breite0 = -1, hoehe0 = -1;
         const auto rest = std::remove_if(kaesten_.begin(), kaesten_.end(), [&](const QRectF& r) {
-            return Umrandung(f, r, kastenfarbe);
+            const auto k = Kasten(f, r);
+            if (!k) return false;
+            const auto [links, oben, rechts, unten] = *k;
+            if (viele) {
+                if (breite0 < 0) breite0 = rechts - links, hoehe0 = unten - oben;
+                const int64_t db = rechts - links - breite0, dh = unten - oben - hoehe0;
+                if (db >= -1 && db <= 1 && dh >= -1 && dh <= 1) {
+                    uint16_t& gesehen =
+                        kastenGesehen_[static_cast<size_t>(oben * f.breite + links)];
+                    const auto bit = static_cast<uint16_t>(1 << ((db + 1) * 3 + dh + 1));
+                    if (gesehen & bit) return true;
+                    gesehen |= bit;
+                }
+            }
+            Umranden(f, *k, kastenfarbe);
+            return true;
         });
         if (rest != kaesten_.begin()) {
             maler().setPen(QPen(QColor(kastenfarbe), 0));

@@ -56,7 +56,8 @@ class Zeichenflaeche : public QWidget {
     State& s_;
     QImage bild_;
     Striche striche_;
-    std::vector<QRectF> kaesten_;  // outlines of one colour, drawn together
+    std::vector<QRectF> kaesten_;          // outlines of one colour, drawn together
+    std::vector<uint16_t> kastenGesehen_;  // by pixel: the sizes of boxes drawn there
     std::array<Linienobjekt, 4> band_{};
     Mauszeiger zeiger_ = Mauszeiger::Vorgabe;
     bool nachDoppelklick_ = false;

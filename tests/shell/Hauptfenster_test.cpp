@@ -1060,6 +1060,15 @@ class HauptfensterTest : public QObject {
             befehle.push_back({nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x, y, x + b, y + g});
             maler.drawRect(QRectF(f->nachPixel(x, y), f->nachPixel(x + b, y + g)).normalized());
         }
+        // Thousands of boxes of one size at a few dozen places, a fraction of a
+        // pixel apart: those on the same pixels are drawn once.
+        for (int i = 0; i < 5000; ++i) {
+            const float x = 20 + 17 * static_cast<float>(i % 40) + static_cast<float>(i % 7) / 8;
+            const float y = 30 + 5 * static_cast<float>(i % 23) + static_cast<float>(i % 5) / 6;
+            befehle.push_back(
+                {nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x, y, x + 6.6f, y + 6.6f});
+            maler.drawRect(QRectF(f->nachPixel(x, y), f->nachPixel(x + 6.6f, y + 6.6f)));
+        }
         // Ending exactly on the picture's right or lower edge.
         for (const auto& [x, y] : std::vector<std::array<float, 2>>{{w, 106}, {108, h}}) {
             befehle.push_back({nuk::Zeichenbefehl::Rechteck, {0, 255, 255}, x - 8, 100, x, y});
