@@ -183,7 +183,7 @@ TEST(GanzesMarkieren, AnzeigeUeberEinemPunkt) {
 TEST(GanzesMarkieren, Geometrie) {
     const std::string text =
         datei({"ModelBegin", "ClumpBegin", "Vertex 0 0 0", "Triangle 1 2 3", "ClumpEnd",
-               "ClumpBegin", "Vertex 0 0 0", "Quad 1 1 1 1", "ModelEnd"});
+               "ClumpBegin", "Vertex 0 0 0", "Quad 1 1 1 1", "Quad 1 2 3 9", "ModelEnd"});
     for (const bool ganz : {true, false}) {
         SCOPED_TRACE(ganz);
         Ganzdokument d(text);
@@ -192,19 +192,26 @@ TEST(GanzesMarkieren, Geometrie) {
         NukView::Auswahl_Click(*d.s, 5);
         const std::string ecke = "Zeile 4: Ecke 2 gibt es hier nicht (1 Punkt)";
         if (ganz) {
-            EXPECT_EQ(d.getickt(), (std::set<int>{3, 5, 7}));
+            EXPECT_EQ(d.getickt(), (std::set<int>{3, 5, 7, 8}));
             EXPECT_EQ(d.s->TextList.text(7), " 7g\t>Quad 1 1 1 1");
-            EXPECT_EQ(d.meldungstexte(),
-                      std::vector<std::string>{
-                          "Geometrie: 3 Befunde\n" + ecke +
-                          "\nZeile 6: ClumpBegin ohne ClumpEnd\nZeile 8: Fläche mit weniger als "
-                          "drei verschiedenen Ecken"});
+            EXPECT_EQ(
+                d.meldungstexte(),
+                std::vector<std::string>{
+                    "Geometrie: 4 Befunde\n" + ecke +
+                    "\nZeile 6: ClumpBegin ohne ClumpEnd\nZeile 8: Fläche mit weniger als "
+                    "drei verschiedenen Ecken\nZeile 9: Ecke 2 gibt es hier nicht (1 Punkt)"});
         } else {
             EXPECT_EQ(d.getickt(), (std::set<int>{3}));
             EXPECT_EQ(d.meldungstexte(), std::vector<std::string>{"Geometrie: 1 Befund\n" + ecke});
         }
         EXPECT_EQ(d.s->TextList.text(3), " 3g\t>Triangle 1 2 3");
         EXPECT_EQ(d.s->Befundtexte[3], "Ecke 2 gibt es hier nicht (1 Punkt)");
+        // A face the whole model refused has no record to look up, nor after
+        // the whole model is switched off.
+        NukView::Timer1_Timer(*d.s);
+        NukView::GanzesModell_Click(*d.s);
+        NukView::Timer1_Timer(*d.s);
+        EXPECT_EQ(d.host.meldungen.size(), 1u);
     }
     Ganzdokument gut;
     gut.host.meldungen.clear();

@@ -1,7 +1,10 @@
 #include "selection/Ganzes.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
+
+#include "rwx/Wortscanner.h"
 
 namespace nuk {
 
@@ -86,19 +89,36 @@ void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen) {
     }
 }
 
-bool NurGanzesModell(const State& s, int zeile) {
-    if (!GanzesMarkierbar(s) || zeile < 0 || static_cast<size_t>(zeile) >= s.ZeilenArt.size())
-        return false;
+namespace {
+
+// No record of the first clump stands for the row, and it is one of the
+// whole model's: its points or faces, or an item outside the first clump
+// (a face the whole model refused for its corners, say).
+bool OhneDatensatz(const State& s, int zeile) {
+    if (zeile < 0 || static_cast<size_t>(zeile) >= s.ZeilenArt.size()) return false;
     const uint8_t art = s.ZeilenArt[static_cast<size_t>(zeile)];
-    return (art & (State::GanzPunkt | State::GanzFlaeche)) != 0 && (art & State::ErsterClump) == 0;
+    if (art & State::ErsterClump) return false;
+    return (art & (State::GanzPunkt | State::GanzFlaeche)) != 0 || zeile < s.ErsterClumpVon ||
+           zeile > s.ErsterClumpBis;
+}
+
+}  // namespace
+
+bool NurGanzesModell(const State& s, int zeile) {
+    return GanzesMarkierbar(s) && OhneDatensatz(s, zeile);
 }
 
 void NurGanzesAbhaken(State& s) {
     const size_t n = std::min(s.ZeilenArt.size(), static_cast<size_t>(s.TextList.anzahl()));
     for (size_t z = 0; z < n; ++z) {
-        const uint8_t art = s.ZeilenArt[z];
-        if ((art & (State::GanzPunkt | State::GanzFlaeche)) && !(art & State::ErsterClump))
-            s.TextList.setHaken(static_cast<int>(z), false);
+        const int zeile = static_cast<int>(z);
+        if (!OhneDatensatz(s, zeile)) continue;
+        // Rows the linkage pass would look up; the structure rows of other
+        // clumps, say, keep their marks.
+        const std::string_view wort = BefehlswortRoh(s.TextList.text(zeile));
+        if ((s.ZeilenArt[z] & (State::GanzPunkt | State::GanzFlaeche)) || IstWort(wort, "vertex") ||
+            IstWort(wort, "triangle") || IstWort(wort, "quad") || IstWort(wort, "polygon"))
+            s.TextList.setHaken(zeile, false);
     }
 }
 

@@ -16,14 +16,14 @@ void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen);
 // continues; -1 past the rows.
 int ZeileVonLinie(const State& s, int32_t linie);
 
-// A row that stands for points or faces of the whole model but for no record
-// of the first clump, while the whole model takes part: such a row has no
-// record to look up.
+// While the whole model takes part, a row that no record of the first clump
+// stands for but the whole model knows: its points and faces, or any item
+// outside the first clump. Such a row has no record to look up.
 bool NurGanzesModell(const State& s, int zeile);
 
-// Unticks the rows that stand only for points or faces of the whole model:
-// without it they have no record to show or count, and every sync would
-// report each of them as a failed look-up.
+// Unticks those of them the linkage pass would look up, when the whole model
+// stops taking part: without it they have no record to show or count, and
+// every sync would report each of them as a failed look-up.
 void NurGanzesAbhaken(State& s);
 
 }  // namespace nuk
