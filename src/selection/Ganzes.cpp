@@ -54,10 +54,12 @@ void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen) {
         return z >= 0 && z < zeilen && !(s.ZeilenArt[static_cast<size_t>(z)] & State::ErsterClump);
     };
     s.GanzesPunkte.clear();
+    s.GanzesPunkte.reserve(s.GanzesPunktZeile.size());
     for (size_t i = 0; i < s.GanzesPunktZeile.size(); ++i)
         if (fremd(s.GanzesPunktZeile[i])) s.GanzesPunkte.push_back(static_cast<uint32_t>(i));
     s.GanzesFlaechen.clear();
     s.GanzesFlaechenJeZeile.clear();
+    s.GanzesFlaechen.reserve(s.GanzesFlaechenZeile.size());
     std::vector<bool> gesehen(static_cast<size_t>(std::max(zeilen, 0)), false);
     for (size_t f = 0; f < s.GanzesFlaechenZeile.size(); ++f) {
         const int32_t z = s.GanzesFlaechenZeile[f];

@@ -401,6 +401,10 @@ void ObjekteZeichnen(State& s) {
 
 namespace {
 
+size_t zeilenZahl(const State& s) {
+    return static_cast<size_t>(std::max(s.TextList.anzahl(), 0));
+}
+
 // The whole model's marked faces in green and its marked points' boxes, at
 // every copy, but for the first clump's rows: it draws those itself.
 void GanzesAuswahlZeichnen(State& s, bool punkte) {
@@ -411,6 +415,16 @@ void GanzesAuswahlZeichnen(State& s, bool punkte) {
         zeilen.size() != (punkte ? m.punkte.size() : m.flaechen()))
         return;
     auto markiert = [&](int32_t z) { return z < s.TextList.anzahl() && s.TextList.haken(z); };
+    // A turn or a zoom mostly has none of them marked: a look at each row
+    // spares the walk over a million points or faces.
+    const auto& welche = punkte ? s.GanzesPunkte : s.GanzesFlaechen;
+    const uint8_t art = punkte ? State::GanzPunkt : State::GanzFlaeche;
+    bool eine = false;
+    const size_t n = welche.empty() ? 0 : std::min(s.ZeilenArt.size(), zeilenZahl(s));
+    for (size_t z = 0; z < n && !eine; ++z)
+        eine = (s.ZeilenArt[z] & (art | State::ErsterClump)) == art &&
+               s.TextList.haken(static_cast<int>(z));
+    if (!eine) return;
     if (!punkte) {
         for (const uint32_t f : s.GanzesFlaechen) {
             if (!markiert(zeilen[f])) continue;
