@@ -27,6 +27,15 @@ namespace {
 using nuk::Kind;
 using nuk::shell::Hauptfenster;
 
+// A generated model on disk; a benchmark without it measures nothing.
+void ablegen(const QString& pfad, const std::string& modell) {
+    QFile d(pfad);
+    if (!d.open(QIODevice::WriteOnly) ||
+        d.write(modell.data(), static_cast<qint64>(modell.size())) !=
+            static_cast<qint64>(modell.size()))
+        std::abort();
+}
+
 struct Fenster {
     QTemporaryDir ordner;
     QString datei = ordner.filePath(QStringLiteral("gross.rwx"));
@@ -37,12 +46,7 @@ struct Fenster {
         if (!vorhanden.isEmpty()) {
             datei = vorhanden;
         } else {
-            QFile d(datei);
-            const std::string modell = nukbench::GrossesModell();
-            if (!d.open(QIODevice::WriteOnly) ||
-                d.write(modell.data(), static_cast<qint64>(modell.size())) !=
-                    static_cast<qint64>(modell.size()))
-                std::abort();
+            ablegen(datei, nukbench::GrossesModell());
         }
         f.dialogErsatz = [this](nuk::Dialogart) {
             return nuk::Dateiwahl{QFile::encodeName(datei).toStdString(), "gross.rwx"};
@@ -170,12 +174,7 @@ const QString& protodatei() {
     static QTemporaryDir ordner;
     static const QString datei = [] {
         const QString pfad = ordner.filePath(QStringLiteral("proto.rwx"));
-        QFile d(pfad);
-        const std::string modell = nukbench::ProtoModell();
-        if (!d.open(QIODevice::WriteOnly) ||
-            d.write(modell.data(), static_cast<qint64>(modell.size())) !=
-                static_cast<qint64>(modell.size()))
-            std::abort();
+        ablegen(pfad, nukbench::ProtoModell());
         return pfad;
     }();
     return datei;
