@@ -22,13 +22,12 @@ void GanzesModellZuordnen(State& s, std::span<const int32_t> quellzeilen) {
         quellzeilen.begin(),
         quellzeilen.begin() + static_cast<std::ptrdiff_t>(std::min(
                                   quellzeilen.size(), static_cast<size_t>(std::max(zeilen, 0)))));
-    // By file line once, for the points' many look-ups.
-    const auto& q = s.Quellzeilen;
-    const int32_t letzte = q.empty() ? -1 : std::max(q.back(), 0);
-    std::vector<int32_t> vonLinie(static_cast<size_t>(letzte + 1), -1);
-    for (size_t i = q.size(); i-- > 0;)
-        if (q[i] >= 0) vonLinie[static_cast<size_t>(q[i])] = static_cast<int32_t>(i);
-    for (int32_t vorige = -1; int32_t & z : vonLinie) z = z >= 0 ? (vorige = z) : vorige;
+    // By file line once, for the points' many look-ups: a million points
+    // come from a few thousand lines.
+    const int32_t letzte = s.Quellzeilen.empty() ? -1 : std::max(s.Quellzeilen.back(), 0);
+    std::vector<int32_t> vonLinie(static_cast<size_t>(letzte + 1));
+    for (int32_t linie = 0; linie <= letzte; ++linie)
+        vonLinie[static_cast<size_t>(linie)] = ZeileVonLinie(s, linie);
     auto zeile = [&](int32_t linie) {
         return linie >= 0 && linie <= letzte ? vonLinie[static_cast<size_t>(linie)] : -1;
     };
