@@ -2,6 +2,7 @@
 // with the recording host below.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -79,6 +80,21 @@ class Host {
     // the coordinate system the window has when the call is made. A redraw
     // arrives in a few large batches.
     virtual void zeichne(std::span<const Zeichenbefehl>) {}
+    // A line of the colour for each edge, between the points it names, as
+    // zeichne would have them one by one: a host that draws them in one go
+    // takes each point to its pixel once, not once for every line at it.
+    virtual void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
+                             std::span<const std::array<uint32_t, 2>> kanten) {
+        std::vector<Zeichenbefehl> stapel;
+        stapel.reserve(std::min<size_t>(kanten.size(), 8192));
+        for (const auto& [a, b] : kanten) {
+            if (a >= punkte.size() || b >= punkte.size()) continue;
+            stapel.push_back({Zeichenbefehl::Linie, farbe, punkte[a][0], punkte[a][1], punkte[b][0],
+                              punkte[b][1]});
+            if (stapel.size() == stapel.capacity()) zeichne(stapel), stapel.clear();
+        }
+        if (!stapel.empty()) zeichne(stapel);
+    }
     // The drawing window's outer size; a host without one answers 0 x 0.
     virtual Fenstermass ausgabeMass() const {
         const Lage l = fensterLage(Kind::Ausgabe);

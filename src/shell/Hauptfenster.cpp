@@ -418,6 +418,11 @@ void Hauptfenster::zeichne(std::span<const Zeichenbefehl> befehle) {
     flaeche_->zeichne(befehle);
 }
 
+void Hauptfenster::zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
+                               std::span<const std::array<uint32_t, 2>> kanten) {
+    flaeche_->zeichneNetz(farbe, punkte, kanten);
+}
+
 Fenstermass Hauptfenster::clientMass() const {
     // The viewport, once laid out; before the first show only the area knows its size.
     const QSize g = mdi_->contentsRect().size();

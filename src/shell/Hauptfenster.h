@@ -53,6 +53,8 @@ class Hauptfenster : public QMainWindow, public Host {
     // Host
     void zeigeMeldung(const Meldung& meldung) override;
     void zeichne(std::span<const Zeichenbefehl> befehle) override;
+    void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
+                     std::span<const std::array<uint32_t, 2>> kanten) override;
     Fenstermass clientMass() const override;
     Lage fensterLage(Kind k) const override;
     void fensterLageSetzen(Kind k, const Lage& lage) override;

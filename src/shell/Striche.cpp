@@ -83,6 +83,13 @@ uint64_t Gestuerzt(uint64_t x) {
 }
 #endif
 
+// Bit for bit: the same pixels need the same bits of every coordinate.
+template <class A, class B>
+bool Gleich(const A& a, const B& b) {
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
+}
+
 }  // namespace
 
 bool Kappen(double& ax, double& ay, double& ex, double& ey, double links, double oben,
@@ -178,6 +185,21 @@ void Striche::beginnen(uint32_t farbe, const Massstab& m, const Pixelfeld& bild)
     jetzt_.massstab = m;
 }
 
+void Striche::wachsen(std::vector<Linie>& l, size_t n) {
+    if (frei_.capacity() < n) {
+        l.reserve(std::max(n, 2 * l.capacity()));
+        return;
+    }
+    frei_.assign(l.begin(), l.end());
+    std::swap(l, frei_);
+    frei_.clear();
+}
+
+void Striche::freigeben(std::vector<Linie>& l) {
+    l.clear();
+    if (l.capacity() > frei_.capacity()) std::swap(l, frei_);
+}
+
 void Striche::punkt(int64_t x, int64_t y) {
     const Massstab& m = jetzt_.massstab;
     if (x < 0 || y < 0 || x >= m.breite || y >= m.hoehe) return;
@@ -192,7 +214,7 @@ void Striche::zeichnen(const Pixelfeld& bild) {
 
 void Striche::verwerfen() {
     for (Lauf* l : {&frueher_, &jetzt_}) {
-        l->linien.clear();
+        freigeben(l->linien);
         l->punkte.clear();
     }
 }
@@ -219,13 +241,15 @@ void Striche::ohneWiederholte(Lauf& frueher, const Lauf& spaeter) {
     abziehen(frueher.punkte, spaeter.punkte);
 }
 
-// A line in pixel units, cut to the picture, in fixed point. It steps one
-// pixel at a time along its longer axis and takes the pixel nearest to it on
-// the other, at the pixel's centre.
-void Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten,
-                          Strich& s) {
-    double ax = m.x(l.x1), ay = m.y(l.y1);
-    double ex = m.x(l.x2), ey = m.y(l.y2);
+namespace {
+
+using Strich = Striche::Strich;
+
+// A line from (ax, ay) to (ex, ey) in pixels, cut to the picture, in fixed
+// point. It steps one pixel at a time along its longer axis and takes the
+// pixel nearest to it on the other, at the pixel's centre.
+void Vorbereiten(double ax, double ay, double ex, double ey, double rechts, double unten,
+                 Strich& s) {
     const bool innen = ax >= 0 && ax <= rechts && ex >= 0 && ex <= rechts && ay >= 0 &&
                        ay <= unten && ey >= 0 && ey <= unten;
     if (innen) {
@@ -234,6 +258,12 @@ void Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts, doub
         ey = ay + (ey - ay);
     } else if (!Kappen(ax, ay, ex, ey, 0, 0, rechts, unten)) {
         s.rest = -1;
+        return;
+    }
+    if (Abgerundet(ax) == Abgerundet(ex) && Abgerundet(ay) == Abgerundet(ey)) {
+        // Within one pixel: that pixel, not the one its walk would reach at
+        // the pixel's centre. Most lines of a large model are such.
+        s = {Abgerundet(ax) * Eins + Eins / 2, Abgerundet(ay) * Eins + Eins / 2, 0, 0, 0};
         return;
     }
     // Along the longer axis u a pixel per step, from the end with the lower
@@ -292,24 +322,14 @@ void Striche::vorbereiten(const Massstab& m, const Linie& l, double rechts, doub
 }
 
 #if defined(__SSE2__)
-// Two lines as vorbereiten prepares each, one in each lane: the same
+// Two lines as Vorbereiten prepares each, one in each lane: the same
 // operations of the same precision give the same bits. Coordinates and
 // steps in 16.16 stay below 2^31 in a picture under 32768 pixels each way,
 // so truncation to 32 bits takes the integer parts; a line not wholly inside
-// goes the single way.
-void Striche::vorbereitenPaar(const Massstab& m, const Linie& l0, const Linie& l1, double rechts,
-                              double unten, Strich& s0, Strich& s1) {
-    const __m128d links = _mm_set1_pd(m.links), oben = _mm_set1_pd(m.oben);
-    const __m128d breite = _mm_set1_pd(m.breite), hoehe = _mm_set1_pd(m.hoehe);
-    const __m128d eb = _mm_set1_pd(m.einheitenBreite), eh = _mm_set1_pd(m.einheitenHoehe);
-    auto x = [&](float a, float b) {
-        return _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_set_pd(b, a), links), breite), eb);
-    };
-    auto y = [&](float a, float b) {
-        return _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_set_pd(b, a), oben), hoehe), eh);
-    };
-    const __m128d ax = x(l0.x1, l1.x1), ex0 = x(l0.x2, l1.x2);
-    const __m128d ay = y(l0.y1, l1.y1), ey0 = y(l0.y2, l1.y2);
+// goes the single way. Neither line lies inside one pixel: setzen has drawn
+// those.
+void VorbereitenPaar(__m128d ax, __m128d ay, __m128d ex0, __m128d ey0, double rechts, double unten,
+                     Strich& s0, Strich& s1) {
     const __m128d null = _mm_setzero_pd(), r = _mm_set1_pd(rechts), u = _mm_set1_pd(unten);
     auto zwischen = [&](__m128d v, __m128d bis) {
         return _mm_and_pd(_mm_cmpge_pd(v, null), _mm_cmple_pd(v, bis));
@@ -317,8 +337,10 @@ void Striche::vorbereitenPaar(const Massstab& m, const Linie& l0, const Linie& l
     const __m128d innen = _mm_and_pd(_mm_and_pd(zwischen(ax, r), zwischen(ex0, r)),
                                      _mm_and_pd(zwischen(ay, u), zwischen(ey0, u)));
     if (_mm_movemask_pd(innen) != 3) {
-        vorbereiten(m, l0, rechts, unten, s0);
-        vorbereiten(m, l1, rechts, unten, s1);
+        auto zweite = [](__m128d v) { return _mm_cvtsd_f64(_mm_unpackhi_pd(v, v)); };
+        Vorbereiten(_mm_cvtsd_f64(ax), _mm_cvtsd_f64(ay), _mm_cvtsd_f64(ex0), _mm_cvtsd_f64(ey0),
+                    rechts, unten, s0);
+        Vorbereiten(zweite(ax), zweite(ay), zweite(ex0), zweite(ey0), rechts, unten, s1);
         return;
     }
     auto wahl = [](__m128d maske, __m128d ja, __m128d nein) {
@@ -377,7 +399,55 @@ void Striche::vorbereitenPaar(const Massstab& m, const Linie& l0, const Linie& l
 }
 #endif
 
-namespace {
+// Where the lines come from: eins(i) gives the ends of line i in pixels, and
+// paar(i, ...) those of lines i and i + 1 in a lane each.
+struct Linienquelle {
+    const Massstab& m;
+    const Striche::Linie* linien;
+    std::array<double, 4> eins(size_t i) const {
+        const Striche::Linie& l = linien[i];
+        return {m.x(l.x1), m.y(l.y1), m.x(l.x2), m.y(l.y2)};
+    }
+#if defined(__SSE2__)
+    void paar(size_t i, __m128d& ax, __m128d& ay, __m128d& ex, __m128d& ey) const {
+        const Striche::Linie &l0 = linien[i], &l1 = linien[i + 1];
+        const __m128d links = _mm_set1_pd(m.links), oben = _mm_set1_pd(m.oben);
+        const __m128d breite = _mm_set1_pd(m.breite), hoehe = _mm_set1_pd(m.hoehe);
+        const __m128d eb = _mm_set1_pd(m.einheitenBreite), eh = _mm_set1_pd(m.einheitenHoehe);
+        auto x = [&](float a, float b) {
+            return _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_set_pd(b, a), links), breite), eb);
+        };
+        auto y = [&](float a, float b) {
+            return _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_set_pd(b, a), oben), hoehe), eh);
+        };
+        ax = x(l0.x1, l1.x1), ex = x(l0.x2, l1.x2);
+        ay = y(l0.y1, l1.y1), ey = y(l0.y2, l1.y2);
+    }
+#endif
+};
+
+// The edges of a net over its points in pixels; the one point past the end
+// stands for every point an edge names that is not there.
+struct Netzquelle {
+    const std::array<double, 2>* pixel;
+    const std::array<uint32_t, 2>* kanten;
+    uint32_t keiner;
+    const std::array<double, 2>& punkt(uint32_t k) const { return pixel[std::min(k, keiner)]; }
+    std::array<double, 4> eins(size_t i) const {
+        const auto &a = punkt(kanten[i][0]), &e = punkt(kanten[i][1]);
+        return {a[0], a[1], e[0], e[1]};
+    }
+#if defined(__SSE2__)
+    void paar(size_t i, __m128d& ax, __m128d& ay, __m128d& ex, __m128d& ey) const {
+        const __m128d a0 = _mm_loadu_pd(punkt(kanten[i][0]).data());
+        const __m128d a1 = _mm_loadu_pd(punkt(kanten[i + 1][0]).data());
+        const __m128d e0 = _mm_loadu_pd(punkt(kanten[i][1]).data());
+        const __m128d e1 = _mm_loadu_pd(punkt(kanten[i + 1][1]).data());
+        ax = _mm_unpacklo_pd(a0, a1), ay = _mm_unpackhi_pd(a0, a1);
+        ex = _mm_unpacklo_pd(e0, e1), ey = _mm_unpackhi_pd(e0, e1);
+    }
+#endif
+};
 
 // Adds bits to the tile (kx, ky) of a core; a tile now full goes into its block.
 inline void Dazu(uint64_t& kachel, uint64_t bits, uint64_t* bloecke, int64_t bb, int64_t kx,
@@ -623,7 +693,8 @@ void Striche::spannenErneuern(int t) {
 }
 
 // Each line is cut to the picture, put in fixed point and drawn at once.
-void Striche::setzen(int t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis) {
+template <class Quelle>
+void Striche::setzen(int t, const Quelle& quelle, const Pixelfeld& bild, size_t von, size_t bis) {
     Teil& teil = teile_[static_cast<size_t>(t)];
     // A hair inside the far edges, so that no end lies beyond the last pixel.
     const double rechts = static_cast<double>(bild.breite) - 1e-3;
@@ -633,16 +704,69 @@ void Striche::setzen(int t, const Lauf& lauf, const Pixelfeld& bild, size_t von,
     // several lines at once, but a drawing's mispredicted branch breaks off.
     constexpr size_t Handvoll = 32;
     std::array<Strich, Handvoll> vorrat;
-    for (size_t i = von; i < bis; i += Handvoll) {
-        const size_t n = std::min(Handvoll, bis - i);
+    // Two at a time, as long as coordinates and steps in 16.16 fit 32 bits.
+    const bool paarweise = bild.breite < 32768 && bild.hoehe < 32768;
+#if defined(__SSE2__)
+    const __m128d null = _mm_setzero_pd(), r = _mm_set1_pd(rechts), u = _mm_set1_pd(unten);
+    auto zwischen = [&](__m128d v, __m128d bis) {
+        return _mm_and_pd(_mm_cmpge_pd(v, null), _mm_cmple_pd(v, bis));
+    };
+    const int64_t kb = kachelnBreite_;
+    auto punkt = [&](int64_t px, int64_t py) {
+        Dazu(teil.kacheln[static_cast<size_t>((py >> 3) * kb + (px >> 3))],
+             uint64_t{1} << ((py & 7) << 3 | (px & 7)), teil.bloecke.data(), bloeckeBreite_,
+             px >> 3, py >> 3, teil.neueVolle);
+    };
+#endif
+    // The lines to walk, by coordinate: those left after the dots go in
+    // pairs again.
+    alignas(16) std::array<double, Handvoll> sax, say, sex, sey;
+    auto sammeln = [&](size_t n, const std::array<double, 4>& e) {
+        sax[n] = e[0], say[n] = e[1], sex[n] = e[2], sey[n] = e[3];
+    };
+    for (size_t i = von; i < bis;) {
+        size_t n = 0;
+#if defined(__SSE2__)
+        for (; paarweise && i + 1 < bis && n + 2 <= Handvoll; i += 2) {
+            __m128d ax, ay, ex, ey;
+            quelle.paar(i, ax, ay, ex, ey);
+            // A line inside and within one pixel is that pixel: no walk to
+            // prepare. Most lines of a large model are such.
+            const __m128d innen = _mm_and_pd(_mm_and_pd(zwischen(ax, r), zwischen(ex, r)),
+                                             _mm_and_pd(zwischen(ay, u), zwischen(ey, u)));
+            const __m128i x0 = _mm_cvttpd_epi32(ax), y0 = _mm_cvttpd_epi32(ay);
+            const __m128i x1 = _mm_cvttpd_epi32(_mm_add_pd(ax, _mm_sub_pd(ex, ax)));
+            const __m128i y1 = _mm_cvttpd_epi32(_mm_add_pd(ay, _mm_sub_pd(ey, ay)));
+            const int gleich = _mm_movemask_ps(
+                _mm_castsi128_ps(_mm_and_si128(_mm_cmpeq_epi32(x0, x1), _mm_cmpeq_epi32(y0, y1))));
+            const int drin = _mm_movemask_pd(innen);
+            if ((drin & 1) && (gleich & 1)) {
+                punkt(_mm_cvtsi128_si32(x0), _mm_cvtsi128_si32(y0));
+            } else {
+                _mm_storel_pd(&sax[n], ax), _mm_storel_pd(&say[n], ay);
+                _mm_storel_pd(&sex[n], ex), _mm_storel_pd(&sey[n], ey);
+                ++n;
+            }
+            if ((drin & 2) && (gleich & 2)) {
+                punkt(_mm_cvtsi128_si32(_mm_srli_si128(x0, 4)),
+                      _mm_cvtsi128_si32(_mm_srli_si128(y0, 4)));
+            } else {
+                _mm_storeh_pd(&sax[n], ax), _mm_storeh_pd(&say[n], ay);
+                _mm_storeh_pd(&sex[n], ex), _mm_storeh_pd(&sey[n], ey);
+                ++n;
+            }
+        }
+#endif
+        for (; i < bis && n < Handvoll && (!paarweise || n == 0 || i + 1 == bis); ++i)
+            sammeln(n++, quelle.eins(i));
         size_t k = 0;
 #if defined(__SSE2__)
-        if (bild.breite < 32768 && bild.hoehe < 32768)
+        if (paarweise)
             for (; k + 1 < n; k += 2)
-                vorbereitenPaar(lauf.massstab, lauf.linien[i + k], lauf.linien[i + k + 1], rechts,
-                                unten, vorrat[k], vorrat[k + 1]);
+                VorbereitenPaar(_mm_load_pd(&sax[k]), _mm_load_pd(&say[k]), _mm_load_pd(&sex[k]),
+                                _mm_load_pd(&sey[k]), rechts, unten, vorrat[k], vorrat[k + 1]);
 #endif
-        for (; k < n; ++k) vorbereiten(lauf.massstab, lauf.linien[i + k], rechts, unten, vorrat[k]);
+        for (; k < n; ++k) Vorbereiten(sax[k], say[k], sex[k], sey[k], rechts, unten, vorrat[k]);
         for (size_t k = 0; k < n; ++k) {
             if (teil.neueVolle && teil.gezogen % 512 == 0) spannenErneuern(t);
             ++teil.gezogen;
@@ -671,57 +795,52 @@ void Striche::auftragen(const std::vector<uint64_t>& kacheln, int64_t kb, uint32
     }
 }
 
-bool Striche::ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild) {
-    auto gleich = [](const auto& a, const auto& b) {
-        // Bit for bit: the same pixels need the same bits of every coordinate.
-        return a.size() == b.size() &&
-               (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
+void Striche::auftragenBeide(const std::vector<uint64_t>& kacheln, uint32_t farbe,
+                             const Pixelfeld& bild) {
+    const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
+    auto job = [&](int t) {
+        auftragen(kacheln, kachelnBreite_, farbe, bild, t == 0 ? 0 : mitte,
+                  t == 0 ? mitte : bild.hoehe);
     };
+    if (helfer_)
+        helfer_->beide(job);
+    else
+        job(0), job(1);
+}
+
+bool Striche::ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild) {
     for (Gemerkt& g : gemerkt_) {
         if (!(g.massstab == lauf.massstab) || g.breite != bild.breite || g.hoehe != bild.hoehe ||
-            !gleich(g.linien, lauf.linien) || !gleich(g.punkte, lauf.punkte))
+            !Gleich(g.linien, lauf.linien) || !Gleich(g.punkte, lauf.punkte))
             continue;
-        const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
-        auto job = [&](int t) {
-            auftragen(g.kacheln, kachelnBreite_, lauf.farbe, bild, t == 0 ? 0 : mitte,
-                      t == 0 ? mitte : bild.hoehe);
-        };
-        if (helfer_)
-            helfer_->beide(job);
-        else
-            job(0), job(1);
+        auftragenBeide(g.kacheln, lauf.farbe, bild);
         std::swap(g, gemerkt_[0]);
         return true;
     }
     return false;
 }
 
-void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
-    if (lauf.leer() || bild.breite <= 0 || bild.hoehe <= 0) {
-        lauf.linien.clear();
-        lauf.punkte.clear();
-        return;
-    }
+void Striche::einrichten(const Pixelfeld& bild) {
     const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
+    if (kb == kachelnBreite_ && kh == kachelnHoehe_) return;
     const int64_t reihen = (kh + 7) / 8;  // rows of blocks
-    if (lauf.linien.size() >= Teilenab && kb == kachelnBreite_ && kh == kachelnHoehe_ &&
-        ausDemGedaechtnis(lauf, bild)) {
-        lauf.linien.clear();
-        lauf.punkte.clear();
-        return;
+    for (Gemerkt& g : gemerkt_) g = {};
+    netz_ = {};
+    kachelnBreite_ = kb;
+    kachelnHoehe_ = kh;
+    bloeckeBreite_ = (kb + 7) / 8;
+    for (Teil& teil : teile_) {
+        teil.kacheln.assign(static_cast<size_t>(kb * kh), 0);
+        teil.bloecke.resize(static_cast<size_t>(bloeckeBreite_ * reihen));
+        teil.spannen.resize(static_cast<size_t>(reihen));
     }
-    if (kb != kachelnBreite_ || kh != kachelnHoehe_) {
-        for (Gemerkt& g : gemerkt_) g = {};
-        kachelnBreite_ = kb;
-        kachelnHoehe_ = kh;
-        bloeckeBreite_ = (kb + 7) / 8;
-        for (Teil& teil : teile_) {
-            teil.kacheln.assign(static_cast<size_t>(kb * kh), 0);
-            teil.bloecke.resize(static_cast<size_t>(bloeckeBreite_ * reihen));
-            teil.spannen.resize(static_cast<size_t>(reihen));
-        }
-    }
-    const size_t linien = lauf.linien.size();
+}
+
+template <class Quelle>
+void Striche::allesZiehen(const Quelle& quelle, size_t linien,
+                          const std::vector<std::array<int64_t, 2>>& punkte, uint32_t farbe,
+                          const Pixelfeld& bild) {
+    const int64_t kb = kachelnBreite_, kh = kachelnHoehe_;
     if (linien >= Teilenab && !helfer_ && std::thread::hardware_concurrency() > 1)
         helfer_ = std::make_unique<Helfer>();
     const bool beide = linien >= Teilenab && helfer_;
@@ -737,34 +856,54 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
         teil.gezogen = 0;
     }
     std::vector<uint64_t>& kacheln = teile_[0].kacheln;
-    for (const auto& [x, y] : lauf.punkte)
+    for (const auto& [x, y] : punkte)
         kacheln[static_cast<size_t>((y >> 3) * kb + (x >> 3))] |= uint64_t{1}
                                                                   << ((y & 7) << 3 | (x & 7));
     if (!beide) {
-        setzen(0, lauf, bild, 0, linien);
-        auftragen(kacheln, kb, lauf.farbe, bild, 0, bild.hoehe);
-    } else {
-        // Both cores take pieces of the lines, whichever is done first the
-        // next; then each puts half of the rows into the picture, the second
-        // core's bits joined to the first's there.
-        constexpr size_t Stueck = 1024;
-        std::atomic<size_t> naechstes{0};
-        helfer_->beide([&](int t) {
-            for (size_t von; (von = naechstes.fetch_add(Stueck)) < linien;)
-                setzen(t, lauf, bild, von, std::min(von + Stueck, linien));
-        });
-        const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
-        helfer_->beide([&](int t) {
-            const int64_t von = t == 0 ? 0 : mitte, bis = t == 0 ? mitte : bild.hoehe;
-            uint64_t* const erste = kacheln.data();
-            uint64_t* const zweite = teile_[1].kacheln.data();
-            for (int64_t i = (von >> 3) * kb; i < std::min((bis + 7) >> 3, kh) * kb; ++i) {
-                erste[i] |= zweite[i];
-                zweite[i] = 0;
-            }
-            auftragen(kacheln, kb, lauf.farbe, bild, von, bis);
-        });
+        setzen(0, quelle, bild, 0, linien);
+        auftragen(kacheln, kb, farbe, bild, 0, bild.hoehe);
+        return;
     }
+    // Both cores take pieces of the lines, whichever is done first the next;
+    // then each puts half of the rows into the picture, the second core's
+    // bits joined to the first's there.
+    constexpr size_t Stueck = 1024;
+    std::atomic<size_t> naechstes{0};
+    helfer_->beide([&](int t) {
+        for (size_t von; (von = naechstes.fetch_add(Stueck)) < linien;)
+            setzen(t, quelle, bild, von, std::min(von + Stueck, linien));
+    });
+    const int64_t mitte = (bild.hoehe / 2 + 7) / 8 * 8;
+    helfer_->beide([&](int t) {
+        const int64_t von = t == 0 ? 0 : mitte, bis = t == 0 ? mitte : bild.hoehe;
+        uint64_t* const erste = kacheln.data();
+        uint64_t* const zweite = teile_[1].kacheln.data();
+        for (int64_t i = (von >> 3) * kb; i < std::min((bis + 7) >> 3, kh) * kb; ++i) {
+            erste[i] |= zweite[i];
+            zweite[i] = 0;
+        }
+        auftragen(kacheln, kb, farbe, bild, von, bis);
+    });
+}
+
+void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
+    if (lauf.leer() || bild.breite <= 0 || bild.hoehe <= 0) {
+        freigeben(lauf.linien);
+        lauf.punkte.clear();
+        return;
+    }
+    const int64_t kb = (bild.breite + 7) / 8, kh = (bild.hoehe + 7) / 8;
+    if (lauf.linien.size() >= Teilenab && kb == kachelnBreite_ && kh == kachelnHoehe_ &&
+        ausDemGedaechtnis(lauf, bild)) {
+        freigeben(lauf.linien);
+        lauf.punkte.clear();
+        return;
+    }
+    einrichten(bild);
+    const size_t linien = lauf.linien.size();
+    allesZiehen(Linienquelle{lauf.massstab, lauf.linien.data()}, linien, lauf.punkte, lauf.farbe,
+                bild);
+    std::vector<uint64_t>& kacheln = teile_[0].kacheln;
     if (linien >= Teilenab) {
         // Kept in place of the one drawn longest ago, whose room is reused.
         std::swap(gemerkt_[0], gemerkt_[1]);
@@ -779,8 +918,63 @@ void Striche::zeichnen(Lauf& lauf, const Pixelfeld& bild) {
     } else {
         std::fill(kacheln.begin(), kacheln.end(), 0);
     }
-    lauf.linien.clear();
+    freigeben(lauf.linien);
     lauf.punkte.clear();
+}
+
+void Striche::netz(uint32_t farbe, const Massstab& m, const Pixelfeld& bild,
+                   std::span<const std::array<float, 2>> punkte,
+                   std::span<const std::array<uint32_t, 2>> kanten) {
+    zeichnen(bild);
+    jetzt_.farbe = farbe;
+    jetzt_.massstab = m;
+    if (kanten.empty() || bild.breite <= 0 || bild.hoehe <= 0) return;
+    einrichten(bild);
+    GemerktesNetz& g = netz_;
+    // The edges are looked at only when the points are the same: a turn
+    // moves every point.
+    if (g.massstab == m && g.breite == bild.breite && g.hoehe == bild.hoehe &&
+        Gleich(g.punkte, punkte) && Gleich(g.kanten, kanten)) {
+        auftragenBeide(g.kacheln, farbe, bild);
+        return;
+    }
+    // Each point to its pixel once, as a line's end would go, and kept for
+    // the next time; the one past the end lies nowhere. The edges, the same
+    // for a document, are copied only when they changed. Half of each on
+    // either core.
+    pixel_.resize(punkte.size() + 1);
+    pixel_.back() = {NAN, NAN};
+    g.punkte.resize(punkte.size());
+    const bool gleichVieleKanten = g.kanten.size() == kanten.size();
+    std::array<bool, 2> kantenGleich{gleichVieleKanten, gleichVieleKanten};
+    auto umrechnen = [&](int t, int teile) {
+        auto haelfte = [&](size_t n) {
+            return std::array<size_t, 2>{t == 0 ? 0 : n / 2, teile == 1 || t == 1 ? n : n / 2};
+        };
+        const auto [von, bis] = haelfte(punkte.size());
+        for (size_t i = von; i < bis; ++i) {
+            pixel_[i] = {m.x(punkte[i][0]), m.y(punkte[i][1])};
+            g.punkte[i] = punkte[i];
+        }
+        const auto [kvon, kbis] = haelfte(kanten.size());
+        if (gleichVieleKanten)
+            kantenGleich[static_cast<size_t>(t)] =
+                std::memcmp(g.kanten.data() + kvon, kanten.data() + kvon,
+                            (kbis - kvon) * sizeof kanten[0]) == 0;
+    };
+    if (helfer_ && punkte.size() >= Teilenab)
+        helfer_->beide([&](int t) { umrechnen(t, 2); });
+    else
+        umrechnen(0, 1);
+    if (!kantenGleich[0] || !kantenGleich[1]) g.kanten.assign(kanten.begin(), kanten.end());
+    const auto keiner = static_cast<uint32_t>(std::min<size_t>(punkte.size(), UINT32_MAX));
+    allesZiehen(Netzquelle{pixel_.data(), kanten.data(), keiner}, kanten.size(), {}, farbe, bild);
+    std::vector<uint64_t>& kacheln = teile_[0].kacheln;
+    g.massstab = m;
+    g.breite = bild.breite;
+    g.hoehe = bild.hoehe;
+    std::swap(g.kacheln, kacheln);
+    kacheln.assign(g.kacheln.size(), 0);
 }
 
 }  // namespace nuk::shell

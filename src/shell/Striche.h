@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace nuk::shell {
@@ -67,7 +68,7 @@ class Striche {
     void linien(size_t n, F schreiben) {
         auto& l = jetzt_.linien;
         const size_t alt = l.size();
-        if (l.capacity() - alt < n) l.reserve(std::max(alt + n, 2 * l.capacity()));
+        if (l.capacity() - alt < n) wachsen(l, alt + n);
         l.resize(alt + n);
         Linie* const neu = l.data() + alt;
         for (size_t i = 0; i < n; ++i) schreiben(i, neu[i]);
@@ -75,8 +76,21 @@ class Striche {
     // The pixel (x, y); one outside the picture is left out.
     void punkt(int64_t x, int64_t y);
 
+    // A line for each edge between the two points it names, drawn now over
+    // the runs before; each point goes to its pixel once, not once for every
+    // line at it. An edge naming no point draws nothing.
+    void netz(uint32_t farbe, const Massstab& m, const Pixelfeld& bild,
+              std::span<const std::array<float, 2>> punkte,
+              std::span<const std::array<uint32_t, 2>> kanten);
+
     // Puts both runs into the picture.
     void zeichnen(const Pixelfeld& bild);
+
+    // A line in pixels, cut to the picture, ready to walk.
+    struct Strich {
+        int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
+        int64_t rest;          // pixels still to set, less one; -1 for nothing to draw
+    };
     // Forgets both runs, for a picture drawn over whole.
     void verwerfen();
 
@@ -88,21 +102,30 @@ class Striche {
         std::vector<std::array<int64_t, 2>> punkte;
         bool leer() const { return linien.empty() && punkte.empty(); }
     };
-    struct Strich {
-        int64_t x, y, dx, dy;  // 16.16 fixed point; dy >= 0, so the line runs down the rows
-        int64_t rest;          // pixels still to set, less one; -1 for nothing to draw
-    };
     class Helfer;
 
-    static void vorbereiten(const Massstab& m, const Linie& l, double rechts, double unten,
-                            Strich& s);
-    static void vorbereitenPaar(const Massstab& m, const Linie& l0, const Linie& l1, double rechts,
-                                double unten, Strich& s0, Strich& s1);
+    // Room for n lines, from the spare when it has it: a redraw's tens of
+    // megabytes, fresh from the system each time, cost a page fault per page.
+    void wachsen(std::vector<Linie>& l, size_t n);
+    // Keeps the larger of a drawn run's room and the spare's.
+    void freigeben(std::vector<Linie>& l);
+    std::vector<Linie> frei_;
+
     // Leaves out of the earlier run what the later one draws again.
     static void ohneWiederholte(Lauf& frueher, const Lauf& spaeter);
     void zeichnen(Lauf& lauf, const Pixelfeld& bild);
-    // The lines von..bis of the run as bits of the core t.
-    void setzen(int t, const Lauf& lauf, const Pixelfeld& bild, size_t von, size_t bis);
+    // The lines von..bis of the source as bits of the core t.
+    template <class Quelle>
+    void setzen(int t, const Quelle& quelle, const Pixelfeld& bild, size_t von, size_t bis);
+    // The tiles for the picture's size; a new size forgets the kept bits.
+    void einrichten(const Pixelfeld& bild);
+    // The n lines of the source and the dots into the picture in the colour,
+    // with both cores from a few thousand lines on; the bits stay in the
+    // first core's tiles.
+    template <class Quelle>
+    void allesZiehen(const Quelle& quelle, size_t n,
+                     const std::vector<std::array<int64_t, 2>>& punkte, uint32_t farbe,
+                     const Pixelfeld& bild);
     // The bits of the rows von..bis into the picture in the colour.
     static void auftragen(const std::vector<uint64_t>& kacheln, int64_t kb, uint32_t farbe,
                           const Pixelfeld& bild, int64_t von, int64_t bis);
@@ -117,6 +140,20 @@ class Striche {
         std::vector<uint64_t> kacheln;
     };
     bool ausDemGedaechtnis(Lauf& lauf, const Pixelfeld& bild);
+    // The kept bits into the picture in the colour.
+    void auftragenBeide(const std::vector<uint64_t>& kacheln, uint32_t farbe,
+                        const Pixelfeld& bild);
+    // The net drawn last, likewise: a redraw of an unturned view (a rubber
+    // band, a tick) shows the same points again.
+    struct GemerktesNetz {
+        Massstab massstab;
+        int64_t breite = 0, hoehe = 0;
+        std::vector<std::array<float, 2>> punkte;
+        std::vector<std::array<uint32_t, 2>> kanten;
+        std::vector<uint64_t> kacheln;
+    };
+    GemerktesNetz netz_;
+    std::vector<std::array<double, 2>> pixel_;  // the net's points in pixels
     void ziehen(int t, const Strich& s, int64_t w, int64_t h);
     void gehen(int t, const Strich& s, int64_t k0, int64_t k1);
     void spannenErneuern(int t);

@@ -222,6 +222,12 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
     update();
 }
 
+void Zeichenflaeche::zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
+                                 std::span<const std::array<uint32_t, 2>> kanten) {
+    striche_.netz(qRgb(farbe.rot, farbe.gruen, farbe.blau), massstab(), feld(), punkte, kanten);
+    update();
+}
+
 Pixelfeld Zeichenflaeche::feld() {
     return {reinterpret_cast<uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
             bild_.bytesPerLine() / 4};

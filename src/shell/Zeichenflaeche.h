@@ -23,6 +23,9 @@ class Zeichenflaeche : public QWidget {
     // may wait for the next, for the paint or for bild(). The screen follows
     // at the next paint.
     void zeichne(std::span<const Zeichenbefehl> befehle);
+    // A line for each edge between the points it names, over what came before.
+    void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
+                     std::span<const std::array<uint32_t, 2>> kanten);
     // Brings pointer and rubber band in line with the core.
     void spiegeln();
 

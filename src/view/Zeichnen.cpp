@@ -147,21 +147,9 @@ void GanzesModellZeichnen(State& s) {
                    static_cast<float>(double{d.m[1][0]} * p[0] + double{d.m[1][1]} * p[1] +
                                       double{d.m[1][2]} * p[2])};
     }
-    // Straight into the buffer, as Ablegen writes: millions of lines, and
-    // none needs a current position of its own.
-    auto& puffer = s.Ausgabe.puffer;
-    if (puffer.capacity() < Stapel) puffer.reserve(Stapel);
-    const std::array<float, 2>* const p = bild.data();
-    for (const auto& [von, nach] : s.Ausgabe.modellKanten) {
-        Zeichenbefehl& b = puffer.emplace_back();
-        b.art = Zeichenbefehl::Linie;
-        b.farbe = Grau;
-        b.x1 = p[von][0];
-        b.y1 = p[von][1];
-        b.x2 = p[nach][0];
-        b.y2 = p[nach][1];
-        if (puffer.size() == Stapel) ZeichnungAbgeben(s);
-    }
+    // What was queued goes first: the layer lies beneath it.
+    ZeichnungAbgeben(s);
+    s.host.zeichneNetz(Grau, bild, s.Ausgabe.modellKanten);
     // The first clump's picture goes on as it would without this layer.
     s.Ausgabe.CurrentX = 0;
     s.Ausgabe.CurrentY = 0;

@@ -127,6 +127,8 @@ void Strich(QImage& bild, const nuk::shell::Massstab& m, const std::array<float,
         ex = ax + (ex - ax), ey = ay + (ey - ay);  // what the cut leaves of it
     else if (!nuk::shell::Kappen(ax, ay, ex, ey, 0, 0, rechts, unten))
         return;
+    if (std::floor(ax) == std::floor(ex) && std::floor(ay) == std::floor(ey))
+        return bild.setPixel(static_cast<int>(ax), static_cast<int>(ay), farbe);  // within one
     const bool quer = std::fabs(ex - ax) >= std::fabs(ey - ay);
     if (!quer) std::swap(ax, ay), std::swap(ex, ey);  // walked along y: the axes swap
     if (ex < ax) std::swap(ax, ex), std::swap(ay, ey);
@@ -143,8 +145,22 @@ void Strich(QImage& bild, const nuk::shell::Massstab& m, const std::array<float,
     }
 }
 
-// What changes between a kept run and the next.
-enum Aenderung { X, Y, Anzahl, Massstab, Versatz, Rand };
+// What changes between a kept run and the next; Kante only in a net.
+enum Aenderung { X, Y, Anzahl, Massstab, Versatz, Rand, Kante };
+
+// The lines as a net: two points for each, and an edge between them.
+struct Netz {
+    std::vector<std::array<float, 2>> punkte;
+    std::vector<std::array<uint32_t, 2>> kanten;
+    explicit Netz(const std::vector<std::array<float, 4>>& linien) {
+        for (const auto& [x1, y1, x2, y2] : linien) {
+            kanten.push_back(
+                {static_cast<uint32_t>(punkte.size()), static_cast<uint32_t>(punkte.size() + 1)});
+            punkte.push_back({x1, y1});
+            punkte.push_back({x2, y2});
+        }
+    }
+};
 
 nuk::shell::Pixelfeld Feld(QImage& bild) {
     return {reinterpret_cast<uint32_t*>(bild.bits()), bild.width(), bild.height(),
@@ -853,11 +869,14 @@ class HauptfensterTest : public QObject {
         QTest::addColumn<int>("linien");
         QTest::addColumn<bool>("yNachOben");
         QTest::addColumn<bool>("block");
-        QTest::newRow("ein voller Block") << 403 << 301 << 4096 << false << true;
-        QTest::newRow("ein Pixel") << 1 << 1 << 3000 << false << true;
-        QTest::newRow("schmal, y nach oben") << 13 << 300 << 5000 << true << true;
-        QTest::newRow("duenn") << 640 << 480 << 2600 << true << false;
-        QTest::newRow("21 Zeilen, beide Kerne") << 24 << 21 << 3000 << false << false;
+        QTest::addColumn<bool>("netz");
+        QTest::newRow("ein voller Block") << 403 << 301 << 4096 << false << true << false;
+        QTest::newRow("ein Pixel") << 1 << 1 << 3000 << false << true << false;
+        QTest::newRow("schmal, y nach oben") << 13 << 300 << 5000 << true << true << false;
+        QTest::newRow("duenn") << 640 << 480 << 2600 << true << false << false;
+        QTest::newRow("21 Zeilen, beide Kerne") << 24 << 21 << 3000 << false << false << false;
+        QTest::newRow("als Netz") << 403 << 301 << 4096 << false << true << true;
+        QTest::newRow("duenn, als Netz") << 640 << 480 << 2600 << true << false << true;
     }
     void einLaufWieEinzelneStriche() {
         QFETCH(int, breite);
@@ -865,6 +884,7 @@ class HauptfensterTest : public QObject {
         QFETCH(int, linien);
         QFETCH(bool, yNachOben);
         QFETCH(bool, block);
+        QFETCH(bool, netz);
         using nuk::shell::Massstab;
         const double b = breite, h = hoehe;
         const Massstab m = yNachOben ? Massstab{-1, 1, 2, -2, b, h} : Massstab{0, 0, b, h, b, h};
@@ -894,9 +914,10 @@ class HauptfensterTest : public QObject {
             };
             if (i % 8 == 7 || !block) {
                 a = irgendwo();
-                e = i % 5 == 0
-                        ? std::array{a[0] + static_cast<float>(m.einheitenBreite / b / 3), a[1]}
-                        : irgendwo();
+                // A third of a pixel across, or across and down.
+                const auto drittel = static_cast<float>(m.einheitenBreite / b / 3);
+                const float runter = i % 10 == 5 ? static_cast<float>(m.einheitenHoehe / h / 3) : 0;
+                e = i % 5 == 0 ? std::array{a[0] + drittel, a[1] + runter} : irgendwo();
             } else if (i % 2 == 0) {
                 const double y = 64.5 + (i / 2) % 64;
                 a = einheit(64.25, y), e = einheit(191.75, y);
@@ -911,11 +932,16 @@ class HauptfensterTest : public QObject {
                 alle.punkt(x, y);
                 if (x >= 0 && x < breite && y >= 0 && y < hoehe) einzeln.setPixel(x, y, Blau);
             } else {
-                alle.linie(x1, y1, x2, y2);
+                if (!netz) alle.linie(x1, y1, x2, y2);
                 gezogen.push_back({x1, y1, x2, y2});
                 Strich(einzeln, m, gezogen.back(), Blau);
             }
         }
+        auto alsNetz = [&](QRgb farbe, const std::vector<std::array<float, 4>>& linien) {
+            const Netz n(linien);
+            alle.netz(farbe, m, feld(lauf), n.punkte, n.kanten);
+        };
+        if (netz) alsNetz(Blau, gezogen);
         // Every third line again in green, as marked objects over all, and
         // one in between that was not there.
         alle.beginnen(qRgb(0, 255, 0), m, feld(lauf));
@@ -931,10 +957,14 @@ class HauptfensterTest : public QObject {
         // The lines again in red but one that stayed blue, all in yellow, then
         // all in green: the last time from the bits the yellow run kept.
         for (const QRgb farbe : {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 255, 0)}) {
+            auto linien = gezogen;
+            if (farbe == qRgb(255, 0, 0)) linien.erase(linien.begin() + 1);
+            if (netz) {
+                alsNetz(farbe, linien);
+                continue;
+            }
             alle.beginnen(farbe, m, feld(lauf));
-            for (size_t i = 0; i < gezogen.size(); ++i)
-                if (i != 1 || farbe != qRgb(255, 0, 0))
-                    alle.linie(gezogen[i][0], gezogen[i][1], gezogen[i][2], gezogen[i][3]);
+            for (const auto& [x1, y1, x2, y2] : linien) alle.linie(x1, y1, x2, y2);
             alle.zeichnen(feld(lauf));
         }
         for (const auto& l : gezogen) Strich(einzeln, m, l, qRgb(0, 255, 0));
@@ -947,17 +977,24 @@ class HauptfensterTest : public QObject {
     void gemerkterLaufWieNeu_data() {
         QTest::addColumn<int>("linien");
         QTest::addColumn<int>("aenderung");
-        QTest::newRow("x") << 3000 << int{X};
-        QTest::newRow("y") << 3000 << int{Y};
-        QTest::newRow("Anzahl") << 3000 << int{Anzahl};
-        QTest::newRow("Massstab") << 3000 << int{Massstab};
-        QTest::newRow("Versatz") << 3000 << int{Versatz};
-        QTest::newRow("unter dem zweiten Kern") << 2000 << int{X};
-        QTest::newRow("Linien auf dem Rand") << 2048 << int{Rand};
+        QTest::addColumn<bool>("netz");
+        QTest::newRow("x") << 3000 << int{X} << false;
+        QTest::newRow("y") << 3000 << int{Y} << false;
+        QTest::newRow("Anzahl") << 3000 << int{Anzahl} << false;
+        QTest::newRow("Massstab") << 3000 << int{Massstab} << false;
+        QTest::newRow("Versatz") << 3000 << int{Versatz} << false;
+        QTest::newRow("unter dem zweiten Kern") << 2000 << int{X} << false;
+        QTest::newRow("Linien auf dem Rand") << 2048 << int{Rand} << false;
+        QTest::newRow("Netz: y") << 3000 << int{Y} << true;
+        QTest::newRow("Netz: Anzahl") << 3000 << int{Anzahl} << true;
+        QTest::newRow("Netz: Versatz") << 3000 << int{Versatz} << true;
+        QTest::newRow("Netz: eine Kante") << 3000 << int{Kante} << true;
+        QTest::newRow("Netz: eine Kante, ein Kern") << 1000 << int{Kante} << true;
     }
     void gemerkterLaufWieNeu() {
         QFETCH(int, linien);
         QFETCH(int, aenderung);
+        QFETCH(bool, netz);
         const int breite = 320, hoehe = 240;
         nuk::shell::Massstab m{-1, 1, 2, -2, breite, hoehe};
         std::mt19937 zufall(5);
@@ -969,14 +1006,24 @@ class HauptfensterTest : public QObject {
         gezogen.back() = {0.3f, 0.3f, 0.9f, 0.8f};
         QImage bild(breite, hoehe, QImage::Format_RGB32);
         nuk::shell::Striche striche;
+        // A net's edge may join the ends of two lines: the last but one's
+        // start to the last one's end.
+        bool querKante = false;
         auto malen = [&] {
             bild.fill(Qt::black);
+            if (netz) {
+                Netz n(gezogen);
+                if (querKante) n.kanten[n.kanten.size() - 2][1] = n.kanten.back()[1];
+                return striche.netz(Blau, m, Feld(bild), n.punkte, n.kanten);
+            }
             striche.beginnen(Blau, m, Feld(bild));
             for (const auto& [x1, y1, x2, y2] : gezogen) striche.linie(x1, y1, x2, y2);
             striche.zeichnen(Feld(bild));
         };
         malen();
         malen();
+        const auto vorher = gezogen;
+        const nuk::shell::Massstab mVorher = m;
         auto& l = gezogen[gezogen.size() - 2];
         switch (aenderung) {
             case X:
@@ -994,6 +1041,9 @@ class HauptfensterTest : public QObject {
             case Versatz:
                 m.links += 0.25;
                 break;
+            case Kante:
+                querKante = true;
+                break;
             default:
                 // Exactly on each edge: the right and lower ones lie just outside.
                 gezogen[0] = {-1, 1, -1, -1};
@@ -1004,6 +1054,13 @@ class HauptfensterTest : public QObject {
         }
         malen();
         QImage soll(breite, hoehe, QImage::Format_RGB32);
+        soll.fill(Qt::black);
+        if (querKante) l = {l[0], l[1], gezogen.back()[2], gezogen.back()[3]};
+        for (const auto& g : gezogen) Strich(soll, m, g, Blau);
+        QCOMPARE(bild, soll);
+        // And back: what is kept now is the changed picture.
+        gezogen = vorher, m = mVorher, querKante = false;
+        malen();
         soll.fill(Qt::black);
         for (const auto& g : gezogen) Strich(soll, m, g, Blau);
         QCOMPARE(bild, soll);
