@@ -90,6 +90,14 @@ void NachDemLaden(State& s) {
     NeuZeichnen(s);
 }
 
+bool DatenLesen(State& s, std::string_view daten) {
+    std::vector<int32_t> quellzeilen;
+    const bool gelesen = RwxLesenAus(s, daten, &quellzeilen);
+    s.Ganzes = GanzesModellLesen(daten);
+    GanzesModellZuordnen(s, quellzeilen);
+    return gelesen;
+}
+
 namespace {
 
 // The dialog's file into rows, tables and the whole model; false when the
@@ -100,11 +108,7 @@ bool DokumentLesen(State& s) {
         Melden(s, "Da stimmt was nicht");
         return false;
     }
-    std::vector<int32_t> quellzeilen;
-    const bool gelesen = RwxLesenAus(s, daten, &quellzeilen);
-    s.Ganzes = GanzesModellLesen(daten);
-    GanzesModellZuordnen(s, quellzeilen);
-    return gelesen;
+    return DatenLesen(s, daten);
 }
 
 }  // namespace

@@ -26,6 +26,10 @@ bool DateiWaehlen(State& s, Dialogart art);
 // the timer, and the picture.
 void NachDemLaden(State& s);
 
+// A file's bytes into rows, tables and the whole model, as every read takes
+// them; false when the read ended through its failure path.
+bool DatenLesen(State& s, std::string_view daten);
+
 // Menu "Öffnen": the open dialog, then the file it names replaces the
 // document. Cancelling shows "Eben nich" and leaves the document as it is.
 // Given a file (named on the command line, dropped on the window), that file

@@ -1,6 +1,7 @@
 #include "app/NukView.h"
 
 #include "app/Anfang.h"
+#include "app/Bearbeiten.h"
 #include "app/ZeigFenster.h"
 #include "check/Fehler.h"
 #include "check/Geometrie.h"
@@ -49,7 +50,19 @@ void SpeichernAls_Click(State& s) {
 }
 
 void Hinz_Click(State& s, int16_t Index) {
-    if (Index >= 1 && Index <= 3) PunkteDa(s);
+    Hinzufuegen(s, Index);
+}
+
+void Vera_Click(State& s) {
+    Veraendern(s);
+}
+
+void Reverse_Click(State& s) {
+    Umkehren(s);
+}
+
+void MachsWeg_Click(State& s) {
+    Loeschen(s);
 }
 
 void Auswahl_Click(State& s, int16_t Index) {

@@ -19,6 +19,9 @@ void Speichern_Click(State& s);
 void SpeichernAls_Click(State& s);
 
 void Hinz_Click(State& s, int16_t Index);
+void Vera_Click(State& s);
+void Reverse_Click(State& s);
+void MachsWeg_Click(State& s);
 void Auswahl_Click(State& s, int16_t Index);
 // "Punkte": 0 / 1 choose whether corners of marked objects are derived, 2 marks
 // the points no object uses.

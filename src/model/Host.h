@@ -22,6 +22,16 @@ struct Meldung {
     bool operator==(const Meldung&) const = default;
 };
 
+// The rows of the document as an edit leaves them and undo gives them back:
+// each row's file text, the ticked rows in the order they were ticked, and
+// the current row of the file text.
+struct Zeilenstand {
+    std::vector<std::string> texte;
+    std::vector<int> markiert;
+    int aktuell = -1;
+    bool operator==(const Zeilenstand&) const = default;
+};
+
 struct Farbe {
     uint8_t rot = 0, gruen = 0, blau = 0;
     bool operator==(const Farbe&) const = default;
@@ -113,6 +123,21 @@ class Host {
     virtual std::optional<Dateiwahl> dateiDialog(Dialogart) { return std::nullopt; }
     // How saving writes its bytes; nullptr: straight to the disk.
     virtual Schreibweg schreibweg() const { return nullptr; }
+    // A small dialog for a row's text, prefilled (UTF-8); nothing when the
+    // user cancelled it.
+    virtual std::optional<std::string> zeileFragen(const std::string& titel,
+                                                   const std::string& vorgabe) {
+        (void)titel, (void)vorgabe;
+        return std::nullopt;
+    }
+    // A question with "Ja" and "Nein"; true for "Ja".
+    virtual bool frage(const Meldung&) { return false; }
+    // An edit has turned the rows from vorher into nachher: a host with undo
+    // keeps both, as one step named was.
+    virtual void bearbeitet(const std::string& was, const Zeilenstand& vorher,
+                            const Zeilenstand& nachher) {
+        (void)was, (void)vorher, (void)nachher;
+    }
     // Timer1 has just been switched on: its 10 ms count from now, not from
     // the end of the handler that switched it on.
     virtual void zeitgeberAn() {}
@@ -144,6 +169,19 @@ class AufzeichnenderHost : public Host {
         return antwort;
     }
     Schreibweg schreibweg() const override { return weg; }
+    std::optional<std::string> zeileFragen(const std::string& titel,
+                                           const std::string& vorgabe) override {
+        vorgaben.push_back({titel, vorgabe});
+        return zeile ? zeile : std::nullopt;
+    }
+    bool frage(const Meldung& m) override {
+        meldungen.push_back(m);
+        return ja;
+    }
+    void bearbeitet(const std::string& was, const Zeilenstand& vorher,
+                    const Zeilenstand& nachher) override {
+        schritte.push_back({was, vorher, nachher});
+    }
 
     std::vector<Meldung> meldungen;
     std::vector<Zeichenbefehl> zeichnungen;
@@ -152,7 +190,15 @@ class AufzeichnenderHost : public Host {
     std::array<Lage, 5> lage{};
     std::array<bool, 5> gezeigt{};
     std::vector<Dialogart> dialoge;
-    std::optional<Dateiwahl> antwort;  // what every dialog answers
+    std::optional<Dateiwahl> antwort;                  // what every dialog answers
+    std::vector<std::array<std::string, 2>> vorgaben;  // each row dialog's title and text
+    std::optional<std::string> zeile;                  // what every row dialog answers
+    bool ja = true;                                    // what every question answers
+    struct Schritt {
+        std::string was;
+        Zeilenstand vorher, nachher;
+    };
+    std::vector<Schritt> schritte;
     Schreibweg weg = nullptr;
 };
 

@@ -16,4 +16,21 @@ std::string Latin1ZuUtf8(std::string_view latin1) {
     return r;
 }
 
+std::string Utf8ZuLatin1(std::string_view utf8) {
+    std::string r;
+    r.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const size_t laenge = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        const bool ganz = i + laenge <= utf8.size();
+        if (laenge == 2 && ganz && c <= 0xC3 &&
+            (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
+            r.push_back(static_cast<char>((c & 0x03) << 6 | (utf8[i + 1] & 0x3F)));
+        else
+            r.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        i += ganz ? laenge : utf8.size() - i;
+    }
+    return r;
+}
+
 }  // namespace nuk
