@@ -81,6 +81,7 @@ bool DateiWaehlen(State& s, Dialogart art) {
 }
 
 void NachDemLaden(State& s) {
+    ++s.Geladen;
     GanzesModellAbgleichen(s);
     FensterAnordnen(s);
     CaptionSetzen(s);

@@ -210,6 +210,9 @@ struct State {
     std::vector<int32_t> Quellzeilen;              // the file line each row begins on
     int ErsterClumpVon = -1, ErsterClumpBis = -1;  // its "Begin:" and "End:" rows
     std::map<int, std::string> Befundtexte;        // the model's findings by row, UTF-8
+    // Counts of documents loaded ("Neu", "Öffnen", "Aktualisieren") and of
+    // rows written: the shell's undo and changed-document mark follow them.
+    uint32_t Geladen = 0, Gespeichert = 0;
 
     Liste TextList;
     Liste AuswahlList;

@@ -29,6 +29,7 @@ bool RwxSchreiben(State& s, const std::string& pfad) {
         gut = false;
     }
     if (!gut) Melden(s, "Da stimmt was nicht");
+    s.Gespeichert += gut;
     return gut;
 }
 

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -14,15 +15,18 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <cmath>
 
 #include "app/Anfang.h"
+#include "app/Bearbeiten.h"
 #include "app/NukView.h"
 #include "app/ZeigFenster.h"
 #include "selection/Listenfenster.h"
@@ -132,6 +136,10 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     timer1_->setSingleShot(true);
     connect(timer1_, &QTimer::timeout, this, &Hauptfenster::tick);
 
+    bearbeitungen_ = new QUndoStack(this);
+    connect(bearbeitungen_, &QUndoStack::cleanChanged, this,
+            [this](bool sauber) { setWindowModified(!sauber); });
+
     menuesBauen();
     werkzeugleisteBauen();
 
@@ -200,8 +208,9 @@ void Hauptfenster::menuesBauen() {
         QAction* a = menue->addAction(T(text));
         a->setObjectName(T(name));
         a->setShortcut(QKeySequence(T(taste)));
-        connect(a, &QAction::triggered, this,
-                [this, handler] { dokument([this, handler] { handler(*s_); }); });
+        connect(a, &QAction::triggered, this, [this, handler] {
+            if (aenderungenGeklaert()) dokument([this, handler] { handler(*s_); });
+        });
     };
     dokumentEintrag(datei, "MachsNeu", "Neu", NukView::MachsNeu_Click, "Ctrl+N");
     dokumentEintrag(datei, "Aktualisieren", "Aktualisieren", NukView::Aktualisieren_Click, "F5");
@@ -218,22 +227,40 @@ void Hauptfenster::menuesBauen() {
 
     QMenu* bearbeiten = leiste->addMenu(T("Bearbeiten"));
     bearbeiten->menuAction()->setObjectName(T("Menu(1)"));
-    bearbeiten->menuAction()->setEnabled(false);
-    bearbeiten->menuAction()->setVisible(false);
+    QAction* zurueck = bearbeiten->addAction(T("Rückgängig"));
+    zurueck->setObjectName(T("Rueckgaengig"));
+    zurueck->setShortcut(QKeySequence::Undo);
+    zurueck->setEnabled(false);
+    connect(zurueck, &QAction::triggered, bearbeitungen_, &QUndoStack::undo);
+    connect(bearbeitungen_, &QUndoStack::canUndoChanged, zurueck, &QAction::setEnabled);
+    QAction* wieder = bearbeiten->addAction(T("Wiederholen"));
+    wieder->setObjectName(T("Wiederholen"));
+    wieder->setShortcuts({QKeySequence(T("Ctrl+Y")), QKeySequence(T("Ctrl+Shift+Z"))});
+    wieder->setEnabled(false);
+    connect(wieder, &QAction::triggered, bearbeitungen_, &QUndoStack::redo);
+    connect(bearbeitungen_, &QUndoStack::canRedoChanged, wieder, &QAction::setEnabled);
+    bearbeiten->addSeparator();
+    // An edit rebuilds the rows: the list views reset once at the end.
+    auto bearbeitung = [this](QMenu* menue, const char* name, const char* text,
+                              std::function<void()> handler, const char* taste) {
+        QAction* a = menue->addAction(T(text));
+        a->setObjectName(T(name));
+        if (taste) a->setShortcut(QKeySequence(T(taste)));
+        connect(a, &QAction::triggered, this, [this, h = std::move(handler)] { dokument(h); });
+    };
     QMenu* hinzuf = bearbeiten->addMenu(T("Hinzufügen"));
     hinzuf->menuAction()->setObjectName(T("Hinzuf"));
     const char* hinz[] = {"Punkt", "Dreieck", "Viereck", "Polygon", "Kommentar", "was anderes"};
     for (int16_t i = 0; i < 6; ++i)
-        eintrag(
+        bearbeitung(
             hinzuf, ("Hinz(" + std::to_string(i) + ")").c_str(), hinz[i],
             [&s, i] { NukView::Hinz_Click(s, i); }, i == 5 ? "Shift+Ins" : nullptr);
-    // These three do nothing.
-    eintrag(
-        bearbeiten, "Vera", "Verändern", [] {}, "Ctrl+E");
-    eintrag(
-        bearbeiten, "Reverse", "Reverse", [] {}, "Ctrl+R");
-    eintrag(
-        bearbeiten, "MachsWeg", "Löschen", [] {}, "Del");
+    bearbeitung(
+        bearbeiten, "Vera", "Verändern", [&s] { NukView::Vera_Click(s); }, "Ctrl+E");
+    bearbeitung(
+        bearbeiten, "Reverse", "Reverse", [&s] { NukView::Reverse_Click(s); }, "Ctrl+R");
+    bearbeitung(
+        bearbeiten, "MachsWeg", "Löschen", [&s] { NukView::MachsWeg_Click(s); }, "Del");
 
     QMenu* auswahl = leiste->addMenu(T("Auswahl"));
     auswahl->menuAction()->setObjectName(T("Menu(2)"));
@@ -351,7 +378,20 @@ void Hauptfenster::Fenster_b_Modus(int16_t m) {
 
 void Hauptfenster::spiegeln() {
     const State& s = *s_;
-    setWindowTitle(QString::fromUtf8(s.Caption));
+    // A new document starts a new history; a save marks where the file stands.
+    if (s.Geladen != geladen_) {
+        geladen_ = s.Geladen;
+        bearbeitungen_->clear();
+    }
+    if (s.Gespeichert != gespeichert_) {
+        gespeichert_ = s.Gespeichert;
+        bearbeitungen_->setClean();
+    }
+    // The changed-document mark goes behind the file's name.
+    QString titel = QString::fromUtf8(s.Caption);
+    const qsizetype strich = titel.indexOf(T(" - "));
+    titel.insert(strich < 0 ? titel.size() : strich, T("[*]"));
+    setWindowTitle(titel);
     kind(Kind::Ausgabe)->setWindowTitle(QString::fromUtf8(s.Ausgabe.Caption));
     for (size_t i = 0; i < 5; ++i) shows_[i]->setChecked(s.Menu.Shows[i]);
     for (size_t i = 1; i <= 3; ++i) fenAnGeO_[i]->setChecked(s.Menu.FenAnGeO[i]);
@@ -414,6 +454,97 @@ void Hauptfenster::zeigeMeldung(const Meldung& meldung) {
         if (m) m->stapelFortsetzen();
 }
 
+namespace {
+
+// One edit: the rows before and after it. Pushed after the edit is done, so
+// its first redo has nothing to do.
+class Bearbeitung : public QUndoCommand {
+  public:
+    Bearbeitung(Hauptfenster& f, const std::string& was, Zeilenstand vorher, Zeilenstand nachher)
+        : QUndoCommand(QString::fromUtf8(was)),
+          f_(f),
+          vorher_(std::move(vorher)),
+          nachher_(std::move(nachher)) {}
+    void undo() override { f_.standSetzen(vorher_); }
+    void redo() override {
+        if (!erstes_) f_.standSetzen(nachher_);
+        erstes_ = false;
+    }
+
+  private:
+    Hauptfenster& f_;
+    Zeilenstand vorher_, nachher_;
+    bool erstes_ = true;
+};
+
+}  // namespace
+
+void Hauptfenster::bearbeitet(const std::string& was, const Zeilenstand& vorher,
+                              const Zeilenstand& nachher) {
+    bearbeitungen_->push(new Bearbeitung(*this, was, vorher, nachher));
+}
+
+void Hauptfenster::standSetzen(const Zeilenstand& z) {
+    dokument([&] { StandSetzen(*s_, z); });
+}
+
+std::optional<std::string> Hauptfenster::zeileFragen(const std::string& titel,
+                                                     const std::string& vorgabe) {
+    if (zeileErsatz) return zeileErsatz(titel, vorgabe);
+    QInputDialog d(this);
+    d.setWindowTitle(QString::fromUtf8(titel));
+    d.setLabelText(T("Zeile:"));
+    d.setTextValue(QString::fromUtf8(vorgabe));
+    d.setOkButtonText(T("OK"));
+    d.setCancelButtonText(T("Abbrechen"));
+    d.resize(std::max(d.sizeHint().width(), 420), d.sizeHint().height());
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return d.textValue().toUtf8().toStdString();
+}
+
+bool Hauptfenster::frage(const Meldung& meldung) {
+    if (frageErsatz) return frageErsatz(meldung);
+    QMessageBox box(QMessageBox::Question,
+                    meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
+                    QString::fromUtf8(meldung.text), QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(T("Ja"));
+    box.button(QMessageBox::No)->setText(T("Nein"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool Hauptfenster::aenderungenGeklaert() {
+    if (bearbeitungen_->isClean()) return true;
+    const State& s = *s_;
+    const QString datei = s.CommonDialog1.FileName.empty()
+                              ? T("Neu")
+                              : QString::fromUtf8(s.CommonDialog1.FileTitle);
+    const QString text = T("Änderungen an %1 speichern?").arg(datei);
+    int antwort = QMessageBox::Cancel;
+    if (speichernFrageErsatz) {
+        antwort = speichernFrageErsatz(text);
+    } else {
+        QMessageBox box(QMessageBox::Question, T("NukViewer"), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setTextFormat(Qt::PlainText);
+        box.button(QMessageBox::Save)->setText(T("Speichern"));
+        box.button(QMessageBox::Discard)->setText(T("Verwerfen"));
+        box.button(QMessageBox::Cancel)->setText(T("Abbrechen"));
+        box.setDefaultButton(QMessageBox::Save);
+        antwort = box.exec();
+    }
+    if (antwort == QMessageBox::Discard) return true;
+    if (antwort != QMessageBox::Save) return false;
+    const uint32_t vorher = s.Gespeichert;
+    kern([this] {
+        if (s_->CommonDialog1.FileName.empty())
+            NukView::SpeichernAls_Click(*s_);
+        else
+            NukView::Speichern_Click(*s_);
+    });
+    return s_->Gespeichert != vorher;
+}
+
 void Hauptfenster::zeichne(std::span<const Zeichenbefehl> befehle) {
     flaeche_->zeichne(befehle);
 }
@@ -462,7 +593,7 @@ Dateiwahl Hauptfenster::Wahl(const QString& pfad) {
 }
 
 void Hauptfenster::oeffnen(const QString& pfad) {
-    dokument([&] { DateiOeffnen(*s_, Wahl(pfad)); });
+    if (aenderungenGeklaert()) dokument([&] { DateiOeffnen(*s_, Wahl(pfad)); });
 }
 
 namespace {
@@ -537,7 +668,12 @@ QMenu* Hauptfenster::createPopupMenu() {
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {
-    // Ends the program at once: no question, nothing saved, no child window asked.
+    // Ends the program at once, no child window asked; unsaved changes are
+    // asked about first, and cancelling keeps the program open.
+    if (!beenden_ && !aenderungenGeklaert()) {
+        e->ignore();
+        return;
+    }
     beenden_ = true;
     e->accept();
 }

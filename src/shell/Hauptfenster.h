@@ -18,6 +18,7 @@ class QListView;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
+class QUndoStack;
 
 namespace nuk::shell {
 
@@ -69,6 +70,17 @@ class Hauptfenster : public QMainWindow, public Host {
 
     Schreibweg schreibweg() const override { return schreibwegErsatz; }
     void zeitgeberAn() override;
+    std::optional<std::string> zeileFragen(const std::string& titel,
+                                           const std::string& vorgabe) override;
+    bool frage(const Meldung& meldung) override;
+    void bearbeitet(const std::string& was, const Zeilenstand& vorher,
+                    const Zeilenstand& nachher) override;
+
+    // The edits, for "Rückgängig" and "Wiederholen"; clean where the file was
+    // loaded or last saved.
+    QUndoStack* bearbeitungen() const { return bearbeitungen_; }
+    // The rows of an edit or of its undo into the document.
+    void standSetzen(const Zeilenstand& z);
 
     // Replaces the file dialog, for benchmarks that time the read and not the dialog.
     std::function<std::optional<Dateiwahl>(Dialogart)> dialogErsatz;
@@ -77,6 +89,11 @@ class Hauptfenster : public QMainWindow, public Host {
     std::function<void(const Meldung&)> meldungErsatz;
     // Replaces ::write when saving, for tests that fill the disk halfway.
     Schreibweg schreibwegErsatz = nullptr;
+    // Replace the row dialog, the question and the question about unsaved
+    // changes (its answer a QMessageBox::StandardButton), for tests offscreen.
+    std::function<std::optional<std::string>(const std::string&, const std::string&)> zeileErsatz;
+    std::function<bool(const Meldung&)> frageErsatz;
+    std::function<int(const QString&)> speichernFrageErsatz;
 
     // No context menu: it would offer to hide the mode toolbar.
     QMenu* createPopupMenu() override;
@@ -96,6 +113,9 @@ class Hauptfenster : public QMainWindow, public Host {
     // A change that rebuilds the rows: the list views reset once at the end.
     void dokument(const std::function<void()>& f);
     void spiegeln();
+    // With unsaved changes, asks whether to save them first; false when the
+    // user cancelled or the save failed, and what was asked for must not happen.
+    bool aenderungenGeklaert();
     void tick();
     double twipsX() const;
     double twipsY() const;
@@ -108,6 +128,8 @@ class Hauptfenster : public QMainWindow, public Host {
     ListenModell* auswahlModell_ = nullptr;
     ListenModell* befehlsModell_ = nullptr;
     QTimer* timer1_ = nullptr;
+    QUndoStack* bearbeitungen_ = nullptr;
+    uint32_t geladen_ = 0, gespeichert_ = 0;  // the core's counts last seen
     QList<QPixmap> bild_;
 
     std::array<QAction*, 5> shows_{};

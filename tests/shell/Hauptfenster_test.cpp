@@ -115,6 +115,12 @@ QRect Umriss(const QImage& bild, QRgb farbe) {
 
 const QRgb Blau = qRgb(0, 100, 255);
 
+// The caption as the title bar shows it: the changed-document mark as "*".
+QString Beschriftung(const QWidget& w) {
+    return w.windowTitle().replace(QStringLiteral("[*]"),
+                                   w.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 // A line as the plain walk sets it: cut to the picture (a hair inside the far
 // edges), then a pixel per step along the longer axis and the nearest on the
 // other, at the pixel's centre, in 16.16 fixed point.
@@ -205,7 +211,7 @@ class HauptfensterTest : public QObject {
 
     void startzustand() {
         nuk::State& s = fenster->zustand();
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("Neu - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("Neu - NukViewer 4.8a"));
         QAbstractItemModel* rows = fenster->liste(Kind::TextPad)->model();
         QCOMPARE(rows->rowCount(), 7);
         for (int i = 0; i < 7; ++i) {
@@ -231,7 +237,9 @@ class HauptfensterTest : public QObject {
             const char* taste;
         };
         const Eintrag baum[] = {
-            {"Menu(1)", "Bearbeiten", false, false, false, ""},
+            {"Menu(1)", "Bearbeiten", false, true, true, ""},
+            {"Rueckgaengig", "Rückgängig", false, false, true, "Ctrl+Z"},
+            {"Wiederholen", "Wiederholen", false, false, true, "Ctrl+Y"},
             {"Hinz(5)", "was anderes", false, true, true, "Shift+Ins"},
             {"Vera", "Verändern", false, true, true, "Ctrl+E"},
             {"Reverse", "Reverse", false, true, true, "Ctrl+R"},
@@ -274,7 +282,7 @@ class HauptfensterTest : public QObject {
         QStringList meldungen;
         oeffnen(temp->filePath("wuerfel.rwx"), meldungen);
         QCOMPARE(meldungen, QStringList());
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
         QCOMPARE(fenster->liste(Kind::TextPad)->model()->rowCount(), 16);
 
         // A cancelled dialog leaves the document as it was, its current row included.
@@ -298,7 +306,7 @@ class HauptfensterTest : public QObject {
             aktion("Speichern")->trigger();
         }
         QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("Neu - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("Neu - NukViewer 4.8a"));
     }
 
     // The first filter lists RWX files whatever the case of the extension; the
@@ -698,7 +706,7 @@ class HauptfensterTest : public QObject {
         Schreiben(temp->filePath(QStringLiteral("notiz.txt")), "x");
         QStringList meldungen;
         fenster->oeffnen(datei);
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("wuerfel.rwx - NukViewer 4.8a"));
         QCOMPARE(fenster->zustand().CommonDialog1.FileName, datei.toStdString());
         QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
 
@@ -720,7 +728,7 @@ class HauptfensterTest : public QObject {
         for (const QString& name : {QStringLiteral("wuerfel.rwx"), QStringLiteral("GROSS.RWX")}) {
             aktion("MachsNeu")->trigger();
             QVERIFY(ziehen(name));
-            QTRY_COMPARE(fenster->windowTitle(), name + QStringLiteral(" - NukViewer 4.8a"));
+            QTRY_COMPARE(Beschriftung(*fenster), name + QStringLiteral(" - NukViewer 4.8a"));
             QCOMPARE(fenster->zustand().PunktZahl, int16_t{8});
         }
     }
@@ -1250,7 +1258,7 @@ class HauptfensterTest : public QObject {
         QStringList meldungen;
         oeffnen(datei, meldungen);
         QCOMPARE(meldungen, QStringList{"NukViewer|Da stimmt was nicht"});
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("gross.rwx - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("gross.rwx - NukViewer 4.8a"));
         meldungen.clear();
         {
             Antworten a{Meldung(meldungen)};
@@ -1263,7 +1271,7 @@ class HauptfensterTest : public QObject {
             Antworten a{Waehlen(temp->filePath("teil.rwx"))};
             aktion("SpeichernAls")->trigger();
         }
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("teil.rwx - NukViewer 4.8a"));
+        QCOMPARE(Beschriftung(*fenster), QStringLiteral("teil.rwx - NukViewer 4.8a"));
         QCOMPARE(Lesen(temp->filePath("teil.rwx")).count("\r\n"), 32767);
         QCOMPARE(Lesen(datei), gross);
     }
