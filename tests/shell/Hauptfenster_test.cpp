@@ -277,6 +277,62 @@ class HauptfensterTest : public QObject {
         }
     }
 
+    // An edit marks the caption and goes back and forth with undo and redo;
+    // closing with unsaved changes asks, and each answer does what it says.
+    void bearbeitenUndSchliessen_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("zu");
+        QTest::addColumn<bool>("gespeichert");
+        QTest::newRow("Speichern") << int{QMessageBox::Save} << true << true;
+        QTest::newRow("Verwerfen") << int{QMessageBox::Discard} << true << false;
+        QTest::newRow("Abbrechen") << int{QMessageBox::Cancel} << false << false;
+    }
+    void bearbeitenUndSchliessen() {
+        QFETCH(int, antwort);
+        QFETCH(bool, zu);
+        QFETCH(bool, gespeichert);
+        const QString pfad = temp->filePath("wuerfel.rwx");
+        Schreiben(pfad, Wuerfel.toLatin1());
+        QStringList meldungen;
+        oeffnen(pfad, meldungen);
+        fenster->zeileErsatz = [](const std::string&, const std::string& vorgabe) {
+            return std::optional<std::string>(vorgabe + "neu");
+        };
+        QAbstractItemModel* zeilen = fenster->liste(Kind::TextPad)->model();
+        const QString sauber = QStringLiteral("wuerfel.rwx - NukViewer 4.8a");
+        const QString geaendert = QStringLiteral("wuerfel.rwx* - NukViewer 4.8a");
+        QVERIFY(!aktion("Rueckgaengig")->isEnabled());
+        aktion("Hinz(4)")->trigger();
+        QCOMPARE(zeilen->rowCount(), 17);
+        QCOMPARE(zeilen->match(zeilen->index(0, 0), Qt::DisplayRole, QStringLiteral("># neu"), 1,
+                               Qt::MatchEndsWith)
+                     .size(),
+                 1);
+        QCOMPARE(Beschriftung(*fenster), geaendert);
+        QVERIFY(aktion("Rueckgaengig")->isEnabled() && !aktion("Wiederholen")->isEnabled());
+        aktion("Rueckgaengig")->trigger();
+        QCOMPARE(zeilen->rowCount(), 16);
+        QCOMPARE(Beschriftung(*fenster), sauber);
+        QVERIFY(!aktion("Rueckgaengig")->isEnabled() && aktion("Wiederholen")->isEnabled());
+        aktion("Wiederholen")->trigger();
+        QCOMPARE(zeilen->rowCount(), 17);
+        QCOMPARE(Beschriftung(*fenster), geaendert);
+        // Saved, the mark goes; a further edit brings it back, to be asked about.
+        aktion("Speichern")->trigger();
+        QCOMPARE(Beschriftung(*fenster), sauber);
+        aktion("Hinz(4)")->trigger();
+        QCOMPARE(Beschriftung(*fenster), geaendert);
+        QString gefragt;
+        fenster->speichernFrageErsatz = [&](const QString& frage) {
+            gefragt = frage;
+            return antwort;
+        };
+        QCOMPARE(fenster->close(), zu);
+        QCOMPARE(gefragt, QStringLiteral("Änderungen an wuerfel.rwx speichern?"));
+        QCOMPARE(Lesen(pfad).count("# neu"), gespeichert ? 2 : 1);
+        if (!zu) QCOMPARE(Beschriftung(*fenster), geaendert);
+    }
+
     void oeffnenAbbrechenSpeichern() {
         Schreiben(temp->filePath("wuerfel.rwx"), Wuerfel.toLatin1());
         QStringList meldungen;
