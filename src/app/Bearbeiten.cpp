@@ -44,22 +44,34 @@ std::optional<int> Ganzzahl(std::string_view w) {
     return v;
 }
 
+// The row's first word; empty for none. Tens of thousands of rows are
+// looked at for every edit: no word list, no copy.
+std::string_view ErstesWort(std::string_view t) {
+    size_t i = 0;
+    while (i < t.size() && static_cast<unsigned char>(t[i]) <= ' ') ++i;
+    size_t e = i;
+    while (e < t.size() && static_cast<unsigned char>(t[e]) > ' ' && t[e] != '#') ++e;
+    return t.substr(i, e - i);
+}
+
 // The row's first word, lowered; empty for none.
 std::string Befehl(std::string_view zeile) {
-    const auto w = Woerter(zeile);
-    return w.empty() ? std::string() : Klein(Text(zeile, w[0]));
+    return Klein(ErstesWort(zeile));
 }
 
 enum class Art : uint8_t { Anderes, Punkt, Dreieck, Viereck, Vieleck, Anfang, Ende };
 
 Art ArtVon(std::string_view zeile) {
-    const std::string k = Befehl(zeile);
-    if (k == "vertex" || k == "vertexext") return Art::Punkt;
-    if (k == "triangle" || k == "triangleext") return Art::Dreieck;
-    if (k == "quad" || k == "quadext") return Art::Viereck;
-    if (k == "polygon" || k == "polygonext") return Art::Vieleck;
-    if (k == "clumpbegin" || k == "protobegin") return Art::Anfang;
-    if (k == "clumpend" || k == "protoend") return Art::Ende;
+    const std::string_view w = ErstesWort(zeile);
+    auto ist = [w](std::string_view a, std::string_view b) {
+        return IstWort(w, a) || IstWort(w, b);
+    };
+    if (ist("vertex", "vertexext")) return Art::Punkt;
+    if (ist("triangle", "triangleext")) return Art::Dreieck;
+    if (ist("quad", "quadext")) return Art::Viereck;
+    if (ist("polygon", "polygonext")) return Art::Vieleck;
+    if (ist("clumpbegin", "protobegin")) return Art::Anfang;
+    if (ist("clumpend", "protoend")) return Art::Ende;
     return Art::Anderes;
 }
 
@@ -187,8 +199,7 @@ Zeilenstand Einfuegen(const Zeilenstand& z, const std::vector<Rolle>& rollen, in
 
 // The edit into the document; a step for undo when it changed something. A
 // result the reader cannot take whole is given up: nothing is lost.
-void Anwenden(State& s, const std::string& was, const Zeilenstand& vorher,
-              const Zeilenstand& nachher) {
+void Anwenden(State& s, const std::string& was, Zeilenstand vorher, Zeilenstand nachher) {
     if (nachher == vorher) return;
     if (!StandSetzen(s, nachher)) {
         StandSetzen(s, vorher);
@@ -197,7 +208,7 @@ void Anwenden(State& s, const std::string& was, const Zeilenstand& vorher,
                "So nich!!");
         return;
     }
-    s.host.bearbeitet(was, vorher, nachher);
+    s.host.bearbeitet(was, std::move(vorher), std::move(nachher));
 }
 
 }  // namespace
@@ -259,7 +270,7 @@ void Hinzufuegen(State& s, int16_t index) {
     static constexpr const char* Titel[] = {"Punkt",   "Dreieck",   "Viereck",
                                             "Polygon", "Kommentar", "was anderes"};
     if (index < 0 || index > 5) return;
-    const Zeilenstand z = StandNehmen(s);
+    Zeilenstand z = StandNehmen(s);
     const auto rollen = Rollen(z.texte);
     auto art = [&](int r) { return rollen[static_cast<size_t>(r)].art; };
     std::vector<int> punkte;  // marked, in the order of marking
@@ -310,22 +321,23 @@ void Hinzufuegen(State& s, int16_t index) {
     const auto text = s.host.zeileFragen(Titel[index], Latin1ZuUtf8(vorgabe));
     if (!text) return;
     const int pos = Einfuegeort(z, rollen, ebene);
-    Anwenden(s, Titel[index], z, Einfuegen(z, rollen, pos, Utf8ZuLatin1(*text)));
+    Zeilenstand neu = Einfuegen(z, rollen, pos, Utf8ZuLatin1(*text));
+    Anwenden(s, Titel[index], std::move(z), std::move(neu));
 }
 
 void Veraendern(State& s) {
-    const Zeilenstand z = StandNehmen(s);
+    Zeilenstand z = StandNehmen(s);
     if (z.aktuell < 0 || z.aktuell >= static_cast<int>(z.texte.size())) return;
     const auto text =
         s.host.zeileFragen("Verändern", Latin1ZuUtf8(z.texte[static_cast<size_t>(z.aktuell)]));
     if (!text) return;
     Zeilenstand n = z;
     n.texte[static_cast<size_t>(z.aktuell)] = Utf8ZuLatin1(*text);
-    Anwenden(s, "Verändern", z, n);
+    Anwenden(s, "Verändern", std::move(z), std::move(n));
 }
 
 void Umkehren(State& s) {
-    const Zeilenstand z = StandNehmen(s);
+    Zeilenstand z = StandNehmen(s);
     const auto rollen = Rollen(z.texte);
     Zeilenstand n = z;
     for (int r : z.markiert) {
@@ -337,11 +349,11 @@ void Umkehren(State& s) {
         std::reverse(nummern.begin(), nummern.end());
         t = MitEcken(t, ecken, nummern);
     }
-    Anwenden(s, "Reverse", z, n);
+    Anwenden(s, "Reverse", std::move(z), std::move(n));
 }
 
 void Loeschen(State& s) {
-    const Zeilenstand z = StandNehmen(s);
+    Zeilenstand z = StandNehmen(s);
     if (z.markiert.empty()) return;
     const auto rollen = Rollen(z.texte);
     const size_t n = z.texte.size();
@@ -394,7 +406,7 @@ void Loeschen(State& s) {
         for (int i = 0; i < z.aktuell; ++i) a += !weg[static_cast<size_t>(i)];
         nachher.aktuell = std::min(a, static_cast<int>(nachher.texte.size()) - 1);
     }
-    Anwenden(s, "Löschen", z, nachher);
+    Anwenden(s, "Löschen", std::move(z), std::move(nachher));
 }
 
 }  // namespace nuk

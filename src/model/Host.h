@@ -134,8 +134,7 @@ class Host {
     virtual bool frage(const Meldung&) { return false; }
     // An edit has turned the rows from vorher into nachher: a host with undo
     // keeps both, as one step named was.
-    virtual void bearbeitet(const std::string& was, const Zeilenstand& vorher,
-                            const Zeilenstand& nachher) {
+    virtual void bearbeitet(const std::string& was, Zeilenstand vorher, Zeilenstand nachher) {
         (void)was, (void)vorher, (void)nachher;
     }
     // Timer1 has just been switched on: its 10 ms count from now, not from
@@ -178,9 +177,8 @@ class AufzeichnenderHost : public Host {
         meldungen.push_back(m);
         return ja;
     }
-    void bearbeitet(const std::string& was, const Zeilenstand& vorher,
-                    const Zeilenstand& nachher) override {
-        schritte.push_back({was, vorher, nachher});
+    void bearbeitet(const std::string& was, Zeilenstand vorher, Zeilenstand nachher) override {
+        schritte.push_back({was, std::move(vorher), std::move(nachher)});
     }
 
     std::vector<Meldung> meldungen;

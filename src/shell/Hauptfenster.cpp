@@ -15,8 +15,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -479,9 +479,8 @@ class Bearbeitung : public QUndoCommand {
 
 }  // namespace
 
-void Hauptfenster::bearbeitet(const std::string& was, const Zeilenstand& vorher,
-                              const Zeilenstand& nachher) {
-    bearbeitungen_->push(new Bearbeitung(*this, was, vorher, nachher));
+void Hauptfenster::bearbeitet(const std::string& was, Zeilenstand vorher, Zeilenstand nachher) {
+    bearbeitungen_->push(new Bearbeitung(*this, was, std::move(vorher), std::move(nachher)));
 }
 
 void Hauptfenster::standSetzen(const Zeilenstand& z) {
@@ -516,9 +515,8 @@ bool Hauptfenster::frage(const Meldung& meldung) {
 bool Hauptfenster::aenderungenGeklaert() {
     if (bearbeitungen_->isClean()) return true;
     const State& s = *s_;
-    const QString datei = s.CommonDialog1.FileName.empty()
-                              ? T("Neu")
-                              : QString::fromUtf8(s.CommonDialog1.FileTitle);
+    const QString datei =
+        s.CommonDialog1.FileName.empty() ? T("Neu") : QString::fromUtf8(s.CommonDialog1.FileTitle);
     const QString text = T("Änderungen an %1 speichern?").arg(datei);
     int antwort = QMessageBox::Cancel;
     if (speichernFrageErsatz) {

@@ -73,8 +73,7 @@ class Hauptfenster : public QMainWindow, public Host {
     std::optional<std::string> zeileFragen(const std::string& titel,
                                            const std::string& vorgabe) override;
     bool frage(const Meldung& meldung) override;
-    void bearbeitet(const std::string& was, const Zeilenstand& vorher,
-                    const Zeilenstand& nachher) override;
+    void bearbeitet(const std::string& was, Zeilenstand vorher, Zeilenstand nachher) override;
 
     // The edits, for "Rückgängig" and "Wiederholen"; clean where the file was
     // loaded or last saved.

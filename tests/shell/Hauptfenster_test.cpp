@@ -304,8 +304,9 @@ class HauptfensterTest : public QObject {
         QVERIFY(!aktion("Rueckgaengig")->isEnabled());
         aktion("Hinz(4)")->trigger();
         QCOMPARE(zeilen->rowCount(), 17);
-        QCOMPARE(zeilen->match(zeilen->index(0, 0), Qt::DisplayRole, QStringLiteral("># neu"), 1,
-                               Qt::MatchEndsWith)
+        QCOMPARE(zeilen
+                     ->match(zeilen->index(0, 0), Qt::DisplayRole, QStringLiteral("># neu"), 1,
+                             Qt::MatchEndsWith)
                      .size(),
                  1);
         QCOMPARE(Beschriftung(*fenster), geaendert);
