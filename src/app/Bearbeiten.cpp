@@ -37,10 +37,14 @@ std::string_view Text(std::string_view t, const Wort& w) {
     return t.substr(w.von, w.bis - w.von);
 }
 
+// A whole number as a corner can be one; a larger one is no corner number,
+// so that renumbering never runs past the integer's range.
 std::optional<int> Ganzzahl(std::string_view w) {
     int v = 0;
     const auto [p, fehler] = std::from_chars(w.data(), w.data() + w.size(), v);
-    if (fehler != std::errc() || p != w.data() + w.size()) return std::nullopt;
+    if (fehler != std::errc() || p != w.data() + w.size() || v > 1'000'000'000 ||
+        v < -1'000'000'000)
+        return std::nullopt;
     return v;
 }
 

@@ -171,7 +171,7 @@ class AufzeichnenderHost : public Host {
     std::optional<std::string> zeileFragen(const std::string& titel,
                                            const std::string& vorgabe) override {
         vorgaben.push_back({titel, vorgabe});
-        return zeile ? zeile : std::nullopt;
+        return zeile;
     }
     bool frage(const Meldung& m) override {
         meldungen.push_back(m);
