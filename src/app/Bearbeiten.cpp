@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/Anfang.h"
+#include "app/NukView.h"
 #include "model/Text.h"
 #include "model/Zeilenform.h"
 #include "rwx/Wortscanner.h"
@@ -264,9 +265,11 @@ bool StandSetzen(State& s, const Zeilenstand& z) {
     const int n = s.TextList.anzahl();
     for (int r : z.markiert)
         if (r >= 0 && r < n) s.TextList.setHaken(r, true);
-    s.TextList.setAktuell(z.aktuell < n ? z.aktuell : -1);
-    Timer1An(s);
-    NeuZeichnen(s);
+    // Ticking made each mark the current row; the current row stays the one it was.
+    s.AktZeile = static_cast<int16_t>(z.aktuell < n ? z.aktuell : -1);
+    s.TextList.setAktuell(s.AktZeile);
+    // The marks spread now rather than on the next tick: one picture, at once.
+    NukView::Timer1_Timer(s);
     return gelesen;
 }
 

@@ -75,11 +75,20 @@ Antworten::Antwort Meldung(QStringList& protokoll) {
     };
 }
 
+// Under load the dialog may still be reading its folder and turn the first
+// accept down; it is asked again until it closes.
 Antworten::Antwort Waehlen(const QString& pfad) {
     return [pfad](QWidget* w) {
         auto* d = qobject_cast<QFileDialog*>(w);
-        d->selectFile(pfad);
-        QMetaObject::invokeMethod(d, "accept");
+        auto* takt = new QTimer(d);
+        auto waehlen = [d, takt, pfad] {
+            if (!d->isVisible()) return takt->stop();
+            d->selectFile(pfad);
+            QMetaObject::invokeMethod(d, "accept");
+        };
+        QObject::connect(takt, &QTimer::timeout, d, waehlen);
+        takt->start(50);
+        waehlen();
     };
 }
 
