@@ -97,7 +97,8 @@ TEST(Nukcheck, DumpForm) {
               pfad + ":9: ClumpEnd fehlt\n" + pfad +
                   ":9: Hierarchie wurde als fehlerhaft eingestuft, da ModelBegin mehrfach\n" +
                   pfad + ":10: unzulässiges Zeichen \"/\": Vertex 1 1 1/x\n" + pfad +
-                  ": Zeilen 13, Punkte 3, Dreiecke 1, Vierecke 1, Polygone 2: 3 Probleme\n");
+                  ": Zeilen 13, Punkte 3, Dreiecke 1, Vierecke 1, Polygone 2: 3 Probleme (3 "
+                  "Fehler, 0 Warnungen, 0 Hinweise)\n");
     fs::remove(pfad);
 }
 
@@ -137,12 +138,15 @@ Ergebnis ausfuehren(const std::string& argumente, const std::string& eingabe = "
 // Each kind of finding with its status, its FILE:LINE: and the stream it goes to.
 TEST(Nukcheck, EndeUndAusgabeJeBefund) {
     const std::string rahmen = "ModelBegin\nClumpBegin\n";
-    const std::string gut = tempDatei("nuk-gut.rwx", rahmen + "Vertex 1 2 3\nClumpEnd\nModelEnd\n");
+    const std::string gut = tempDatei(
+        "nuk-gut.rwx",
+        rahmen + "Vertex 1 2 3\nVertex 0 0 0\nVertex 0 1 0\nTriangle 1 2 3\nClumpEnd\nModelEnd\n");
     const std::string gutOk = gut +
-                              ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0; Modell: "
-                              "Clumps 1, Punkte 1, Flächen 0: OK\n";
+                              ": Zeilen 8, Punkte 3, Dreiecke 1, Vierecke 0, Polygone 0; Modell: "
+                              "Clumps 1, Punkte 3, Flächen 1: OK\n";
     const std::string aufruf =
-        "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--json | --dump] DATEI...\n";
+        "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--ohne REGEL,...] [--nur REGEL,...]\n"
+        "                 [--texturen ORDNER] [-j N] [--json | --sarif | --dump] DATEI|ORDNER...\n";
     struct Fall {
         const char* name;
         std::string argumente;  // @ stands for a file with the content below, in the output too
@@ -163,21 +167,23 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
         {"sauber", gut, "", 0, gutOk, ""},
         {"nur Lesermeldung", "@", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
          "@:3: Programm works with only one Clump\n@: Zeilen 6, Punkte 0, Dreiecke 0, Vierecke 0, "
-         "Polygone 0; Modell: Clumps 2, Punkte 0, Flächen 0: 1 Problem\n",
+         "Polygone 0; Modell: Clumps 2, Punkte 0, Flächen 0: 1 Problem (1 Fehler, 0 Warnungen, 0 "
+         "Hinweise)\n",
          ""},
         {"nur Hierarchie", "@", rahmen + "ClumpEnd\nModelEnd\nModelEnd\n", 1,
          "@:4: Hierarchie wurde als fehlerhaft eingestuft, da ModelEnd mehrfach\n@" + leer +
-             "1 Problem\n",
+             "1 Problem (1 Fehler, 0 Warnungen, 0 Hinweise)\n",
          ""},
         {"nur Zeilenprüfung, Steuerzeichen sichtbar", "@",
          rahmen + "Foo\x9b\x7f 1\x1b[2J\tx\nClumpEnd\nModelEnd\n", 1,
          "@:3: unbekanntes Befehlswort \"foo\\x9b\\x7f\": Foo\\x9b\\x7f 1\\x1b[2J\tx\n@" + leer +
-             "1 Problem\n",
+             "1 Problem (1 Fehler, 0 Warnungen, 0 Hinweise)\n",
          ""},
         {"nur Modell", "@", ecke9, 1,
          "@:5: Ecke 9 gibt es hier nicht (2 Punkte)\n@: Zeilen 7, Punkte 2, Dreiecke 1, Vierecke "
          "0, "
-         "Polygone 0; Modell: Clumps 1, Punkte 2, Flächen 0: 1 Problem\n",
+         "Polygone 0; Modell: Clumps 1, Punkte 2, Flächen 0: 1 Problem (1 Fehler, 0 Warnungen, 0 "
+         "Hinweise)\n",
          ""},
         {"ohne Modell", "--ohne-modell @", ecke9, 0,
          "@: Zeilen 7, Punkte 2, Dreiecke 1, Vierecke 0, Polygone 0: OK\n", ""},
@@ -185,10 +191,11 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          "@:2: ClumpBegin ohne ClumpEnd\n@:3: Da stimmt was nicht\n@:3: \"1e99\" ist zu groß\n"
          "@: Hierarchie wurde als fehlerhaft eingestuft, da letzte Hiro-Anweisung ungleich "
          "ModelEnd\n@: Zeilen 2, Punkte 0, Dreiecke 0, Vierecke 0, Polygone 0; Modell: Clumps 1, "
-         "Punkte 0, Flächen 0: 4 Probleme\n",
+         "Punkte 0, Flächen 0: 4 Probleme (4 Fehler, 0 Warnungen, 0 Hinweise)\n",
          ""},
         {"JSON", "--json @ /gibt/es/nicht.rwx", ecke9, 2,
-         R"j({"file":"@","status":1,"findings":[{"line":5,"kind":"model","text":"Ecke 9 gibt )j"
+         R"j({"file":"@","status":1,"findings":[{"line":5,"kind":"model","rule":"corner-missing",)j"
+         R"j("severity":"error","text":"Ecke 9 gibt )j"
          R"j(es hier nicht (2 Punkte)"}],"first_clump":{"points":2,"triangles":1,"quads":0,)j"
          R"j("polygons":0},"model":{"clumps":1,"vertices":2,"faces":0,"edges":0,"bounds":[0.0,)j"
          R"j(0.0,-2.0,1.0,0.5,0.0]}})j"
@@ -200,7 +207,10 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
         {"JSON: kürzeste Zahlen, Befund ohne Zeile", "--json @",
          rahmen + "Vertex 0.1 -0.1 1e-7\nClumpEnd\n", 1,
-         R"j({"file":"@","status":1,"findings":[{"line":null,"kind":"hierarchy","text":)j"
+         R"j({"file":"@","status":1,"findings":[{"line":3,"kind":"rule","rule":"unused-vertex",)j"
+         R"j("severity":"note","text":"Punkt wird von keiner Fläche benutzt"},)j"
+         R"j({"line":null,"kind":"hierarchy",)j"
+         R"j("rule":"hierarchy","severity":"error","text":)j"
          R"j("Hierarchie wurde als fehlerhaft eingestuft, da letzte Hiro-Anweisung ungleich )j"
          R"j(ModelEnd"}],"first_clump":{"points":1,"triangles":0,"quads":0,"polygons":0},)j"
          R"j("model":{"clumps":1,"vertices":1,"faces":0,"edges":0,"bounds":[0.1,-0.1,1e-07,)j"
@@ -209,10 +219,11 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          ""},
         {"Steuerzeichen an ihren Grenzen", "@", steuer, 1,
          "@:3: unbekanntes Befehlswort \"foo\": Foo\\x1f \\x7f\\x80\\x9f\xC2\xA0 x\n@" + leer +
-             "1 Problem\n",
+             "1 Problem (1 Fehler, 0 Warnungen, 0 Hinweise)\n",
          ""},
         {"JSON: Steuerzeichen an ihren Grenzen", "--json @", steuer, 1,
-         R"j({"file":"@","status":1,"findings":[{"line":3,"kind":"line","text":"unbekanntes )j"
+         R"j({"file":"@","status":1,"findings":[{"line":3,"kind":"line",)j"
+         R"j("rule":"unknown-command","severity":"error","text":"unbekanntes )j"
          R"j(Befehlswort \"foo\": Foo\u001f \u007f\u0080\u009f)j"
          "\xC2\xA0"
          R"j( x"}],"first_clump":{"points":0,"triangles":0,"quads":0,"polygons":0},"model":)j"
@@ -220,7 +231,9 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          "\n",
          ""},
         {"Standardeingabe", "- " + gut, rahmen + "Foo\nClumpEnd\nModelEnd\n", 1,
-         "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + leer + "1 Problem\n" + gutOk, ""},
+         "-:3: unbekanntes Befehlswort \"foo\": Foo\n-" + leer +
+             "1 Problem (1 Fehler, 0 Warnungen, 0 Hinweise)\n" + gutOk,
+         ""},
         {"Datei nicht lesbar", "/gibt/es/nicht.rwx " + gut, "", 2, gutOk,
          "nukcheck: /gibt/es/nicht.rwx: Datei nicht lesbar\n"},
         {"Befehlsliste nicht lesbar", "--befehle /gibt/es/nicht " + gut, "", 2, "",
@@ -229,7 +242,7 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
          "nukcheck: unbekannte Option --gibts-nicht\n" + aufruf},
         {"keine Datei", "", "", 2, "", "nukcheck: keine Datei angegeben\n" + aufruf},
         {"JSON und Dump", "--json --dump " + gut, "", 2, "",
-         "nukcheck: --json oder --dump, nicht beides\n" + aufruf},
+         "nukcheck: nur eine von --json, --sarif und --dump\n" + aufruf},
         {"Version", "--version " + gut, "", 0, "nukcheck (NukViewer 4.8a)\n", ""},
     };
     for (const Fall& f : faelle) {

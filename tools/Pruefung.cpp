@@ -1,5 +1,7 @@
 #include "Pruefung.h"
 
+#include "Texturen.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -9,11 +11,13 @@
 
 #include "app/Anfang.h"
 #include "check/Fehler.h"
+#include "model/Regeln.h"
 #include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "model/Zeilenform.h"
 #include "rwx/GanzesModellLesen.h"
 #include "rwx/RwxToNuk.h"
+#include "rwx/Wortscanner.h"
 
 namespace nukcheck {
 
@@ -174,11 +178,56 @@ void dumpSchreiben(const State& s, const std::vector<Meldung>& meldungen, const 
 
 namespace {
 
-struct Diagnose {
-    int32_t zeile;     // file line, -1 without one
-    const char* art;   // reader, hierarchy, line, model
-    std::string text;  // UTF-8, one line
-};
+nuk::Schwere schwere(const Diagnose& d) {
+    const Regel* r = RegelMit(d.regel);
+    return r ? r->schwere : Schwere::Fehler;
+}
+
+std::string_view art(const Diagnose& d) {
+    const Regel* r = RegelMit(d.regel);
+    return r ? r->art : "model";
+}
+
+// The rules "# nukcheck: ohne RULE[,RULE...]" switches off: by line, and
+// (before ModelBegin) for the whole file under line 0.
+std::vector<std::pair<int32_t, std::string>> Abgeschaltet(std::string_view daten) {
+    std::vector<std::pair<int32_t, std::string>> aus;
+    if (daten.find("nukcheck:") == std::string_view::npos) return aus;
+    int32_t zeile = 0;
+    bool modell = false;
+    size_t p = 0;
+    while (p < daten.size()) {
+        ++zeile;
+        size_t e = daten.find_first_of("\r\n", p);
+        if (e == std::string_view::npos) e = daten.size();
+        const std::string_view z = daten.substr(p, e - p);
+        p = e +
+            (e < daten.size() && daten[e] == '\r' && e + 1 < daten.size() && daten[e + 1] == '\n'
+                 ? 2
+                 : 1);
+        const size_t w = z.find_first_not_of(" \t");
+        if (!modell && w != std::string_view::npos && z.size() - w >= 10 &&
+            Klein(z.substr(w, 10)) == "modelbegin")
+            modell = true;
+        const size_t raute = z.find('#');
+        if (raute == std::string_view::npos) continue;
+        std::string_view rest = z.substr(raute + 1);
+        auto weg = [&](std::string_view wort) {
+            const size_t a = rest.find_first_not_of(" \t");
+            if (a == std::string_view::npos || rest.substr(a, wort.size()) != wort) return false;
+            rest.remove_prefix(a + wort.size());
+            return true;
+        };
+        if (!weg("nukcheck:") || !weg("ohne")) continue;
+        for (size_t i = 0; i <= rest.size();) {
+            size_t j = rest.find_first_of(", \t", i);
+            if (j == std::string_view::npos) j = rest.size();
+            if (j > i) aus.emplace_back(modell ? zeile : 0, std::string(rest.substr(i, j - i)));
+            i = j + 1;
+        }
+    }
+    return aus;
+}
 
 // A float as the shortest decimal that reads back as the same float.
 double kurz(float v) {
@@ -220,8 +269,11 @@ void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Dia
     using Json = nlohmann::ordered_json;
     Json befunde = Json::array();
     for (const Diagnose& d : diagnosen)
-        befunde.push_back(
-            {{"line", d.zeile >= 0 ? Json(d.zeile) : Json()}, {"kind", d.art}, {"text", d.text}});
+        befunde.push_back({{"line", d.zeile >= 0 ? Json(d.zeile) : Json()},
+                           {"kind", art(d)},
+                           {"rule", d.regel},
+                           {"severity", SchwereName(schwere(d))},
+                           {"text", d.text}});
     Json umfang;
     if (!modell.punkte.empty())
         for (float v : modell.umfang) umfang.push_back(kurz(v));
@@ -248,12 +300,13 @@ void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Dia
 
 Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
                     const std::optional<std::string>& daten, const Befehlssatz* befehle,
-                    const Form& form, Ausgabe& aus) {
+                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt) {
     host.meldungen.clear();
     Zuruecksetzen(s);
     if (!daten && form.art != Form::Dump) {
         // What cannot be read is said on stderr; JSON still has its line.
         if (form.art == Form::Json) jsonSchreiben(pfad, unlesbar, {}, s, {}, aus);
+        if (gesammelt) gesammelt->push_back({-1, "reader", "Datei nicht lesbar"});
         return unlesbar;
     }
     std::vector<int32_t> quellzeilen;
@@ -295,20 +348,38 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
             b.grund == Fehlergrund::unbekannterBefehl
                 ? "unbekanntes Befehlswort \"" + Latin1ZuUtf8(b.wort)
                 : "unzulässiges Zeichen \"" + Latin1ZuUtf8(zeile.substr(b.zeichen, 1));
-        diagnosen.push_back({ort(i), "line", text + "\": " + Latin1ZuUtf8(Dateitext(zeile))});
+        diagnosen.push_back(
+            {ort(i), b.grund == Fehlergrund::unbekannterBefehl ? "unknown-command" : "character",
+             text + "\": " + Latin1ZuUtf8(Dateitext(zeile))});
     }
     GanzesModell modell;
     if (daten && form.mitModell) {
-        modell = GanzesModellLesen(*daten);
+        modell = GanzesModellLesen(*daten, true);
+        if (form.texturen) form.texturen->pruefen(modell.texturen, modell.befunde);
         for (Modellbefund& b : modell.befunde)
-            diagnosen.push_back({b.zeile, "model", std::move(b.text)});
+            diagnosen.push_back({b.zeile, b.regel, std::move(b.text)});
     }
+    // What the project switched off, for the run, the file or the line.
+    const auto abgeschaltet = daten ? Abgeschaltet(*daten) : decltype(Abgeschaltet("")){};
+    std::erase_if(diagnosen, [&](const Diagnose& d) {
+        if (!form.regeln.an(d.regel)) return true;
+        for (const auto& [zeile, regel] : abgeschaltet)
+            if ((zeile == 0 || zeile == d.zeile) && regel == d.regel) return true;
+        return false;
+    });
     // In line order; what has no line comes last.
     std::stable_sort(diagnosen.begin(), diagnosen.end(), [](const Diagnose& a, const Diagnose& b) {
         return static_cast<uint32_t>(a.zeile) < static_cast<uint32_t>(b.zeile);
     });
-    const Status status = !gelesen ? unlesbar : diagnosen.empty() ? sauber : befunde;
+    long zahl[3] = {};
+    for (const Diagnose& d : diagnosen) ++zahl[static_cast<int>(schwere(d))];
+    // Notes alone leave a file clean.
+    const Status status = !gelesen ? unlesbar : zahl[0] + zahl[1] == 0 ? sauber : befunde;
 
+    if (gesammelt) {
+        for (Diagnose& d : diagnosen) gesammelt->push_back(std::move(d));
+        return status;
+    }
     if (form.art == Form::Json) {
         jsonSchreiben(pfad, status, diagnosen, s, modell, aus);
         return status;
@@ -319,6 +390,7 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         if (d.zeile >= 0) aus << long{d.zeile} << ':';
         aus << ' ';
         aus.sichtbar(d.text);
+        if (art(d) == "rule") aus << " [" << d.regel << ']';
         aus << '\n';
     }
     aus << pfad << ": Zeilen " << long{s.TextList.anzahl()} << ", Punkte " << long{s.PunktZahl}
@@ -330,10 +402,13 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
             << static_cast<long>(modell.flaechen());
     aus << ": ";
     const auto probleme = static_cast<long>(diagnosen.size());
-    if (probleme == 0)
+    if (probleme == 0) {
         aus << "OK\n";
-    else
-        aus << probleme << (probleme == 1 ? " Problem\n" : " Probleme\n");
+        return status;
+    }
+    aus << probleme << (probleme == 1 ? " Problem (" : " Probleme (") << zahl[0] << " Fehler, "
+        << zahl[1] << (zahl[1] == 1 ? " Warnung, " : " Warnungen, ") << zahl[2]
+        << (zahl[2] == 1 ? " Hinweis)\n" : " Hinweise)\n");
     return status;
 }
 

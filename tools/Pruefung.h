@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Variablen.h"
 #include "selection/BefehlsPad.h"
@@ -43,19 +45,39 @@ class Ausgabe {
 
 enum Status { sauber = 0, befunde = 1, unlesbar = 2 };
 
+class Texturordner;
+
+// The rules switched on: all but those of ohne, and with nur only those.
+struct Regelwahl {
+    std::set<std::string, std::less<>> ohne;
+    std::optional<std::set<std::string, std::less<>>> nur;
+    bool an(std::string_view id) const { return !ohne.contains(id) && (!nur || nur->contains(id)); }
+};
+
 // What a file's check writes.
 struct Form {
-    enum Art { Bericht, Dump, Json } art = Bericht;
-    bool mitModell = true;  // the whole model's findings and counts
+    enum Art { Bericht, Dump, Json, Sarif } art = Bericht;
+    bool mitModell = true;  // the whole model's findings, the rules and counts
+    Regelwahl regeln;
+    Texturordner* texturen = nullptr;  // with --texturen
+};
+
+struct Diagnose {
+    int32_t zeile;           // file line, -1 without one
+    std::string_view regel;  // its rule's id
+    std::string text;        // UTF-8, one line
 };
 
 // Reads the file's bytes as "Öffnen" does (reset, read, numbering), then runs
 // the hierarchy check, given a command list the line check, and the whole
-// model. Writes the diagnostics in line order and the summary, or the machine
-// form, or one JSON line, under the name. Without bytes (the file could not
-// be read) the report is left to the caller, and the status is unlesbar.
+// model with the rules. Writes the diagnostics in line order and the summary,
+// or the machine form, or one JSON line, under the name; for SARIF it hands
+// them to gesammelt instead. Rules switched off by the form or by a
+// "# nukcheck: ohne RULE" comment (on the line, or before ModelBegin for the
+// file) are left out. Without bytes (the file could not be read) the report
+// is left to the caller, and the status is unlesbar.
 Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& name,
                     const std::optional<std::string>& daten, const nuk::Befehlssatz* befehle,
-                    const Form& form, Ausgabe& aus);
+                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt = nullptr);
 
 }  // namespace nukcheck

@@ -2,49 +2,68 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "Dateien.h"
 #include "Pruefung.h"
+#include "Texturen.h"
 #include "app/Anfang.h"
-#include "model/Datei.h"
+#include "model/Regeln.h"
 #include "selection/BefehlsPad.h"
 
 namespace {
 
 const char* const aufruf =
-    "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--json | --dump] DATEI...\n";
+    "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--ohne REGEL,...] [--nur REGEL,...]\n"
+    "                 [--texturen ORDNER] [-j N] [--json | --sarif | --dump] DATEI|ORDNER...\n";
 
 const char* const hilfe =
     "\n"
     "Liest jede RWX-Datei wie \"Öffnen\" im NukViewer, prüft die Hierarchie\n"
     "(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der\n"
-    "erlaubten Befehlswörter, und liest das ganze Modell: jeden Clump, jede\n"
-    "Transformation, jeden Prototyp und Grundkörper. \"-\" als DATEI liest die\n"
-    "Standardeingabe.\n"
+    "erlaubten Befehlswörter, liest das ganze Modell (jeden Clump, jede\n"
+    "Transformation, jeden Prototyp und Grundkörper) und hält es an die Regeln,\n"
+    "die Welten an Modelle stellen. \"-\" als DATEI liest die Standardeingabe; ein\n"
+    "ORDNER steht für jede .rwx-Datei darunter, auch in .zip-Archiven.\n"
     "\n"
     "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck, sonst\n"
     "                   im Datenordner ../share/nukviewer/)\n"
     "  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell\n"
+    "  --ohne REGELN    diese Regeln (durch Kommas getrennt) nicht prüfen\n"
+    "  --nur REGELN     nur diese Regeln prüfen\n"
+    "  --texturen ORDNER  Texturen und Masken dort suchen und ihre Größe prüfen\n"
+    "  -j N             N Dateien zugleich (Vorgabe: alle Kerne)\n"
     "  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)\n"
+    "  --sarif          ein SARIF-2.1.0-Protokoll für den ganzen Lauf\n"
     "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
     "  --version        Name und Version\n"
     "  --help           diese Hilfe\n"
     "\n"
     "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund, nach Zeilen geordnet\n"
     "(Meldung des Lesers, fehlerhafte Hierarchie, Zeile mit unbekanntem\n"
-    "Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell), dann je\n"
-    "Datei: DATEI: Zeilen N, Punkte N, ...; Modell: Clumps N, Punkte N, Flächen N:\n"
-    "OK oder N Probleme.\n"
+    "Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell, Regel mit\n"
+    "ihrer Kennung in eckigen Klammern), dann je Datei: DATEI: Zeilen N, Punkte N,\n"
+    "...; Modell: Clumps N, Punkte N, Flächen N: OK oder N Probleme (N Fehler,\n"
+    "N Warnungen, N Hinweise).\n"
+    "\"# nukcheck: ohne REGEL\" schaltet eine Regel für ihre Zeile ab, vor\n"
+    "ModelBegin für die ganze Datei.\n"
     "Steuerzeichen aus der Datei erscheinen als \\xHH. Meldungen zum Lauf (Datei\n"
     "oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.\n"
     "\n"
-    "Ende: 0 alles in Ordnung, 1 Befunde, 2 Datei oder Befehlsliste nicht lesbar,\n"
-    "Lesen abgebrochen oder falscher Aufruf.\n";
+    "Ende: 0 alles in Ordnung (Hinweise allein zählen nicht), 1 Fehler oder\n"
+    "Warnungen, 2 Datei oder Befehlsliste nicht lesbar, Lesen abgebrochen oder\n"
+    "falscher Aufruf.\n";
 
 // The folder of the running program, with a trailing slash.
 std::string programmOrdner(const char* argv0) {
@@ -55,20 +74,70 @@ std::string programmOrdner(const char* argv0) {
     return schraeg == std::string::npos ? std::string("./") : pfad.substr(0, schraeg + 1);
 }
 
-// The bytes of a file, or of standard input for "-"; nothing when unreadable.
-std::optional<std::string> laden(const std::string& datei) {
-    std::string daten;
-    if (datei != "-")
-        return nuk::DateiLaden(datei, daten) ? std::optional(std::move(daten)) : std::nullopt;
-    char puffer[1 << 16];
-    size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, stdin)) > 0) daten.append(puffer, n);
-    return std::ferror(stdin) ? std::nullopt : std::optional(std::move(daten));
+int falscherAufruf(const std::string& was) {
+    std::fprintf(stderr, "nukcheck: %s\n%s", was.c_str(), aufruf);
+    return nukcheck::unlesbar;
 }
 
-int falscherAufruf(const char* was, const std::string& arg) {
-    std::fprintf(stderr, "nukcheck: %s%s\n%s", was, arg.c_str(), aufruf);
-    return nukcheck::unlesbar;
+// "a,b,c" as rule ids; false after saying which one is unknown.
+bool regelnLesen(const std::string& liste, std::set<std::string, std::less<>>& ziel) {
+    size_t i = 0;
+    while (i <= liste.size()) {
+        size_t j = liste.find(',', i);
+        if (j == std::string::npos) j = liste.size();
+        const std::string id = liste.substr(i, j - i);
+        if (!nuk::RegelMit(id)) {
+            std::string alle;
+            for (const nuk::Regel& r : nuk::AlleRegeln()) alle += "  " + std::string(r.id) + "\n";
+            std::fprintf(stderr, "nukcheck: unbekannte Regel \"%s\"; es gibt:\n%s", id.c_str(),
+                         alle.c_str());
+            return false;
+        }
+        ziel.insert(id);
+        i = j + 1;
+    }
+    return true;
+}
+
+// What one file gave, kept until its turn to be written.
+struct Ergebnis {
+    std::string ausgabe, fehler;  // for stdout and stderr
+    int status = nukcheck::sauber;
+    std::vector<nukcheck::Diagnose> diagnosen;  // for SARIF
+    bool fertig = false;
+};
+
+void sarifSchreiben(const std::vector<nukcheck::Quelle>& quellen,
+                    const std::vector<Ergebnis>& ergebnisse, nukcheck::Ausgabe& aus) {
+    using Json = nlohmann::ordered_json;
+    Json regeln = Json::array();
+    for (const nuk::Regel& r : nuk::AlleRegeln())
+        regeln.push_back({{"id", r.id},
+                          {"shortDescription", {{"text", r.beschreibung}}},
+                          {"defaultConfiguration", {{"level", nuk::SchwereName(r.schwere)}}}});
+    Json ergebnisseJson = Json::array();
+    for (size_t i = 0; i < quellen.size(); ++i)
+        for (const nukcheck::Diagnose& d : ergebnisse[i].diagnosen) {
+            const nuk::Regel* r = nuk::RegelMit(d.regel);
+            Json ort = {{"artifactLocation", {{"uri", quellen[i].name}}}};
+            if (d.zeile > 0) ort["region"] = {{"startLine", d.zeile}};
+            ergebnisseJson.push_back(
+                {{"ruleId", d.regel},
+                 {"level", nuk::SchwereName(r ? r->schwere : nuk::Schwere::Fehler)},
+                 {"message", {{"text", d.text}}},
+                 {"locations", Json::array({{{"physicalLocation", std::move(ort)}}})}});
+        }
+    const Json log = {
+        {"$schema", "https://json.schemastore.org/sarif-2.1.0.json"},
+        {"version", "2.1.0"},
+        {"runs", Json::array({{{"tool",
+                                {{"driver",
+                                  {{"name", "nukcheck"},
+                                   {"version", std::string(nuk::Programmtitel)},
+                                   {"rules", std::move(regeln)}}}}},
+                               {"results", std::move(ergebnisseJson)}}})},
+    };
+    aus << log.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace
@@ -80,12 +149,18 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
-    std::optional<std::string> befehlsDatei;
+    std::optional<std::string> befehlsDatei, texturOrdner;
     nukcheck::Form form;
-    bool json = false, dump = false;
-    std::vector<std::string> dateien;
+    bool json = false, dump = false, sarif = false;
+    unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::string> argumente;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        auto wert = [&](const char* was) -> std::optional<std::string> {
+            if (++i < argc) return std::string(argv[i]);
+            falscherAufruf(arg + " braucht " + was);
+            return std::nullopt;
+        };
         if (arg == "--help" || arg == "-h") {
             std::printf("%s%s", aufruf, hilfe);
             return 0;
@@ -96,22 +171,42 @@ int main(int argc, char** argv) {
             dump = true;
         } else if (arg == "--json") {
             json = true;
+        } else if (arg == "--sarif") {
+            sarif = true;
         } else if (arg == "--ohne-modell") {
             form.mitModell = false;
         } else if (arg == "--befehle") {
-            if (++i >= argc) return falscherAufruf("--befehle braucht eine Datei", "");
-            befehlsDatei = argv[i];
+            if (!(befehlsDatei = wert("eine Datei"))) return nukcheck::unlesbar;
+        } else if (arg == "--texturen") {
+            if (!(texturOrdner = wert("einen Ordner"))) return nukcheck::unlesbar;
+        } else if (arg == "--ohne" || arg == "--nur") {
+            const auto liste = wert("Regeln");
+            if (!liste) return nukcheck::unlesbar;
+            if (arg == "--nur" && !form.regeln.nur) form.regeln.nur.emplace();
+            if (!regelnLesen(*liste, arg == "--ohne" ? form.regeln.ohne : *form.regeln.nur))
+                return nukcheck::unlesbar;
+        } else if (arg == "-j" || (arg.starts_with("-j") && arg.size() > 2)) {
+            std::optional<std::string> n = arg.size() > 2 ? arg.substr(2) : wert("eine Zahl");
+            if (!n) return nukcheck::unlesbar;
+            char* ende = nullptr;
+            const long k = std::strtol(n->c_str(), &ende, 10);
+            if (n->empty() || *ende != '\0' || k < 1 || k > 1024)
+                return falscherAufruf("-j braucht eine Zahl von 1 bis 1024");
+            kerne = static_cast<unsigned>(k);
         } else if (arg == "--") {
-            for (++i; i < argc; ++i) dateien.emplace_back(argv[i]);
+            for (++i; i < argc; ++i) argumente.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return falscherAufruf("unbekannte Option ", arg);
+            return falscherAufruf("unbekannte Option " + arg);
         } else {
-            dateien.push_back(arg);
+            argumente.push_back(arg);
         }
     }
-    if (dateien.empty()) return falscherAufruf("keine Datei angegeben", "");
-    if (json && dump) return falscherAufruf("--json oder --dump, nicht beides", "");
-    form.art = dump ? nukcheck::Form::Dump : json ? nukcheck::Form::Json : nukcheck::Form::Bericht;
+    if (argumente.empty()) return falscherAufruf("keine Datei angegeben");
+    if (json + dump + sarif > 1) return falscherAufruf("nur eine von --json, --sarif und --dump");
+    form.art = dump    ? nukcheck::Form::Dump
+               : json  ? nukcheck::Form::Json
+               : sarif ? nukcheck::Form::Sarif
+                       : nukcheck::Form::Bericht;
 
     nuk::AufzeichnenderHost host;
     auto s = std::make_unique<nuk::State>(host);
@@ -125,20 +220,84 @@ int main(int argc, char** argv) {
         return nukcheck::unlesbar;
     }
     const nuk::Befehlssatz befehle(s->BefehlsList);
+    std::unique_ptr<nukcheck::Texturordner> texturen;
+    if (texturOrdner) {
+        texturen = std::make_unique<nukcheck::Texturordner>(*texturOrdner);
+        form.texturen = texturen.get();
+    }
+
+    std::vector<nukcheck::Quelle> quellen;
+    for (const std::string& a : argumente)
+        for (nukcheck::Quelle& q : nukcheck::Aufzaehlen(a)) quellen.push_back(std::move(q));
+
+    // Files are checked side by side and written in their order, as one
+    // after the other would write them.
+    std::vector<Ergebnis> ergebnisse(quellen.size());
+    std::mutex sperre;
+    std::condition_variable fertig;
+    std::atomic<size_t> naechste{0};
+    auto arbeiten = [&](nuk::State& zustand, nuk::AufzeichnenderHost& h) {
+        for (size_t i; (i = naechste++) < quellen.size();) {
+            Ergebnis e;
+            const nukcheck::Quelle& q = quellen[i];
+            const std::optional<std::string> daten = nukcheck::Laden(q);
+            if (!daten) e.fehler = "nukcheck: " + q.name + ": Datei nicht lesbar\n";
+            {
+                nukcheck::Ausgabe aus(&e.ausgabe);
+                e.status = nukcheck::DateiPruefen(zustand, h, q.name, daten, &befehle, form, aus,
+                                                  sarif ? &e.diagnosen : nullptr);
+            }
+            std::lock_guard g(sperre);
+            e.fertig = true;
+            ergebnisse[i] = std::move(e);
+            fertig.notify_all();
+        }
+    };
+    // The main thread only writes; alone, it checks too.
+    const size_t zugleich = std::min<size_t>(kerne, quellen.size());
+    const size_t helfer = zugleich > 1 ? zugleich : 0;
+    std::vector<std::thread> faeden;
+    for (size_t k = 0; k < helfer; ++k)
+        faeden.emplace_back([&] {
+            nuk::AufzeichnenderHost h;
+            auto zustand = std::make_unique<nuk::State>(h);
+            zustand->AppPfad = s->AppPfad;
+            arbeiten(*zustand, h);
+        });
 
     nukcheck::Ausgabe aus(stdout);
+    const bool terminal = ::isatty(STDERR_FILENO);
+    const auto beginn = std::chrono::steady_clock::now();
+    bool fortschritt = false;
     int ende = nukcheck::sauber;
-    for (const std::string& datei : dateien) {
-        const std::optional<std::string> daten = laden(datei);
-        if (!daten) {
+    if (helfer == 0) arbeiten(*s, host);
+    for (size_t i = 0; i < quellen.size(); ++i) {
+        {
+            std::unique_lock g(sperre);
+            while (!ergebnisse[i].fertig) {
+                fertig.wait_for(g, std::chrono::milliseconds(100));
+                if (terminal &&
+                    std::chrono::steady_clock::now() - beginn > std::chrono::seconds(1)) {
+                    fortschritt = true;
+                    std::fprintf(stderr, "\rnukcheck: %zu von %zu Dateien", i, quellen.size());
+                }
+            }
+        }
+        Ergebnis& e = ergebnisse[i];
+        if (!e.fehler.empty()) {
             // After the findings before it, when both go to one terminal.
             aus.leeren();
             std::fflush(stdout);
-            std::fprintf(stderr, "nukcheck: %s: Datei nicht lesbar\n", datei.c_str());
+            if (fortschritt) std::fprintf(stderr, "\r\033[K");
+            std::fputs(e.fehler.c_str(), stderr);
         }
-        const int status = nukcheck::DateiPruefen(*s, host, datei, daten, &befehle, form, aus);
-        if (status > ende) ende = status;
+        aus << e.ausgabe;
+        e.ausgabe = {};
+        if (e.status > ende) ende = e.status;
     }
+    for (std::thread& f : faeden) f.join();
+    if (fortschritt) std::fprintf(stderr, "\r\033[K");
+    if (sarif) sarifSchreiben(quellen, ergebnisse, aus);
     aus.leeren();
     return std::fflush(stdout) == 0 ? ende : nukcheck::unlesbar;
 }

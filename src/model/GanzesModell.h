@@ -6,14 +6,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nuk {
 
 struct Modellbefund {
-    int32_t zeile = 0;  // 1-based file line
-    std::string text;   // UTF-8
+    int32_t zeile = 0;       // 1-based file line
+    std::string text;        // UTF-8
+    std::string_view regel;  // the id of its rule (model/Regeln.h)
     bool operator==(const Modellbefund&) const = default;
+};
+
+// A texture or mask a "Texture" line names, as written.
+struct Texturangabe {
+    int32_t zeile = 0;
+    std::string name;  // Latin-1, as in the file
+    bool maske = false;
+    bool operator==(const Texturangabe&) const = default;
 };
 
 struct GanzesModell {
@@ -32,6 +42,8 @@ struct GanzesModell {
     // min x, y, z, then max x, y, z of all points; all 0 without points.
     std::array<float, 6> umfang{};
     std::vector<Modellbefund> befunde;  // by line
+    // With the rules: every texture and mask named, in line order.
+    std::vector<Texturangabe> texturen;
 
     size_t flaechen() const { return anfang.size() - 1; }
     // The largest magnitude of any coordinate, the measure of MaxBetrag.

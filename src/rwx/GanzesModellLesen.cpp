@@ -15,6 +15,7 @@
 
 #include "model/Text.h"
 #include "rwx/ItemLeser.h"
+#include "rwx/Regelpruefung.h"
 #include "rwx/Wortscanner.h"
 
 namespace nuk {
@@ -103,6 +104,7 @@ struct Geometrie {
     size_t punkteZahl = 0, flaechenZahl = 0, eckenZahl = 0;
     // A prototype's edges, found once when it ends.
     Kanten kanten;
+    Regelstoff regelstoff;  // with the rules only
 };
 
 Kanten kantenVon(const Geometrie& g);
@@ -116,6 +118,8 @@ struct Ebene {
     Matrix4 basis, lokal;  // the enclosing level's, back at the end
     int32_t zeile;         // of its Begin
     std::string name;      // the prototype's
+    uint32_t serie = 0;    // each level's own number
+    bool textur = false;   // a texture in force at its begin, back at its end
 };
 
 // What a byte is to the line scan.
@@ -233,6 +237,10 @@ enum class Befehl : uint8_t {
     Disc,
     Hemisphere,
     Sphere,
+    // Read for the rules only.
+    Farbe,
+    Textur,
+    Erweiterung,
 };
 
 struct Befehlsart {
@@ -272,6 +280,18 @@ constexpr Befehlsart Befehle[] = {
     {"disc", Befehl::Disc, "Disc", 3},
     {"hemisphere", Befehl::Hemisphere, "Hemisphere", 2},
     {"sphere", Befehl::Sphere, "Sphere", 2},
+    {"color", Befehl::Farbe, "Color", 0},
+    {"surface", Befehl::Farbe, "Surface", 0},
+    {"ambient", Befehl::Farbe, "Ambient", 0},
+    {"diffuse", Befehl::Farbe, "Diffuse", 0},
+    {"specular", Befehl::Farbe, "Specular", 0},
+    {"opacity", Befehl::Farbe, "Opacity", 0},
+    {"texture", Befehl::Textur, "Texture", 0},
+    {"prelight", Befehl::Erweiterung, "Prelight", 0},
+    {"seamless", Befehl::Erweiterung, "Seamless", 0},
+    {"randomuvs", Befehl::Erweiterung, "RandomUVs", 0},
+    {"opacityfix", Befehl::Erweiterung, "OpacityFix", 0},
+    {"textureaddressmode", Befehl::Erweiterung, "TextureAddressMode", 0},
 };
 
 const Befehlsart* befehlsart(std::string_view wort) {
@@ -282,12 +302,17 @@ const Befehlsart* befehlsart(std::string_view wort) {
 
 class Leser {
   public:
+    explicit Leser(bool regeln) : regeln_(regeln) {}
     GanzesModell lesen(std::string_view daten);
 
   private:
     void befehl(const Befehlsart& art);
-    void melden(std::string text) { befunde_.push_back({zeile_, std::move(text)}); }
-    void melden(int32_t zeile, std::string text) { befunde_.push_back({zeile, std::move(text)}); }
+    void melden(std::string_view regel, std::string text) {
+        melden(zeile_, regel, std::move(text));
+    }
+    void melden(int32_t zeile, std::string_view regel, std::string text) {
+        befunde_.push_back({zeile, std::move(text), regel});
+    }
     // The numbers a command needs, from word 1 on; false after its finding.
     bool zahlenLesen(const Befehlsart& art, bool ganz);
     Geometrie& ziel() { return ziele_.back(); }
@@ -311,6 +336,9 @@ class Leser {
     void koerper(const std::vector<std::array<double, 3>>& ecken,
                  const std::vector<std::vector<uint32_t>>& flaechen);
     void primitiv(Befehl b);
+    // The lines' rules: colours, primitives, textures, extensions.
+    void zeilenregeln(const Befehlsart& art);
+    void geometrieregeln(const Geometrie& g);
 
     std::vector<std::string_view> woerter_;
     std::vector<double> zahlen_;
@@ -333,6 +361,14 @@ class Leser {
     std::vector<std::vector<uint32_t>> koerperFlaechen_;
     std::vector<uint64_t> stempel_;  // per vertex number: the last long face that used it
     uint64_t stempelNummer_ = 0;
+
+    const bool regeln_;
+    bool ausrufe_ = false;              // "#!" before the line's first word
+    std::vector<uint32_t> eigene_;      // with nummern_: the point's index among its geometry's own
+    uint32_t serien_ = 0;               // levels begun
+    bool textur_ = false;               // a texture in force
+    std::vector<bool> materialTextur_;  // at each open MaterialBegin
+    std::vector<Texturangabe> texturen_;
 };
 
 bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
@@ -340,26 +376,27 @@ bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
     ganz_.clear();
     for (int i = 1; i <= art.zahlen; ++i) {
         if (static_cast<size_t>(i) >= woerter_.size()) {
-            melden(std::string(art.name) + " braucht " + std::to_string(art.zahlen) +
-                   (art.zahlen == 1 ? " Zahl" : " Zahlen"));
+            melden("number-missing", std::string(art.name) + " braucht " +
+                                         std::to_string(art.zahlen) +
+                                         (art.zahlen == 1 ? " Zahl" : " Zahlen"));
             return false;
         }
         const std::string_view w = woerter_[static_cast<size_t>(i)];
         if (ganz) {
             const std::optional<int64_t> v = ganzzahl(w);
             if (!v) {
-                melden("\"" + Latin1ZuUtf8(w) + "\" ist keine ganze Zahl");
+                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist keine ganze Zahl");
                 return false;
             }
             ganz_.push_back(*v);
         } else {
             const std::optional<double> v = zahl(w);
             if (!v) {
-                melden("\"" + Latin1ZuUtf8(w) + "\" ist keine Zahl");
+                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist keine Zahl");
                 return false;
             }
             if (std::fabs(*v) > FLT_MAX) {
-                melden("\"" + Latin1ZuUtf8(w) + "\" ist zu groß");
+                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist zu groß");
                 return false;
             }
             zahlen_.push_back(*v);
@@ -376,8 +413,9 @@ bool Leser::platz(size_t n, size_t e) {
         return true;
     }
     voll_ = true;
-    melden("Das Modell wird zu groß (mehr als " + std::to_string(MaxModellpunkte) +
-           " Punkte oder " + std::to_string(MaxModellecken) + " Flächenecken), der Rest fehlt");
+    melden("model-too-large",
+           "Das Modell wird zu groß (mehr als " + std::to_string(MaxModellpunkte) +
+               " Punkte oder " + std::to_string(MaxModellecken) + " Flächenecken), der Rest fehlt");
     return false;
 }
 
@@ -385,6 +423,20 @@ void Leser::punkt(double x, double y, double z) {
     if (!platz(1, 0)) return;
     Geometrie& g = ziel();
     nummern_.push_back(static_cast<uint32_t>(g.punkteZahl++));
+    if (regeln_) {
+        eigene_.push_back(static_cast<uint32_t>(g.punkte.size()));
+        Regelstoff& r = g.regelstoff;
+        r.ebene.push_back(ebenen_.back().serie);
+        r.vertex.push_back(1);
+        std::array<float, 2> uv{NAN, NAN};
+        for (size_t i = 4; i + 2 < woerter_.size(); ++i)
+            if (IstWort(woerter_[i], "uv")) {
+                const auto u = zahl(woerter_[i + 1]), v = zahl(woerter_[i + 2]);
+                if (u && v) uv = {static_cast<float>(*u), static_cast<float>(*v)};
+                break;
+            }
+        r.uv.push_back(uv);
+    }
     g.punkte.push_back(anwenden(welt_, x, y, z));
     g.punktzeile.push_back(zeile_);
 }
@@ -394,8 +446,10 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
     const size_t zahl = nummern_.size() - erste;
     for (size_t i = 0; i < n; ++i)
         if (nummern[i] < 1 || static_cast<uint64_t>(nummern[i]) > zahl) {
-            melden("Ecke " + std::to_string(nummern[i]) + " gibt es hier nicht (" +
-                   std::to_string(zahl) + (zahl == 1 ? " Punkt)" : " Punkte)"));
+            melden("corner-missing", "Ecke " + std::to_string(nummern[i]) +
+                                         " gibt es hier nicht (" + std::to_string(zahl) +
+                                         (zahl == 1 ? " Punkt)" : " Punkte)"));
+            if (regeln_) ziel().regelstoff.verworfen.push_back(ebenen_.back().serie);
             return;
         }
     size_t verschieden = 0;
@@ -412,11 +466,19 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
             s = stempelNummer_;
         }
     }
-    if (verschieden < 3) melden("Fläche mit weniger als drei verschiedenen Ecken");
+    if (verschieden < 3) melden("few-corners", "Fläche mit weniger als drei verschiedenen Ecken");
     if (n == 0 || !platz(0, n)) return;
     Geometrie& g = ziel();
     for (size_t i = 0; i < n; ++i)
         g.ecken.push_back(nummern_[erste + static_cast<size_t>(nummern[i]) - 1]);
+    if (regeln_) {
+        Regelstoff& r = g.regelstoff;
+        for (size_t i = 0; i < n; ++i)
+            r.ecken.push_back(eigene_[erste + static_cast<size_t>(nummern[i]) - 1]);
+        r.anfang.push_back(static_cast<uint32_t>(r.ecken.size()));
+        r.zeile.push_back(zeile_);
+        r.art.push_back(textur_ ? Regelstoff::Textur : 0);
+    }
     g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
     g.zeile.push_back(zeile_);
     ++g.flaechenZahl;
@@ -424,8 +486,10 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
 }
 
 void Leser::ebeneBeginnen(Ebene::Art art, std::string name) {
-    ebenen_.push_back({art, nummern_.size(), basis_, lokal_, zeile_, std::move(name)});
+    ebenen_.push_back(
+        {art, nummern_.size(), basis_, lokal_, zeile_, std::move(name), ++serien_, textur_});
     if (art == Ebene::Proto) {
+        textur_ = false;
         basis_ = Einheit;
         ziele_.emplace_back();
     } else {
@@ -437,10 +501,13 @@ void Leser::ebeneBeginnen(Ebene::Art art, std::string name) {
 void Leser::ebeneBeenden() {
     Ebene& e = ebenen_.back();
     nummern_.resize(e.nummern);
+    if (regeln_) eigene_.resize(e.nummern);
+    textur_ = e.textur;
     basis_ = e.basis;
     lokalSetzen(e.lokal);
     if (e.art == Ebene::Proto) {
         Geometrie& g = ziele_.back();
+        if (regeln_) geometrieregeln(g);
         zusammensetzen(g);
         g.kanten = kantenVon(g);
         g.kopien = {};
@@ -453,12 +520,14 @@ void Leser::ebeneBeenden() {
 void Leser::instanz(const std::string& name) {
     for (const Ebene& e : ebenen_)
         if (e.art == Ebene::Proto && e.name == name) {
-            melden("Prototyp \"" + Latin1ZuUtf8(name) + "\" ruft sich selbst auf");
+            melden("proto-recursion",
+                   "Prototyp \"" + Latin1ZuUtf8(name) + "\" ruft sich selbst auf");
             return;
         }
     const auto p = protos_.find(name);
     if (p == protos_.end()) {
-        melden("Prototyp \"" + Latin1ZuUtf8(name) + "\" ist hier noch nicht definiert");
+        melden("proto-undefined",
+               "Prototyp \"" + Latin1ZuUtf8(name) + "\" ist hier noch nicht definiert");
         return;
     }
     const Geometrie& q = *p->second;
@@ -531,6 +600,19 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
     for (const auto& v : ecken) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
     g.punktzeile.resize(g.punktzeile.size() + ecken.size(), zeile_);
     g.punkteZahl += ecken.size();
+    if (regeln_) {
+        Regelstoff& r = g.regelstoff;
+        const auto eigen = static_cast<uint32_t>(g.punkte.size() - ecken.size());
+        r.ebene.resize(r.ebene.size() + ecken.size(), ebenen_.back().serie);
+        r.uv.resize(r.uv.size() + ecken.size(), {0, 0});
+        r.vertex.resize(r.vertex.size() + ecken.size(), 0);
+        for (const auto& f : flaechen) {
+            for (uint32_t k : f) r.ecken.push_back(k + eigen);
+            r.anfang.push_back(static_cast<uint32_t>(r.ecken.size()));
+            r.zeile.push_back(zeile_);
+            r.art.push_back(Regelstoff::Primitiv);
+        }
+    }
     for (const auto& f : flaechen) {
         for (uint32_t k : f) g.ecken.push_back(k + versatz);
         g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
@@ -651,8 +733,8 @@ void Leser::befehl(const Befehlsart& art) {
                 ganz_.push_back(*k);
             }
             if (soll != static_cast<int64_t>(ganz_.size()))
-                melden("Polygon mit " + std::to_string(soll) + " Ecken gibt " +
-                       std::to_string(ganz_.size()) + " an");
+                melden("polygon-count", "Polygon mit " + std::to_string(soll) + " Ecken gibt " +
+                                            std::to_string(ganz_.size()) + " an");
             flaeche(ganz_.data(),
                     std::min(ganz_.size(), static_cast<size_t>(std::max<int64_t>(soll, 0))));
             break;
@@ -665,14 +747,14 @@ void Leser::befehl(const Befehlsart& art) {
             if (ebenen_.back().art == Ebene::Clump)
                 ebeneBeenden();
             else
-                melden("ClumpEnd ohne ClumpBegin");
+                melden("unbalanced", "ClumpEnd ohne ClumpBegin");
             break;
         case Befehl::TransformBegin:
             transforms_.emplace_back(lokal_, zeile_);
             break;
         case Befehl::TransformEnd:
             if (transforms_.empty()) {
-                melden("TransformEnd ohne TransformBegin");
+                melden("unbalanced", "TransformEnd ohne TransformBegin");
                 lokalSetzen(Einheit);
             } else {
                 lokalSetzen(transforms_.back().first);
@@ -681,13 +763,14 @@ void Leser::befehl(const Befehlsart& art) {
             break;
         case Befehl::ProtoBegin: {
             if (woerter_.size() < 2) {
-                melden("ProtoBegin braucht einen Namen");
+                melden("proto-name", "ProtoBegin braucht einen Namen");
                 // Still a level, so that its ProtoEnd does not stand alone.
             }
             for (auto e = ebenen_.rbegin(); e != ebenen_.rend(); ++e)
                 if (e->art != Ebene::Datei) {
-                    melden(e->art == Ebene::Clump ? "ProtoBegin in einem Clump"
-                                                  : "ProtoBegin in einem Prototyp");
+                    melden("proto-nesting", e->art == Ebene::Clump
+                                                ? "ProtoBegin in einem Clump"
+                                                : "ProtoBegin in einem Prototyp");
                     break;
                 }
             ebeneBeginnen(Ebene::Proto, woerter_.size() < 2 ? std::string() : Klein(woerter_[1]));
@@ -697,11 +780,11 @@ void Leser::befehl(const Befehlsart& art) {
             const auto proto = std::find_if(ebenen_.rbegin(), ebenen_.rend(),
                                             [](const Ebene& e) { return e.art == Ebene::Proto; });
             if (proto == ebenen_.rend()) {
-                melden("ProtoEnd ohne ProtoBegin");
+                melden("unbalanced", "ProtoEnd ohne ProtoBegin");
                 break;
             }
             while (ebenen_.back().art != Ebene::Proto) {
-                melden(ebenen_.back().zeile, "ClumpBegin ohne ClumpEnd");
+                melden(ebenen_.back().zeile, "unbalanced", "ClumpBegin ohne ClumpEnd");
                 ebeneBeenden();
             }
             ebeneBeenden();
@@ -709,18 +792,22 @@ void Leser::befehl(const Befehlsart& art) {
         }
         case Befehl::ProtoInstance:
             if (woerter_.size() < 2)
-                melden(std::string(art.name) + " braucht einen Namen");
+                melden("proto-name", std::string(art.name) + " braucht einen Namen");
             else
                 instanz(Klein(woerter_[1]));
             break;
         case Befehl::MaterialBegin:
             materialien_.push_back(zeile_);
+            materialTextur_.push_back(textur_);
             break;
         case Befehl::MaterialEnd:
-            if (materialien_.empty())
-                melden("MaterialEnd ohne MaterialBegin");
-            else
+            if (materialien_.empty()) {
+                melden("unbalanced", "MaterialEnd ohne MaterialBegin");
+            } else {
                 materialien_.pop_back();
+                textur_ = materialTextur_.back();
+                materialTextur_.pop_back();
+            }
             break;
         case Befehl::Identity:
             lokalSetzen(Einheit);
@@ -758,9 +845,81 @@ void Leser::befehl(const Befehlsart& art) {
         case Befehl::Disc:
         case Befehl::Hemisphere:
         case Befehl::Sphere:
-            if (zahlenLesen(art, false)) primitiv(art.befehl);
+            if (zahlenLesen(art, false)) {
+                if (regeln_) zeilenregeln(art);
+                primitiv(art.befehl);
+            }
+            break;
+        case Befehl::Farbe:
+        case Befehl::Textur:
+        case Befehl::Erweiterung:
+            if (regeln_) zeilenregeln(art);
             break;
     }
+}
+
+void Leser::zeilenregeln(const Befehlsart& art) {
+    const std::string name(art.name);
+    switch (art.befehl) {
+        case Befehl::Block:
+            if (std::any_of(zahlen_.begin(), zahlen_.end(), [](double v) { return v <= 0; }))
+                melden("bad-primitive", "Block mit einem Maß von 0 oder darunter");
+            break;
+        case Befehl::Cone:
+        case Befehl::Cylinder:
+        case Befehl::Disc:
+        case Befehl::Hemisphere:
+        case Befehl::Sphere: {
+            const Befehl b = art.befehl;
+            const bool rund = b == Befehl::Hemisphere || b == Befehl::Sphere;
+            // Height first for cone and cylinder; a disc's first number is its offset.
+            if ((b == Befehl::Cone || b == Befehl::Cylinder) && zahlen_[0] <= 0)
+                melden("bad-primitive", name + " mit einer Höhe von 0 oder darunter");
+            // A cylinder may narrow to a point at one end, not at both.
+            const bool ohneRadius =
+                rund ? zahlen_[0] <= 0
+                : b == Befehl::Cylinder
+                    ? zahlen_[1] < 0 || zahlen_[2] < 0 || (zahlen_[1] == 0 && zahlen_[2] == 0)
+                    : zahlen_[1] <= 0;
+            if (ohneRadius) melden("bad-primitive", name + " mit einem Radius von 0 oder darunter");
+            // A sphere's second number is its density: four sides per step.
+            if (rund ? zahlen_[1] < 1 : zahlen_.back() < 3)
+                melden("bad-primitive", name + " mit weniger als 3 Seiten");
+            break;
+        }
+        case Befehl::Farbe:
+            for (size_t i = 1; i < woerter_.size(); ++i) {
+                const std::optional<double> v = zahl(woerter_[i]);
+                if (!v) break;
+                if (*v < 0 || *v > 1) {
+                    melden("colour-range",
+                           name + " mit " + Latin1ZuUtf8(woerter_[i]) + ", außerhalb von 0 bis 1");
+                    break;
+                }
+            }
+            break;
+        case Befehl::Textur: {
+            if (woerter_.size() < 2) break;
+            textur_ = !IstWort(woerter_[1], "null");
+            if (!textur_) break;
+            texturen_.push_back({zeile_, std::string(woerter_[1]), false});
+            for (size_t i = 2; i + 1 < woerter_.size(); ++i)
+                if (IstWort(woerter_[i], "mask"))
+                    texturen_.push_back({zeile_, std::string(woerter_[i + 1]), true});
+            break;
+        }
+        case Befehl::Erweiterung:
+            if (!ausrufe_)
+                melden("extension-without-bang",
+                       name + " ohne #! davor: ältere Browser lehnen das ganze Modell ab");
+            break;
+        default:
+            break;
+    }
+}
+
+void Leser::geometrieregeln(const Geometrie& g) {
+    GeometrieRegeln(g.punkte, g.punktzeile, g.regelstoff, befunde_);
 }
 
 // Each edge once: bucketed by its lower point, then marked per bucket. The
@@ -821,7 +980,7 @@ Kanten kantenVon(const Geometrie& g) {
 
 GanzesModell Leser::lesen(std::string_view daten) {
     daten = OhneBom(daten);
-    ebenen_.push_back({Ebene::Datei, 0, Einheit, Einheit, 0, {}});
+    ebenen_.push_back({Ebene::Datei, 0, Einheit, Einheit, 0, {}, 0, false});
     ziele_.emplace_back();
     {
         // A line makes at most one point or face of the file's own, and real
@@ -842,6 +1001,7 @@ GanzesModell Leser::lesen(std::string_view daten) {
     while (p < ende) {
         ++zeile_;
         woerter_.clear();
+        ausrufe_ = false;
         while (p < ende) {
             uint8_t a = art(*p);
             while (a == Trenner && ++p < ende) a = art(*p);
@@ -852,9 +1012,10 @@ GanzesModell Leser::lesen(std::string_view daten) {
                 woerter_.emplace_back(anfang, static_cast<size_t>(p - anfang));
             } else if (a == Raute) {
                 // "#!" hides a command from other readers; anything else begins a comment.
-                if (p + 1 < ende && p[1] == '!')
+                if (p + 1 < ende && p[1] == '!') {
+                    ausrufe_ = ausrufe_ || woerter_.empty();
                     p += 2;
-                else
+                } else
                     while (p < ende && art(*p) < Wagenruecklauf) ++p;
             } else {
                 ++p;
@@ -867,19 +1028,22 @@ GanzesModell Leser::lesen(std::string_view daten) {
     }
     // What is still open at the end, with the line that opened it.
     while (ebenen_.size() > 1) {
-        melden(ebenen_.back().zeile, ebenen_.back().art == Ebene::Clump
-                                         ? "ClumpBegin ohne ClumpEnd"
-                                         : "ProtoBegin ohne ProtoEnd");
+        melden(ebenen_.back().zeile, "unbalanced",
+               ebenen_.back().art == Ebene::Clump ? "ClumpBegin ohne ClumpEnd"
+                                                  : "ProtoBegin ohne ProtoEnd");
         if (ebenen_.back().art == Ebene::Proto) ziele_.pop_back();
         nummern_.resize(ebenen_.back().nummern);
+        if (regeln_) eigene_.resize(ebenen_.back().nummern);
         ebenen_.pop_back();
     }
     for (const auto& [matrix, zeile] : transforms_)
-        melden(zeile, "TransformBegin ohne TransformEnd");
-    for (int32_t zeile : materialien_) melden(zeile, "MaterialBegin ohne MaterialEnd");
+        melden(zeile, "unbalanced", "TransformBegin ohne TransformEnd");
+    for (int32_t zeile : materialien_)
+        melden(zeile, "unbalanced", "MaterialBegin ohne MaterialEnd");
 
     GanzesModell m;
     Geometrie& g = ziele_.front();
+    if (regeln_) geometrieregeln(g);
     zusammensetzen(g);
     m.kanten = kantenVon(g);
     m.punkte = std::move(g.punkte);
@@ -901,13 +1065,14 @@ GanzesModell Leser::lesen(std::string_view daten) {
         befunde_.begin(), befunde_.end(),
         [](const Modellbefund& a, const Modellbefund& b) { return a.zeile < b.zeile; });
     m.befunde = std::move(befunde_);
+    m.texturen = std::move(texturen_);
     return m;
 }
 
 }  // namespace
 
-GanzesModell GanzesModellLesen(std::string_view daten) {
-    return Leser().lesen(daten);
+GanzesModell GanzesModellLesen(std::string_view daten, bool regeln) {
+    return Leser(regeln).lesen(daten);
 }
 
 }  // namespace nuk

@@ -21,6 +21,10 @@ inline constexpr size_t MaxModellecken = 16'000'000;
 // in any case. Each clump numbers its vertices from 1 and inherits the
 // transform of its parent, which is restored at its end; prototypes are
 // placed by the transform of their instance.
-GanzesModell GanzesModellLesen(std::string_view daten);
+//
+// With regeln, the checker's rules are applied too: the geometry of each
+// clump and each prototype's definition (once, however often it is placed),
+// and the colours, primitives, textures and extensions of the lines.
+GanzesModell GanzesModellLesen(std::string_view daten, bool regeln = false);
 
 }  // namespace nuk

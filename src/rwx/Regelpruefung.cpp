@@ -1,0 +1,188 @@
+#include "rwx/Regelpruefung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <string>
+#include <tuple>
+
+namespace nuk {
+
+namespace {
+
+using Vek = std::array<double, 3>;
+
+Vek vek(const std::array<float, 3>& p) {
+    return {p[0], p[1], p[2]};
+}
+
+double abstand2(const Vek& a, const Vek& b) {
+    const double x = a[0] - b[0], y = a[1] - b[1], z = a[2] - b[2];
+    return x * x + y * y + z * z;
+}
+
+bool gleicheUv(const std::array<float, 2>& a, const std::array<float, 2>& b) {
+    const bool ohneA = std::isnan(a[0]), ohneB = std::isnan(b[0]);
+    return ohneA == ohneB && (ohneA || a == b);
+}
+
+}  // namespace
+
+void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
+                     std::span<const int32_t> punktzeile, const Regelstoff& r,
+                     std::vector<Modellbefund>& befunde) {
+    const size_t n = punkte.size();
+    if (r.ebene.size() != n) return;
+    // The size of this geometry: the diagonal of its bounds.
+    double groesse = 0;
+    if (n > 0) {
+        Vek lo = vek(punkte[0]), hi = lo;
+        for (const auto& p : punkte)
+            for (int a = 0; a < 3; ++a)
+                lo[a] = std::min<double>(lo[a], p[a]), hi[a] = std::max<double>(hi[a], p[a]);
+        groesse = std::sqrt(abstand2(lo, hi));
+    }
+
+    // Points in one place of one level share one number, so faces meet along
+    // an edge even where the modeller split a point for its UV.
+    std::vector<uint32_t> folge(n);
+    std::iota(folge.begin(), folge.end(), 0u);
+    auto ort = [&](uint32_t i) {
+        return std::tuple(r.ebene[i], punkte[i][0], punkte[i][1], punkte[i][2]);
+    };
+    std::stable_sort(folge.begin(), folge.end(),
+                     [&](uint32_t a, uint32_t b) { return ort(a) < ort(b); });
+    std::vector<uint32_t> gleich(n);
+    for (size_t k = 0; k < n; ++k) {
+        const uint32_t i = folge[k];
+        gleich[i] = k > 0 && ort(folge[k - 1]) == ort(i) ? gleich[folge[k - 1]] : i;
+    }
+    // duplicate-vertex: a Vertex like an earlier one of its level, UV included.
+    for (size_t k = 0; k < n;) {
+        size_t e = k + 1;
+        while (e < n && gleich[folge[e]] == gleich[folge[k]]) ++e;
+        for (size_t a = k + 1; a < e; ++a) {
+            const uint32_t i = folge[a];
+            if (!r.vertex[i]) continue;
+            for (size_t b = k; b < a; ++b) {
+                const uint32_t j = folge[b];
+                if (r.vertex[j] && gleicheUv(r.uv[i], r.uv[j])) {
+                    befunde.push_back({punktzeile[i],
+                                       "Punkt wie in Zeile " + std::to_string(punktzeile[j]) +
+                                           " (gleiche Lage und UV)",
+                                       "duplicate-vertex"});
+                    break;
+                }
+            }
+        }
+        k = e;
+    }
+
+    const size_t flaechen = r.zeile.size();
+    std::vector<uint8_t> benutzt(n);
+    struct Kante {
+        uint32_t von, nach, flaeche;
+        auto operator<=>(const Kante&) const = default;
+    };
+    std::vector<Kante> kanten;
+    kanten.reserve(r.ecken.size());
+    for (size_t f = 0; f < flaechen; ++f) {
+        const uint32_t a = r.anfang[f], e = r.anfang[f + 1];
+        const int32_t zeile = r.zeile[f];
+        // A primitive's faces are built here, not by the modeller.
+        const bool primitiv = r.art[f] & Regelstoff::Primitiv;
+        for (uint32_t k = a; k < e; ++k) {
+            benutzt[r.ecken[k]] = 1;
+            const uint32_t p = gleich[r.ecken[k]], q = gleich[r.ecken[k + 1 < e ? k + 1 : a]];
+            if (p != q && !primitiv) kanten.push_back({p, q, static_cast<uint32_t>(f)});
+        }
+        if (r.art[f] & Regelstoff::Textur)
+            for (uint32_t k = a; k < e; ++k)
+                if (std::isnan(r.uv[r.ecken[k]][0])) {
+                    befunde.push_back({zeile,
+                                       "Fläche mit Textur, aber ihr Punkt in Zeile " +
+                                           std::to_string(punktzeile[r.ecken[k]]) + " hat kein UV",
+                                       "texture-without-uv"});
+                    break;
+                }
+        if (primitiv || e - a < 3) continue;
+        // The face's plane by Newell's method, through the mean of its corners.
+        Vek normale{}, mitte{};
+        double weite = 0;
+        for (uint32_t k = a; k < e; ++k) {
+            const Vek p = vek(punkte[r.ecken[k]]), q = vek(punkte[r.ecken[k + 1 < e ? k + 1 : a]]);
+            normale[0] += (p[1] - q[1]) * (p[2] + q[2]);
+            normale[1] += (p[2] - q[2]) * (p[0] + q[0]);
+            normale[2] += (p[0] - q[0]) * (p[1] + q[1]);
+            for (int i = 0; i < 3; ++i) mitte[i] += p[i];
+            for (uint32_t l = k + 1; l < e; ++l)
+                weite = std::max(weite, abstand2(p, vek(punkte[r.ecken[l]])));
+        }
+        weite = std::sqrt(weite);
+        const double flaeche =
+            std::sqrt(normale[0] * normale[0] + normale[1] * normale[1] + normale[2] * normale[2]) /
+            2;
+        bool verschieden = false;
+        for (uint32_t k = a + 1; k < e && !verschieden; ++k) verschieden = r.ecken[k] != r.ecken[a];
+        // No area: its corners at one place (measured by the model) or on
+        // one line (measured by the face).
+        if (weite <= 1e-6 * groesse || flaeche <= 1e-6 * weite * weite) {
+            if (verschieden)
+                befunde.push_back({zeile,
+                                   weite <= 1e-6 * groesse
+                                       ? "Fläche ohne Inhalt: ihre Ecken liegen an einer Stelle"
+                                       : "Fläche ohne Inhalt: ihre Ecken liegen auf einer Linie",
+                                   "degenerate-face"});
+            continue;
+        }
+        if (e - a < 4) continue;
+        for (double& v : mitte) v /= e - a;
+        double weitester = 0;
+        for (uint32_t k = a; k < e; ++k) {
+            const Vek p = vek(punkte[r.ecken[k]]);
+            double d = 0;
+            for (int i = 0; i < 3; ++i) d += (p[i] - mitte[i]) * normale[i];
+            weitester = std::max(weitester, std::fabs(d) / (2 * flaeche));
+        }
+        // A deviation below what the file's numbers resolve at the model's
+        // size is their rounding, not the modeller's doing.
+        if (weitester > 1e-3 * weite && weitester > 1e-5 * groesse) {
+            char prozent[32];
+            std::snprintf(prozent, sizeof prozent, "%.2g", 100 * weitester / weite);
+            befunde.push_back({zeile,
+                               std::string("Fläche liegt nicht in einer Ebene: eine Ecke liegt ") +
+                                   prozent + " % ihrer Weite daneben",
+                               "non-planar-face"});
+        }
+    }
+
+    // flipped-face: two faces along one edge in the same direction; the
+    // later one is named, with the first one's line.
+    std::sort(kanten.begin(), kanten.end());
+    std::vector<uint32_t> gegen(flaechen, UINT32_MAX);
+    for (size_t k = 0; k < kanten.size();) {
+        size_t e = k + 1;
+        while (e < kanten.size() && kanten[e].von == kanten[k].von &&
+               kanten[e].nach == kanten[k].nach)
+            ++e;
+        for (size_t i = k + 1; i < e; ++i)
+            if (kanten[i].flaeche != kanten[k].flaeche)
+                gegen[kanten[i].flaeche] = std::min(gegen[kanten[i].flaeche], kanten[k].flaeche);
+        k = e;
+    }
+    for (size_t f = 0; f < flaechen; ++f)
+        if (gegen[f] != UINT32_MAX)
+            befunde.push_back({r.zeile[f],
+                               "Fläche zeigt anders herum als die in Zeile " +
+                                   std::to_string(r.zeile[gegen[f]]) +
+                                   ": eine gemeinsame Kante läuft in beiden gleich herum",
+                               "flipped-face"});
+
+    for (size_t i = 0; i < n; ++i)
+        if (r.vertex[i] && !benutzt[i] &&
+            std::find(r.verworfen.begin(), r.verworfen.end(), r.ebene[i]) == r.verworfen.end())
+            befunde.push_back(
+                {punktzeile[i], "Punkt wird von keiner Fläche benutzt", "unused-vertex"});
+}
+
+}  // namespace nuk

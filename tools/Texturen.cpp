@@ -1,0 +1,91 @@
+#include "Texturen.h"
+
+#include <QImageReader>
+#include <QString>
+#include <filesystem>
+
+#include "model/Text.h"
+
+namespace nukcheck {
+
+namespace {
+
+std::string klein(std::string_view t) {
+    std::string r(t);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
+bool zweierpotenz(int n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}
+
+}  // namespace
+
+Texturordner::Texturordner(const std::string& pfad) : pfad_(pfad) {
+    std::error_code fehler;
+    for (const auto& e : std::filesystem::directory_iterator(pfad, fehler)) {
+        const std::string name = e.path().filename().string();
+        namen_.emplace(klein(name), name);
+    }
+}
+
+std::string Texturordner::finden(std::string_view name, bool maske) const {
+    // A name may carry a folder of its own; only its last part is looked up.
+    const std::string_view letzter = name.substr(name.find_last_of("/\\") + 1);
+    const bool mitEndung = letzter.find('.') != std::string_view::npos;
+    std::vector<std::string> kandidaten;
+    if (mitEndung)
+        kandidaten = {std::string(name)};
+    else if (maske)
+        kandidaten = {std::string(name) + ".zip", std::string(name) + ".bmp"};
+    else
+        kandidaten = {std::string(name) + ".jpg"};
+    for (const std::string& k : kandidaten) {
+        const auto n = namen_.find(klein(k));
+        if (n != namen_.end()) return pfad_ + "/" + n->second;
+    }
+    return {};
+}
+
+std::optional<std::pair<int, int>> Texturordner::groesse(const std::string& datei) {
+    {
+        std::lock_guard sperre(gemerktSperre_);
+        const auto g = gemerkt_.find(datei);
+        if (g != gemerkt_.end()) return g->second;
+    }
+    std::optional<std::pair<int, int>> ergebnis;
+    QImageReader leser(QString::fromStdString(datei));
+    const QSize s = leser.size();
+    if (s.isValid()) ergebnis = std::pair(s.width(), s.height());
+    std::lock_guard sperre(gemerktSperre_);
+    gemerkt_.emplace(datei, ergebnis);
+    return ergebnis;
+}
+
+void Texturordner::pruefen(const std::vector<nuk::Texturangabe>& texturen,
+                           std::vector<nuk::Modellbefund>& befunde) {
+    for (const nuk::Texturangabe& t : texturen) {
+        const std::string name = nuk::Latin1ZuUtf8(t.name);
+        const std::string datei = finden(t.name, t.maske);
+        if (datei.empty()) {
+            befunde.push_back({t.zeile,
+                               std::string(t.maske ? "Maske" : "Textur") + " \"" + name +
+                                   "\" gibt es in " + pfad_ + " nicht",
+                               "texture-missing"});
+            continue;
+        }
+        if (t.maske) continue;
+        const auto g = groesse(datei);
+        if (g && (!zweierpotenz(g->first) || !zweierpotenz(g->second) || g->first > 512 ||
+                  g->second > 512))
+            befunde.push_back({t.zeile,
+                               "Textur \"" + name + "\" ist " + std::to_string(g->first) + " x " +
+                                   std::to_string(g->second) +
+                                   " groß: jede Seite soll eine Zweierpotenz bis 512 sein",
+                               "texture-size"});
+    }
+}
+
+}  // namespace nukcheck
