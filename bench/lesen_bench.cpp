@@ -39,16 +39,15 @@ struct Gelesen {
     }
 };
 
-// The model on disk for the nukcheck runs, removed at exit.
+// A model on disk for the nukcheck runs, removed at exit.
 class Modelldatei {
   public:
-    Modelldatei() {
+    explicit Modelldatei(const std::string& bytes) {
         std::string muster = (std::filesystem::temp_directory_path() / "nuk_bench_XXXXXX").string();
         const int fd = ::mkstemp(muster.data());
         if (fd < 0) return;
         ::close(fd);
         std::ofstream aus(muster, std::ios::binary | std::ios::trunc);
-        const std::string& bytes = nukbench::GrossesModellEinmal();
         aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         aus.close();
         pfad_ = muster;
@@ -67,9 +66,45 @@ class Modelldatei {
 };
 
 const Modelldatei& modelldatei() {
-    static const Modelldatei datei;
+    static const Modelldatei datei(nukbench::GrossesModellEinmal());
     return datei;
 }
+
+// An object path as worlds serve it: the real models 150 times over, in
+// folders two deep, removed at exit.
+class Objektpfad {
+  public:
+    Objektpfad() {
+        namespace fs = std::filesystem;
+        std::string muster = (fs::temp_directory_path() / "nuk_objektpfad_XXXXXX").string();
+        if (!::mkdtemp(muster.data())) return;
+        pfad_ = muster;
+        std::error_code fehler;
+        for (int i = 0; i < 150 && !fehler; ++i) {
+            const fs::path ordner = fs::path(pfad_) / ("welt" + std::to_string(i / 10)) /
+                                    ("teil" + std::to_string(i % 10));
+            fs::create_directories(ordner, fehler);
+            for (const auto& e : fs::directory_iterator(NUK_CORPUS_DIR, fehler))
+                if (e.path().extension() == ".rwx") {
+                    fs::copy_file(e.path(), ordner / e.path().filename(), fehler);
+                    ++dateien_;
+                }
+        }
+        if (fehler) pfad_.clear();
+    }
+    ~Objektpfad() {
+        std::error_code fehler;
+        if (!pfad_.empty()) std::filesystem::remove_all(pfad_, fehler);
+    }
+    Objektpfad(const Objektpfad&) = delete;
+    Objektpfad& operator=(const Objektpfad&) = delete;
+    const std::string& pfad() const { return pfad_; }
+    int dateien() const { return dateien_; }
+
+  private:
+    std::string pfad_;
+    int dateien_ = 0;
+};
 
 void BM_RwxLesen(benchmark::State& state) {
     nuk::AufzeichnenderHost host;
@@ -160,6 +195,50 @@ void BM_NukcheckDump(benchmark::State& state) {
                             static_cast<int64_t>(nukbench::GrossesModellEinmal().size()));
 }
 
+// A whole nukcheck run as a script sees it, from start to exit; false after
+// saying why it was no measurement.
+bool nukcheckLaeufe(benchmark::State& state, const std::vector<std::string>& aufruf) {
+    if (!gehilfe || !gehilfe->bereit()) {
+        state.SkipWithError("kein Startgehilfe");
+        return false;
+    }
+    int64_t spitzeKb = 0;
+    for (auto _ : state) {
+        const nukbench::Startgehilfe::Lauf lauf = gehilfe->ausfuehren(aufruf);
+        // Real models have findings: 1 is an expected end.
+        if (!lauf.gestartet || !WIFEXITED(lauf.status) || WEXITSTATUS(lauf.status) > 1) {
+            state.SkipWithError("nukcheck lief nicht durch");
+            return false;
+        }
+        state.SetIterationTime(lauf.sekunden);
+        spitzeKb = lauf.spitzeKb;
+    }
+    state.counters["peak_rss_kb"] = static_cast<double>(spitzeKb);
+    return true;
+}
+
+// The million points of ProtoModell(), with every rule.
+void BM_NukcheckProto(benchmark::State& state) {
+    static const Modelldatei datei(nukbench::ProtoModell());
+    if (datei.pfad().empty()) {
+        state.SkipWithError("Modelldatei nicht schreibbar");
+        return;
+    }
+    nukcheckLaeufe(state, {nukbench::ProgrammOrdner() + "nukcheck", "--json", datei.pfad()});
+}
+
+// About 10,000 files of an object path, on both cores.
+void BM_NukcheckObjektpfad(benchmark::State& state) {
+    static const Objektpfad pfad;
+    if (pfad.pfad().empty()) {
+        state.SkipWithError("Objektpfad nicht schreibbar");
+        return;
+    }
+    if (nukcheckLaeufe(state,
+                       {nukbench::ProgrammOrdner() + "nukcheck", "--json", "-j", "2", pfad.pfad()}))
+        state.counters["dateien"] = pfad.dateien();
+}
+
 // nukcheck over every real model, with the whole model, as a CI job runs it.
 void BM_NukcheckKorpus(benchmark::State& state) {
     if (!gehilfe || !gehilfe->bereit()) {
@@ -195,6 +274,17 @@ BENCHMARK(BM_GanzesModell)
 BENCHMARK(BM_NukcheckKorpus)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_NukcheckProto)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_NukcheckObjektpfad)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RwxLesen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -264,67 +264,69 @@ std::string ohneSteuerzeichen(const std::string& json) {
     return r;
 }
 
-void jsonSchreiben(const std::string& pfad, Status status, const std::vector<Diagnose>& diagnosen,
-                   const State& s, const GanzesModell& modell, Ausgabe& aus) {
-    using Json = nlohmann::ordered_json;
-    Json befunde = Json::array();
-    for (const Diagnose& d : diagnosen)
-        befunde.push_back({{"line", d.zeile >= 0 ? Json(d.zeile) : Json()},
-                           {"kind", art(d)},
-                           {"rule", d.regel},
-                           {"severity", SchwereName(schwere(d))},
-                           {"text", d.text}});
-    Json umfang;
-    if (!modell.punkte.empty())
-        for (float v : modell.umfang) umfang.push_back(kurz(v));
-    const Json j = {
-        {"file", pfad},
-        {"status", static_cast<int>(status)},
-        {"findings", std::move(befunde)},
-        {"first_clump",
-         {{"points", s.PunktZahl},
-          {"triangles", s.DreieckZahl},
-          {"quads", s.ViereckZahl},
-          {"polygons", s.PolygonZahl}}},
-        {"model",
-         {{"clumps", modell.clumps},
-          {"vertices", modell.punkte.size()},
-          {"faces", modell.flaechen()},
-          {"edges", modell.kanten.size()},
-          {"bounds", std::move(umfang)}}},
-    };
-    aus << ohneSteuerzeichen(j.dump(-1, ' ', false, Json::error_handler_t::replace)) << '\n';
+// The findings' texts and the file's name go through the JSON library; the
+// frame around them is fixed, and writing it as it stands spares building a
+// document for each of thousands of findings.
+void jsonText(Ausgabe& aus, std::string_view text) {
+    aus << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void jsonSchreiben(const std::string& pfad, const Bericht& b, Ausgabe& aus) {
+    std::string zeile;
+    {
+        Ausgabe z(&zeile);
+        z << "{\"file\":";
+        jsonText(z, pfad);
+        z << ",\"status\":" << long{b.status} << ",\"findings\":[";
+        for (size_t i = 0; i < b.diagnosen.size(); ++i) {
+            const Diagnose& d = b.diagnosen[i];
+            z << (i ? ",{\"line\":" : "{\"line\":");
+            if (d.zeile >= 0)
+                z << long{d.zeile};
+            else
+                z << "null";
+            z << ",\"kind\":\"" << art(d) << "\",\"rule\":\"" << d.regel << "\",\"severity\":\""
+              << SchwereName(schwere(d)) << "\",\"text\":";
+            jsonText(z, d.text);
+            z << '}';
+        }
+        z << "],\"first_clump\":{\"points\":" << long{b.punkte}
+          << ",\"triangles\":" << long{b.dreiecke} << ",\"quads\":" << long{b.vierecke}
+          << ",\"polygons\":" << long{b.polygone} << "},\"model\":{\"clumps\":" << long{b.clumps}
+          << ",\"vertices\":" << static_cast<long>(b.modellPunkte)
+          << ",\"faces\":" << static_cast<long>(b.flaechen)
+          << ",\"edges\":" << static_cast<long>(b.kanten) << ",\"bounds\":";
+        if (b.umfang) {
+            for (size_t i = 0; i < 6; ++i) {
+                z << (i ? ',' : '[');
+                z << nlohmann::json(kurz((*b.umfang)[i])).dump();
+            }
+            z << ']';
+        } else {
+            z << "null";
+        }
+        z << "}}";
+    }
+    aus << ohneSteuerzeichen(zeile) << '\n';
 }
 
 }  // namespace
 
-Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
-                    const std::optional<std::string>& daten, const Befehlssatz* befehle,
-                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt) {
+Bericht Pruefen(State& s, AufzeichnenderHost& host, const std::optional<std::string>& daten,
+                const Befehlssatz* befehle, const Form& form) {
     host.meldungen.clear();
     Zuruecksetzen(s);
-    if (!daten && form.art != Form::Dump) {
-        // What cannot be read is said on stderr; JSON still has its line.
-        if (form.art == Form::Json) jsonSchreiben(pfad, unlesbar, {}, s, {}, aus);
-        if (gesammelt) gesammelt->push_back({-1, "reader", "Datei nicht lesbar"});
-        return unlesbar;
+    Bericht b;
+    b.mitModell = form.mitModell;
+    if (!daten) {
+        b.status = unlesbar;
+        return b;
     }
     std::vector<int32_t> quellzeilen;
-    bool gelesen = false;
-    if (daten)
-        gelesen = RwxLesenAus(s, *daten, &quellzeilen);
-    else
-        Melden(s, "Da stimmt was nicht");  // as "Öffnen" of a file it cannot open
-    const std::vector<Meldung> meldungen = host.meldungen;
+    const bool gelesen = RwxLesenAus(s, *daten, &quellzeilen);
     const Urteil urteil = HierarchieUrteil(s.TextList);
     std::vector<int> fehlerhaft;
     if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);
-    if (form.art == Form::Dump) {
-        dumpSchreiben(s, meldungen, urteil, befehle ? &fehlerhaft : nullptr, aus);
-        return !gelesen                                                           ? unlesbar
-               : (!meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty()) ? befunde
-                                                                                  : sauber;
-    }
 
     // The file line where the item of a row begins; a message raised on item r is at row r.
     auto ort = [&](int zeile) {
@@ -332,8 +334,8 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
                    ? quellzeilen[static_cast<size_t>(zeile)]
                    : -1;
     };
-    std::vector<Diagnose> diagnosen;
-    for (const Meldung& m : meldungen)
+    std::vector<Diagnose>& diagnosen = b.diagnosen;
+    for (const Meldung& m : host.meldungen)
         diagnosen.push_back({ort(m.zeile), "reader", lesbar(m.text)});
     if (urteil.fehlerhaft) {
         // The row the verdict names is given by its place; its text would repeat it.
@@ -343,24 +345,28 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
     }
     for (int i : fehlerhaft) {
         const std::string_view zeile = s.TextList.text(i);
-        const Befund b = ZeileBefund(zeile, *befehle);
+        const Befund f = ZeileBefund(zeile, *befehle);
         std::string text =
-            b.grund == Fehlergrund::unbekannterBefehl
-                ? "unbekanntes Befehlswort \"" + Latin1ZuUtf8(b.wort)
-                : "unzulässiges Zeichen \"" + Latin1ZuUtf8(zeile.substr(b.zeichen, 1));
+            f.grund == Fehlergrund::unbekannterBefehl
+                ? "unbekanntes Befehlswort \"" + Latin1ZuUtf8(f.wort)
+                : "unzulässiges Zeichen \"" + Latin1ZuUtf8(zeile.substr(f.zeichen, 1));
         diagnosen.push_back(
-            {ort(i), b.grund == Fehlergrund::unbekannterBefehl ? "unknown-command" : "character",
+            {ort(i), f.grund == Fehlergrund::unbekannterBefehl ? "unknown-command" : "character",
              text + "\": " + Latin1ZuUtf8(Dateitext(zeile))});
     }
-    GanzesModell modell;
-    if (daten && form.mitModell) {
-        modell = GanzesModellLesen(*daten, true);
+    if (form.mitModell) {
+        GanzesModell modell = GanzesModellLesen(*daten, true);
         if (form.texturen) form.texturen->pruefen(modell.texturen, modell.befunde);
-        for (Modellbefund& b : modell.befunde)
-            diagnosen.push_back({b.zeile, b.regel, std::move(b.text)});
+        for (Modellbefund& f : modell.befunde)
+            diagnosen.push_back({f.zeile, f.regel, std::move(f.text)});
+        b.clumps = modell.clumps;
+        b.modellPunkte = modell.punkte.size();
+        b.flaechen = modell.flaechen();
+        b.kanten = modell.kanten.size();
+        if (!modell.punkte.empty()) b.umfang = modell.umfang;
     }
     // What the project switched off, for the run, the file or the line.
-    const auto abgeschaltet = daten ? Abgeschaltet(*daten) : decltype(Abgeschaltet("")){};
+    const auto abgeschaltet = Abgeschaltet(*daten);
     std::erase_if(diagnosen, [&](const Diagnose& d) {
         if (!form.regeln.an(d.regel)) return true;
         for (const auto& [zeile, regel] : abgeschaltet)
@@ -368,24 +374,28 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         return false;
     });
     // In line order; what has no line comes last.
-    std::stable_sort(diagnosen.begin(), diagnosen.end(), [](const Diagnose& a, const Diagnose& b) {
-        return static_cast<uint32_t>(a.zeile) < static_cast<uint32_t>(b.zeile);
+    std::stable_sort(diagnosen.begin(), diagnosen.end(), [](const Diagnose& x, const Diagnose& y) {
+        return static_cast<uint32_t>(x.zeile) < static_cast<uint32_t>(y.zeile);
     });
-    long zahl[3] = {};
-    for (const Diagnose& d : diagnosen) ++zahl[static_cast<int>(schwere(d))];
+    for (const Diagnose& d : diagnosen) ++b.zahl[static_cast<int>(schwere(d))];
     // Notes alone leave a file clean.
-    const Status status = !gelesen ? unlesbar : zahl[0] + zahl[1] == 0 ? sauber : befunde;
+    b.status = !gelesen ? unlesbar : b.zahl[0] + b.zahl[1] == 0 ? sauber : befunde;
+    b.zeilen = s.TextList.anzahl();
+    b.punkte = s.PunktZahl;
+    b.dreiecke = s.DreieckZahl;
+    b.vierecke = s.ViereckZahl;
+    b.polygone = s.PolygonZahl;
+    return b;
+}
 
-    if (gesammelt) {
-        for (Diagnose& d : diagnosen) gesammelt->push_back(std::move(d));
-        return status;
-    }
+void Schreiben(const std::string& pfad, const Bericht& b, const Form& form, Ausgabe& aus) {
     if (form.art == Form::Json) {
-        jsonSchreiben(pfad, status, diagnosen, s, modell, aus);
-        return status;
+        jsonSchreiben(pfad, b, aus);
+        return;
     }
-
-    for (const Diagnose& d : diagnosen) {
+    // What cannot be read is said on stderr.
+    if (b.status == unlesbar && b.zeilen < 0) return;
+    for (const Diagnose& d : b.diagnosen) {
         aus << pfad << ':';
         if (d.zeile >= 0) aus << long{d.zeile} << ':';
         aus << ' ';
@@ -393,23 +403,50 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         if (art(d) == "rule") aus << " [" << d.regel << ']';
         aus << '\n';
     }
-    aus << pfad << ": Zeilen " << long{s.TextList.anzahl()} << ", Punkte " << long{s.PunktZahl}
-        << ", Dreiecke " << long{s.DreieckZahl} << ", Vierecke " << long{s.ViereckZahl}
-        << ", Polygone " << long{s.PolygonZahl};
-    if (form.mitModell)
-        aus << "; Modell: Clumps " << long{modell.clumps} << ", Punkte "
-            << static_cast<long>(modell.punkte.size()) << ", Flächen "
-            << static_cast<long>(modell.flaechen());
+    aus << pfad << ": Zeilen " << long{b.zeilen} << ", Punkte " << long{b.punkte} << ", Dreiecke "
+        << long{b.dreiecke} << ", Vierecke " << long{b.vierecke} << ", Polygone "
+        << long{b.polygone};
+    if (b.mitModell)
+        aus << "; Modell: Clumps " << long{b.clumps} << ", Punkte "
+            << static_cast<long>(b.modellPunkte) << ", Flächen " << static_cast<long>(b.flaechen);
     aus << ": ";
-    const auto probleme = static_cast<long>(diagnosen.size());
+    const auto probleme = static_cast<long>(b.diagnosen.size());
     if (probleme == 0) {
         aus << "OK\n";
-        return status;
+        return;
     }
-    aus << probleme << (probleme == 1 ? " Problem (" : " Probleme (") << zahl[0] << " Fehler, "
-        << zahl[1] << (zahl[1] == 1 ? " Warnung, " : " Warnungen, ") << zahl[2]
-        << (zahl[2] == 1 ? " Hinweis)\n" : " Hinweise)\n");
-    return status;
+    aus << probleme << (probleme == 1 ? " Problem (" : " Probleme (") << b.zahl[0] << " Fehler, "
+        << b.zahl[1] << (b.zahl[1] == 1 ? " Warnung, " : " Warnungen, ") << b.zahl[2]
+        << (b.zahl[2] == 1 ? " Hinweis)\n" : " Hinweise)\n");
+}
+
+Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
+                    const std::optional<std::string>& daten, const Befehlssatz* befehle,
+                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt) {
+    if (form.art == Form::Dump) {
+        host.meldungen.clear();
+        Zuruecksetzen(s);
+        bool gelesen = false;
+        if (daten)
+            gelesen = RwxLesenAus(s, *daten);
+        else
+            Melden(s, "Da stimmt was nicht");  // as "Öffnen" of a file it cannot open
+        const Urteil urteil = HierarchieUrteil(s.TextList);
+        std::vector<int> fehlerhaft;
+        if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);
+        dumpSchreiben(s, host.meldungen, urteil, befehle ? &fehlerhaft : nullptr, aus);
+        return !gelesen                                                                ? unlesbar
+               : (!host.meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty()) ? befunde
+                                                                                       : sauber;
+    }
+    Bericht b = Pruefen(s, host, daten, befehle, form);
+    if (gesammelt) {
+        if (!daten) gesammelt->push_back({-1, "reader", "Datei nicht lesbar"});
+        for (Diagnose& d : b.diagnosen) gesammelt->push_back(std::move(d));
+        return b.status;
+    }
+    Schreiben(pfad, b, form, aus);
+    return b.status;
 }
 
 }  // namespace nukcheck

@@ -1,6 +1,7 @@
 // What nukcheck does with one file, apart from the command line.
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <set>
@@ -67,6 +68,26 @@ struct Diagnose {
     std::string_view regel;  // its rule's id
     std::string text;        // UTF-8, one line
 };
+
+// What a file's check found, apart from the file's name.
+struct Bericht {
+    Status status = sauber;
+    std::vector<Diagnose> diagnosen;  // in line order, those without a line last
+    long zahl[3] = {};                // by severity: errors, warnings, notes
+    int zeilen = -1, punkte = 0, dreiecke = 0, vierecke = 0, polygone = 0;  // the viewer's
+    bool mitModell = true;
+    int clumps = 0;
+    size_t modellPunkte = 0, flaechen = 0, kanten = 0;
+    std::optional<std::array<float, 6>> umfang;  // of the whole model, if it has points
+};
+
+// The check of a file's bytes (none: it could not be read), without the dump.
+Bericht Pruefen(nuk::State& s, nuk::AufzeichnenderHost& host,
+                const std::optional<std::string>& daten, const nuk::Befehlssatz* befehle,
+                const Form& form);
+
+// The report or JSON line of a check under a name.
+void Schreiben(const std::string& name, const Bericht& b, const Form& form, Ausgabe& aus);
 
 // Reads the file's bytes as "Öffnen" does (reset, read, numbering), then runs
 // the hierarchy check, given a command list the line check, and the whole

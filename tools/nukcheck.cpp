@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "Dateien.h"
@@ -101,9 +102,11 @@ bool regelnLesen(const std::string& liste, std::set<std::string, std::less<>>& z
 
 // What one file gave, kept until its turn to be written.
 struct Ergebnis {
-    std::string ausgabe, fehler;  // for stdout and stderr
-    int status = nukcheck::sauber;
-    std::vector<nukcheck::Diagnose> diagnosen;  // for SARIF
+    std::string ausgabe;  // the dump, written as it came
+    std::string fehler;   // for stderr
+    nukcheck::Bericht bericht;
+    // Another file of the same bytes, whose check stands for this one's.
+    size_t wie = SIZE_MAX;
     bool fertig = false;
 };
 
@@ -116,8 +119,20 @@ void sarifSchreiben(const std::vector<nukcheck::Quelle>& quellen,
                           {"shortDescription", {{"text", r.beschreibung}}},
                           {"defaultConfiguration", {{"level", nuk::SchwereName(r.schwere)}}}});
     Json ergebnisseJson = Json::array();
-    for (size_t i = 0; i < quellen.size(); ++i)
-        for (const nukcheck::Diagnose& d : ergebnisse[i].diagnosen) {
+    for (size_t i = 0; i < quellen.size(); ++i) {
+        const Ergebnis& e =
+            ergebnisse[i].wie == SIZE_MAX ? ergebnisse[i] : ergebnisse[ergebnisse[i].wie];
+        if (!ergebnisse[i].fehler.empty()) {
+            ergebnisseJson.push_back(
+                {{"ruleId", "reader"},
+                 {"level", "error"},
+                 {"message", {{"text", "Datei nicht lesbar"}}},
+                 {"locations",
+                  Json::array({{{"physicalLocation",
+                                 {{"artifactLocation", {{"uri", quellen[i].name}}}}}}})}});
+            continue;
+        }
+        for (const nukcheck::Diagnose& d : e.bericht.diagnosen) {
             const nuk::Regel* r = nuk::RegelMit(d.regel);
             Json ort = {{"artifactLocation", {{"uri", quellen[i].name}}}};
             if (d.zeile > 0) ort["region"] = {{"startLine", d.zeile}};
@@ -127,6 +142,7 @@ void sarifSchreiben(const std::vector<nukcheck::Quelle>& quellen,
                  {"message", {{"text", d.text}}},
                  {"locations", Json::array({{{"physicalLocation", std::move(ort)}}})}});
         }
+    }
     const Json log = {
         {"$schema", "https://json.schemastore.org/sarif-2.1.0.json"},
         {"version", "2.1.0"},
@@ -231,21 +247,41 @@ int main(int argc, char** argv) {
         for (nukcheck::Quelle& q : nukcheck::Aufzaehlen(a)) quellen.push_back(std::move(q));
 
     // Files are checked side by side and written in their order, as one
-    // after the other would write them.
+    // after the other would write them. Object paths hold the same model in
+    // many places: the same bytes are checked once.
     std::vector<Ergebnis> ergebnisse(quellen.size());
     std::mutex sperre;
     std::condition_variable fertig;
     std::atomic<size_t> naechste{0};
+    std::unordered_map<std::string_view::size_type, std::vector<size_t>> gesehen;  // hash -> files
     auto arbeiten = [&](nuk::State& zustand, nuk::AufzeichnenderHost& h) {
         for (size_t i; (i = naechste++) < quellen.size();) {
             Ergebnis e;
             const nukcheck::Quelle& q = quellen[i];
             const std::optional<std::string> daten = nukcheck::Laden(q);
             if (!daten) e.fehler = "nukcheck: " + q.name + ": Datei nicht lesbar\n";
-            {
+            if (daten && form.art != nukcheck::Form::Dump) {
+                const size_t hash = std::hash<std::string_view>{}(*daten) ^ daten->size();
+                std::vector<size_t> gleiche;
+                {
+                    std::lock_guard g(sperre);
+                    auto& liste = gesehen[hash];
+                    gleiche = liste;
+                    liste.push_back(i);
+                }
+                // A hash says "probably"; the bytes say for sure.
+                for (size_t j : gleiche)
+                    if (nukcheck::Laden(quellen[j]) == daten) {
+                        e.wie = j;
+                        break;
+                    }
+            }
+            if (form.art == nukcheck::Form::Dump) {
                 nukcheck::Ausgabe aus(&e.ausgabe);
-                e.status = nukcheck::DateiPruefen(zustand, h, q.name, daten, &befehle, form, aus,
-                                                  sarif ? &e.diagnosen : nullptr);
+                e.bericht.status =
+                    nukcheck::DateiPruefen(zustand, h, q.name, daten, &befehle, form, aus);
+            } else if (e.wie == SIZE_MAX) {
+                e.bericht = nukcheck::Pruefen(zustand, h, daten, &befehle, form);
             }
             std::lock_guard g(sperre);
             e.fertig = true;
@@ -274,7 +310,11 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < quellen.size(); ++i) {
         {
             std::unique_lock g(sperre);
-            while (!ergebnisse[i].fertig) {
+            auto bereit = [&] {
+                return ergebnisse[i].fertig &&
+                       (ergebnisse[i].wie == SIZE_MAX || ergebnisse[ergebnisse[i].wie].fertig);
+            };
+            while (!bereit()) {
                 fertig.wait_for(g, std::chrono::milliseconds(100));
                 if (terminal &&
                     std::chrono::steady_clock::now() - beginn > std::chrono::seconds(1)) {
@@ -291,9 +331,13 @@ int main(int argc, char** argv) {
             if (fortschritt) std::fprintf(stderr, "\r\033[K");
             std::fputs(e.fehler.c_str(), stderr);
         }
-        aus << e.ausgabe;
+        const nukcheck::Bericht& b = e.wie == SIZE_MAX ? e.bericht : ergebnisse[e.wie].bericht;
+        if (form.art == nukcheck::Form::Dump)
+            aus << e.ausgabe;
+        else if (!sarif)
+            nukcheck::Schreiben(quellen[i].name, b, form, aus);
         e.ausgabe = {};
-        if (e.status > ende) ende = e.status;
+        if (b.status > ende) ende = b.status;
     }
     for (std::thread& f : faeden) f.join();
     if (fortschritt) std::fprintf(stderr, "\r\033[K");

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <cstring>
 #include <string>
-#include <tuple>
 
 namespace nuk {
 
@@ -45,17 +44,29 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
 
     // Points in one place of one level share one number, so faces meet along
     // an edge even where the modeller split a point for its UV.
-    std::vector<uint32_t> folge(n);
-    std::iota(folge.begin(), folge.end(), 0u);
-    auto ort = [&](uint32_t i) {
-        return std::tuple(r.ebene[i], punkte[i][0], punkte[i][1], punkte[i][2]);
+    // Sorted by level, place (as bits; -0 made 0) and number.
+    struct Ort {
+        std::array<uint32_t, 5> schluessel;
+        bool operator<(const Ort& o) const { return schluessel < o.schluessel; }
     };
-    std::stable_sort(folge.begin(), folge.end(),
-                     [&](uint32_t a, uint32_t b) { return ort(a) < ort(b); });
-    std::vector<uint32_t> gleich(n);
+    std::vector<Ort> orte(n);
+    for (size_t i = 0; i < n; ++i) {
+        Ort& o = orte[i];
+        o.schluessel[0] = r.ebene[i];
+        for (int a = 0; a < 3; ++a) {
+            const float v = punkte[i][a] == 0 ? 0.0f : punkte[i][a];
+            std::memcpy(&o.schluessel[1 + a], &v, sizeof v);
+        }
+        o.schluessel[4] = static_cast<uint32_t>(i);
+    }
+    std::sort(orte.begin(), orte.end());
+    auto gleicherOrt = [](const Ort& a, const Ort& b) {
+        return std::equal(a.schluessel.begin(), a.schluessel.begin() + 4, b.schluessel.begin());
+    };
+    std::vector<uint32_t> folge(n), gleich(n);
     for (size_t k = 0; k < n; ++k) {
-        const uint32_t i = folge[k];
-        gleich[i] = k > 0 && ort(folge[k - 1]) == ort(i) ? gleich[folge[k - 1]] : i;
+        const uint32_t i = folge[k] = orte[k].schluessel[4];
+        gleich[i] = k > 0 && gleicherOrt(orte[k - 1], orte[k]) ? gleich[folge[k - 1]] : i;
     }
     // duplicate-vertex: a Vertex like an earlier one of its level, UV included.
     for (size_t k = 0; k < n;) {
@@ -82,7 +93,6 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
     std::vector<uint8_t> benutzt(n);
     struct Kante {
         uint32_t von, nach, flaeche;
-        auto operator<=>(const Kante&) const = default;
     };
     std::vector<Kante> kanten;
     kanten.reserve(r.ecken.size());
@@ -157,19 +167,27 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
     }
 
     // flipped-face: two faces along one edge in the same direction; the
-    // later one is named, with the first one's line.
-    std::sort(kanten.begin(), kanten.end());
-    std::vector<uint32_t> gegen(flaechen, UINT32_MAX);
-    for (size_t k = 0; k < kanten.size();) {
-        size_t e = k + 1;
-        while (e < kanten.size() && kanten[e].von == kanten[k].von &&
-               kanten[e].nach == kanten[k].nach)
-            ++e;
-        for (size_t i = k + 1; i < e; ++i)
-            if (kanten[i].flaeche != kanten[k].flaeche)
-                gegen[kanten[i].flaeche] = std::min(gegen[kanten[i].flaeche], kanten[k].flaeche);
-        k = e;
+    // later one is named, with the first one's line. The edges are bucketed
+    // by their start, in face order; in a bucket each end's first face is noted.
+    std::vector<uint32_t> anfang(n + 1, 0);
+    for (const Kante& k : kanten) ++anfang[k.von + 1];
+    for (size_t i = 1; i <= n; ++i) anfang[i] += anfang[i - 1];
+    std::vector<Kante> eimer(kanten.size());
+    {
+        std::vector<uint32_t> stelle(anfang.begin(), anfang.end() - 1);
+        for (const Kante& k : kanten) eimer[stelle[k.von]++] = k;
     }
+    std::vector<uint32_t> gegen(flaechen, UINT32_MAX), zuletzt(n, UINT32_MAX), erste(n);
+    for (uint32_t p = 0; p < n; ++p)
+        for (uint32_t i = anfang[p]; i < anfang[p + 1]; ++i) {
+            const Kante& k = eimer[i];
+            if (zuletzt[k.nach] != p) {
+                zuletzt[k.nach] = p;
+                erste[k.nach] = k.flaeche;
+            } else if (erste[k.nach] != k.flaeche) {
+                gegen[k.flaeche] = std::min(gegen[k.flaeche], erste[k.nach]);
+            }
+        }
     for (size_t f = 0; f < flaechen; ++f)
         if (gegen[f] != UINT32_MAX)
             befunde.push_back({r.zeile[f],
