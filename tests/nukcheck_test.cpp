@@ -2,16 +2,20 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zip.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Pruefung.h"
+#include "Texturen.h"
 #include "model/Datei.h"
+#include "model/Regeln.h"
 #include "selection/BefehlsPad.h"
 
 namespace nuk {
@@ -102,6 +106,115 @@ TEST(Nukcheck, DumpForm) {
     fs::remove(pfad);
 }
 
+// A BMP of w x h black pixels, enough for an image reader to take its size.
+std::string bmp(int w, int h) {
+    const int zeile = (w * 3 + 3) / 4 * 4, groesse = 54 + zeile * h;
+    std::string b(static_cast<size_t>(groesse), '\0');
+    auto setze = [&](size_t at, uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b[at + static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
+    };
+    b[0] = 'B', b[1] = 'M';
+    setze(2, static_cast<uint32_t>(groesse), 4);
+    setze(10, 54, 4);
+    setze(14, 40, 4);
+    setze(18, static_cast<uint32_t>(w), 4);
+    setze(22, static_cast<uint32_t>(h), 4);
+    setze(26, 1, 2);
+    setze(28, 24, 2);
+    return b;
+}
+
+// Each rule on a small file with its fault at a known line, and the fixed
+// twin of that file without any finding.
+TEST(Nukcheck, JedeRegelMitZwilling) {
+    const fs::path texturen = fs::temp_directory_path() / (std::to_string(::getpid()) + "-tex");
+    fs::create_directories(texturen);
+    std::ofstream(texturen / "Holz.JPG") << "kein Bild, aber da";
+    std::ofstream(texturen / "schief.bmp", std::ios::binary) << bmp(3, 2);
+    std::ofstream(texturen / "gut.bmp", std::ios::binary) << bmp(4, 8);
+    std::ofstream(texturen / "gross.bmp", std::ios::binary) << bmp(1024, 4);
+    std::ofstream(texturen / "maske.zip") << "";
+    auto rahmen = [](const std::string& innen) {
+        return "ModelBegin\nClumpBegin\n" + innen + "ClumpEnd\nModelEnd\n";
+    };
+    const std::string dreieck = "Vertex 0 0 0\nVertex 1 0 0\nVertex 1 1 0\n";
+    struct Fall {
+        const char* regel;
+        std::string fehler;
+        std::vector<int32_t> zeilen;  // of the rule's findings in the faulty file
+        std::string zwilling;
+    };
+    const std::vector<Fall> faelle = {
+        {"non-planar-face",
+         rahmen(dreieck + "Vertex 0 1 .01\nQuad 1 2 3 4\n"),
+         {7},
+         rahmen(dreieck + "Vertex 0 1 0\nQuad 1 2 3 4\n")},
+        {"degenerate-face",
+         rahmen("Vertex 0 0 0\nVertex 1 1 1\nVertex 2 2 2\nTriangle 1 2 3\n"),
+         {6},
+         rahmen(dreieck + "Triangle 1 2 3\n")},
+        {"flipped-face",
+         rahmen(dreieck + "Vertex 0 1 0\nTriangle 1 2 3\nTriangle 1 4 3\n"),
+         {8},
+         rahmen(dreieck + "Vertex 0 1 0\nTriangle 1 2 3\nTriangle 1 3 4\n")},
+        // The same place split for another UV is no duplicate, and faces
+        // meet along it as they would along one point.
+        {"duplicate-vertex",
+         rahmen(dreieck + "Vertex 0 1 0\nVertex 1 1 0\nTriangle 1 2 3\nTriangle 1 5 4\n"),
+         {7},
+         rahmen(dreieck + "Vertex 0 1 0\nVertex 1 1 0 UV 0 1\nTriangle 1 2 3\nTriangle 1 5 4\n")},
+        {"unused-vertex",
+         rahmen(dreieck + "Vertex 0 1 0\nTriangle 1 2 3\n"),
+         {6},
+         rahmen(dreieck + "Vertex 0 1 0\nTriangle 1 2 3\nTriangle 1 3 4\n")},
+        {"bad-primitive",
+         rahmen("Cone 1 .5 2\nCylinder 1 0 0 8\nSphere 0 4\nBlock 1 -1 1\nDisc 0 1 8\n"),
+         {3, 4, 5, 6},
+         rahmen("Cone 1 .5 3\nCylinder 1 0 .5 8\nSphere 1 1\nBlock 1 1 1\n")},
+        {"colour-range",
+         rahmen("Color 1 0 0\nSurface .5 1.2 0\nOpacity -0.1\n"),
+         {4, 5},
+         rahmen("Color 1 0 0\nSurface .5 1 0\nOpacity 0\n")},
+        {"texture-without-uv",
+         rahmen("Texture holz\nVertex 0 0 0 UV 0 0\nVertex 1 0 0\nVertex 1 1 0 UV 1 1\n"
+                "Triangle 1 2 3\nTexture NULL\nTriangle 3 2 1\n"),
+         {7},
+         rahmen("Texture holz\nVertex 0 0 0 UV 0 0\nVertex 1 0 0 uv 1 0\nVertex 1 1 0 UV 1 1\n"
+                "Triangle 1 2 3\n")},
+        {"extension-without-bang",
+         rahmen("Seamless on\n#!Prelight 1 1 1\nRandomUVs on\n"),
+         {3, 5},
+         rahmen("#!Seamless on\n#! RandomUVs on\n")},
+        {"texture-missing",
+         rahmen("Texture fehlt\nTexture holz mask fort\nTexture holz.png\n"),
+         {3, 4, 5},
+         rahmen("Texture HOLZ mask maske\nTexture Holz.jpg\n")},
+        {"texture-size",
+         rahmen("Texture schief.bmp\nTexture gross.bmp\n"),
+         {3, 4},
+         rahmen("Texture gut.bmp\n")},
+    };
+    Lauf lauf;
+    nukcheck::Texturordner ordner(texturen.string());
+    nukcheck::Form form;
+    form.texturen = &ordner;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.regel);
+        const nukcheck::Bericht fehler =
+            nukcheck::Pruefen(*lauf.s, lauf.host, f.fehler, lauf.befehle.get(), form);
+        std::vector<int32_t> zeilen;
+        for (const nukcheck::Diagnose& d : fehler.diagnosen)
+            if (d.regel == f.regel) zeilen.push_back(d.zeile);
+        EXPECT_EQ(zeilen, f.zeilen);
+        const nukcheck::Bericht zwilling =
+            nukcheck::Pruefen(*lauf.s, lauf.host, f.zwilling, lauf.befehle.get(), form);
+        for (const nukcheck::Diagnose& d : zwilling.diagnosen)
+            ADD_FAILURE() << d.zeile << ": " << d.text << " [" << d.regel << "]";
+    }
+    fs::remove_all(texturen);
+}
+
 TEST(Nukcheck, UnlesbareDatei) {
     Lauf lauf;
     const auto [status, text] = lauf.pruefen("/gibt/es/nicht.rwx", true);
@@ -163,6 +276,12 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
                               "ModelEnd\n";
     // 0x1F and 0x7F to 0x9F are controls; 0x20 and 0xA0 are not.
     const std::string steuer = rahmen + "Foo\x1f \x7f\x80\x9f\xa0 x\nClumpEnd\nModelEnd\n";
+    const std::string einzeln = rahmen + "Vertex 1 2 3\nClumpEnd\nModelEnd\n";
+    const std::string einzelnSumme =
+        ": Zeilen 5, Punkte 1, Dreiecke 0, Vierecke 0, Polygone 0; Modell: Clumps 1, Punkte 1, "
+        "Flächen 0: ";
+    std::string alleRegeln;
+    for (const Regel& r : AlleRegeln()) alleRegeln += "  " + std::string(r.id) + "\n";
     const std::vector<Fall> faelle = {
         {"sauber", gut, "", 0, gutOk, ""},
         {"nur Lesermeldung", "@", rahmen + "ClumpBegin\nClumpEnd\nClumpEnd\nModelEnd\n", 1,
@@ -244,6 +363,26 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
         {"JSON und Dump", "--json --dump " + gut, "", 2, "",
          "nukcheck: nur eine von --json, --sarif und --dump\n" + aufruf},
         {"Version", "--version " + gut, "", 0, "nukcheck (NukViewer 4.8a)\n", ""},
+        {"nur ein Hinweis: Ende 0", "@", einzeln, 0,
+         "@:3: Punkt wird von keiner Fläche benutzt [unused-vertex]\n@" + einzelnSumme +
+             "1 Problem (0 Fehler, 0 Warnungen, 1 Hinweis)\n",
+         ""},
+        {"--ohne", "--ohne colour-range,unused-vertex @", einzeln, 0, "@" + einzelnSumme + "OK\n",
+         ""},
+        {"--nur", "--nur unused-vertex @", einzeln + "ModelEnd\n", 0,
+         "@:3: Punkt wird von keiner Fläche benutzt [unused-vertex]\n@: Zeilen 6" +
+             einzelnSumme.substr(10) + "1 Problem (0 Fehler, 0 Warnungen, 1 Hinweis)\n",
+         ""},
+        {"abgeschaltet für die Datei und für eine Zeile", "@",
+         "# nukcheck: ohne unused-vertex\n" + rahmen +
+             "Vertex 0 0 0\nColor 2 0 0 # nukcheck: ohne colour-range\nColor 3 0 0\nClumpEnd\n"
+             "ModelEnd\n",
+         1,
+         "@:6: Color mit 3, außerhalb von 0 bis 1 [colour-range]\n@: Zeilen 8" +
+             einzelnSumme.substr(10) + "1 Problem (0 Fehler, 1 Warnung, 0 Hinweise)\n",
+         ""},
+        {"unbekannte Regel", "--nur unused-vertex,gibts-nicht " + gut, "", 2, "",
+         "nukcheck: unbekannte Regel \"gibts-nicht\"; es gibt:\n" + alleRegeln},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -266,6 +405,76 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
     EXPECT_EQ(hilfe.aus.rfind("Aufruf: nukcheck", 0), 0u);
     EXPECT_NE(hilfe.aus.find("Ende: 0"), std::string::npos);
     fs::remove(gut);
+}
+
+// An object path: a folder's RWX files in any case and below, the RWX files
+// inside its archives, each under its own name, sorted byte for byte; the
+// same output on one core or many; and the run as one SARIF log.
+TEST(Nukcheck, ObjektpfadMitArchiv) {
+    const fs::path ordner = fs::temp_directory_path() / (std::to_string(::getpid()) + "-pfad");
+    fs::create_directories(ordner / "b");
+    const std::string sauber =
+        "ModelBegin\nClumpBegin\nVertex 0 0 0\nVertex 1 0 0\nVertex 0 1 0\nTriangle 1 2 3\n"
+        "ClumpEnd\nModelEnd\n";
+    const std::string hinweis = "ModelBegin\nClumpBegin\nVertex 0 0 0\nClumpEnd\nModelEnd\n";
+    std::ofstream(ordner / "a.rwx") << hinweis;
+    std::ofstream(ordner / "b" / "Zwei.RWX") << sauber;
+    std::ofstream(ordner / "b" / "kopie.rwx") << hinweis;  // the same bytes as a.rwx
+    std::ofstream(ordner / "liesmich.txt") << "kein Modell";
+    {
+        int fehler = 0;
+        zip_t* z = zip_open((ordner / "pack.zip").c_str(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+        ASSERT_NE(z, nullptr);
+        // The archive reads the bytes when it is closed: they must live till then.
+        for (const auto& [name, inhalt] :
+             {std::pair<const char*, const std::string*>{"models/c.rwx", &hinweis},
+              {"models/info.txt", &sauber}}) {
+            zip_source_t* q = zip_source_buffer(z, inhalt->data(), inhalt->size(), 0);
+            ASSERT_GE(zip_file_add(z, name, q, ZIP_FL_ENC_UTF_8), 0);
+        }
+        ASSERT_EQ(zip_close(z), 0);
+    }
+    const std::string o = ordner.string();
+    const Ergebnis eins = ausfuehren("-j 1 " + o + "/");
+    EXPECT_EQ(eins.ende, 0);
+    std::vector<std::string> namen;
+    for (size_t p = 0, e; (e = eins.aus.find('\n', p)) != std::string::npos; p = e + 1) {
+        const std::string zeile = eins.aus.substr(p, e - p);
+        if (zeile.find(": Zeilen ") != std::string::npos)
+            namen.push_back(zeile.substr(0, zeile.find(": Zeilen ")));
+    }
+    EXPECT_EQ(namen, (std::vector<std::string>{o + "/a.rwx", o + "/b/Zwei.RWX", o + "/b/kopie.rwx",
+                                               o + "/pack.zip:models/c.rwx"}));
+    EXPECT_NE(eins.aus.find(o + "/b/kopie.rwx:3: Punkt wird"), std::string::npos);
+    EXPECT_NE(eins.aus.find(o + "/pack.zip:models/c.rwx:3: Punkt wird"), std::string::npos);
+    for (const char* j : {"-j 2 ", "-j 3 "}) {
+        EXPECT_EQ(ausfuehren(j + o + "/").aus, eins.aus) << j;
+        EXPECT_EQ(ausfuehren(std::string("--json ") + j + o).aus,
+                  ausfuehren("--json -j 1 " + o).aus)
+            << j;
+    }
+    EXPECT_EQ(ausfuehren(o + "/pack.zip").aus.substr(0, o.size() + 22),
+              o + "/pack.zip:models/c.rwx");
+
+    const Ergebnis sarif = ausfuehren("--sarif " + o);
+    const auto log = nlohmann::json::parse(sarif.aus);
+    EXPECT_EQ(log["version"], "2.1.0");
+    const auto& lauf = log["runs"][0];
+    ASSERT_EQ(lauf["tool"]["driver"]["rules"].size(), AlleRegeln().size());
+    for (const auto& r : lauf["tool"]["driver"]["rules"]) {
+        const Regel* regel = RegelMit(r["id"].get<std::string>());
+        ASSERT_NE(regel, nullptr);
+        EXPECT_EQ(r["defaultConfiguration"]["level"], SchwereName(regel->schwere));
+        EXPECT_FALSE(r["shortDescription"]["text"].get<std::string>().empty());
+    }
+    ASSERT_EQ(lauf["results"].size(), 3u);
+    const auto& erster = lauf["results"][0];
+    EXPECT_EQ(erster["ruleId"], "unused-vertex");
+    EXPECT_EQ(erster["level"], "note");
+    EXPECT_EQ(erster["message"]["text"], "Punkt wird von keiner Fläche benutzt");
+    EXPECT_EQ(erster["locations"][0]["physicalLocation"]["artifactLocation"]["uri"], o + "/a.rwx");
+    EXPECT_EQ(erster["locations"][0]["physicalLocation"]["region"]["startLine"], 3);
+    fs::remove_all(ordner);
 }
 
 }  // namespace
