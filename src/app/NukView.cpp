@@ -121,6 +121,16 @@ void GanzesModell_Click(State& s) {
     NeuZeichnen(s);
 }
 
+void Flaechen_Click(State& s) {
+    s.Menu.Flaechen = !s.Menu.Flaechen;
+    NeuZeichnen(s);
+}
+
+void Rueckseiten_Click(State& s) {
+    s.Menu.Rueckseiten = !s.Menu.Rueckseiten;
+    NeuZeichnen(s);
+}
+
 void Ansicht_Click(State& s, int16_t Index) {
     Seitenansicht(s, Index);
 }

@@ -31,6 +31,9 @@ void MarkMal_Click(State& s, int16_t Index);
 void Standard_Click(State& s);
 // "ganzes Modell": the whole model beneath the first clump, or not; refits and redraws.
 void GanzesModell_Click(State& s);
+// "Flächen" and "Rückseiten": the faces filled, and their backs in magenta.
+void Flaechen_Click(State& s);
+void Rueckseiten_Click(State& s);
 void Ansicht_Click(State& s, int16_t Index);
 void Shows_Click(State& s, int16_t Index);
 void FenAnGeO_Click(State& s, int16_t Index);

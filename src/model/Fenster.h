@@ -37,6 +37,9 @@ struct AusgabeFenster {
     std::vector<std::array<float, 2>> modellBild;
     // The whole model's edges that the first clump's picture does not cover.
     std::vector<std::array<uint32_t, 2>> modellKanten;
+    // The faces as drawn: points turned with their depth, a colour per corner.
+    std::vector<std::array<float, 3>> flaechenPunkte;
+    std::vector<uint32_t> flaechenFarben;
 
     // The objects' outlines as last drawn and what they were drawn from: the
     // points' places, bit for bit, and the tables' counts and corners. A
@@ -67,6 +70,8 @@ struct Menue {
     std::array<bool, 3> AusP{false, true, false};
     std::array<bool, 4> MarkMal{false, true, false, false};
     bool GanzesModell = true;  // "Ansicht": "ganzes Modell"
+    bool Flaechen = false;     // "Flächen": the faces filled
+    bool Rueckseiten = true;   // "Rückseiten": a face seen from behind in magenta
 };
 
 // The file dialog keeps the document's file: the path to read and write, and

@@ -26,6 +26,19 @@ struct Texturangabe {
     bool operator==(const Texturangabe&) const = default;
 };
 
+// What a face looks like, as the lines before it set it; the defaults are
+// those of the peer loader three-rwx-loader.
+struct Material {
+    std::array<float, 3> farbe{0, 0, 0};
+    float ambient = 0.69f, diffuse = 0.0f;
+    float opacity = 1.0f;
+    bool glatt = false;    // LightSampling Vertex: lit smoothly across shared points
+    bool doppelt = false;  // MaterialMode Double: both sides are fronts
+    int32_t textur = -1;   // into texturnamen; -1 without
+    int32_t maske = -1;
+    bool operator==(const Material&) const = default;
+};
+
 struct GanzesModell {
     std::vector<std::array<float, 3>> punkte;  // world space
     // The line that made each point: its Vertex, its primitive, or for a
@@ -36,6 +49,11 @@ struct GanzesModell {
     std::vector<uint32_t> ecken;
     std::vector<uint32_t> anfang{0};
     std::vector<int32_t> flaechenzeile;
+    // Per face its material; per point its UV (NaN without).
+    std::vector<uint32_t> flaechenmaterial;
+    std::vector<Material> materialien{Material{}};
+    std::vector<std::array<float, 2>> punktUv;
+    std::vector<std::string> texturnamen;  // as written (Latin-1)
     // Every edge of the faces once, the lower point index first.
     std::vector<std::array<uint32_t, 2>> kanten;
     int32_t clumps = 0;

@@ -37,6 +37,15 @@ struct Farbe {
     bool operator==(const Farbe&) const = default;
 };
 
+// The whole model's faces as the viewer sees them: each point's x and y as
+// the net's and its depth (larger is nearer); each face's corners and, per
+// corner, its colour as 0xAARRGGBB, lit and with its opacity as alpha.
+struct Flaechenbild {
+    std::span<const std::array<float, 3>> punkte;
+    std::span<const uint32_t> ecken, anfang;
+    std::span<const uint32_t> farben;
+};
+
 // One shape on the drawing window, in its user coordinate system. Outlines
 // only, drawn with the window's default pen.
 struct Zeichenbefehl {
@@ -105,6 +114,9 @@ class Host {
         }
         if (!stapel.empty()) zeichne(stapel);
     }
+    // The faces of the whole model beneath everything else, nearer ones over
+    // farther ones; a host without faces draws nothing.
+    virtual void zeichneFlaechen(const Flaechenbild&) {}
     // The drawing window's outer size; a host without one answers 0 x 0.
     virtual Fenstermass ausgabeMass() const {
         const Lage l = fensterLage(Kind::Ausgabe);

@@ -100,7 +100,9 @@ struct Geometrie {
     std::vector<uint32_t> ecken;
     std::vector<uint32_t> anfang{0};
     std::vector<int32_t> zeile;
-    std::vector<Kopie> kopien;  // by their first point
+    std::vector<uint32_t> material;        // per face
+    std::vector<std::array<float, 2>> uv;  // per point
+    std::vector<Kopie> kopien;             // by their first point
     size_t punkteZahl = 0, flaechenZahl = 0, eckenZahl = 0;
     // A prototype's edges, found once when it ends.
     Kanten kanten;
@@ -119,7 +121,7 @@ struct Ebene {
     int32_t zeile;         // of its Begin
     std::string name;      // the prototype's
     uint32_t serie = 0;    // each level's own number
-    bool textur = false;   // a texture in force at its begin, back at its end
+    Material material;     // in force at its begin, back at its end
 };
 
 // What a byte is to the line scan.
@@ -237,9 +239,11 @@ enum class Befehl : uint8_t {
     Disc,
     Hemisphere,
     Sphere,
-    // Read for the rules only.
+    // The material, and the rules.
     Farbe,
     Textur,
+    Licht,
+    Seiten,
     Erweiterung,
 };
 
@@ -287,6 +291,8 @@ constexpr Befehlsart Befehle[] = {
     {"specular", Befehl::Farbe, "Specular", 0},
     {"opacity", Befehl::Farbe, "Opacity", 0},
     {"texture", Befehl::Textur, "Texture", 0},
+    {"lightsampling", Befehl::Licht, "LightSampling", 0},
+    {"materialmode", Befehl::Seiten, "MaterialMode", 0},
     {"prelight", Befehl::Erweiterung, "Prelight", 0},
     {"seamless", Befehl::Erweiterung, "Seamless", 0},
     {"randomuvs", Befehl::Erweiterung, "RandomUVs", 0},
@@ -363,12 +369,20 @@ class Leser {
     uint64_t stempelNummer_ = 0;
 
     const bool regeln_;
-    bool ausrufe_ = false;              // "#!" before the line's first word
-    std::vector<uint32_t> eigene_;      // with nummern_: the point's index among its geometry's own
-    uint32_t serien_ = 0;               // levels begun
-    bool textur_ = false;               // a texture in force
-    std::vector<bool> materialTextur_;  // at each open MaterialBegin
+    bool ausrufe_ = false;          // "#!" before the line's first word
+    std::vector<uint32_t> eigene_;  // with nummern_: the point's index among its geometry's own
+    uint32_t serien_ = 0;           // levels begun
     std::vector<Texturangabe> texturen_;
+
+    // The material in force, and its number once a face has used it.
+    void material(Befehl b);
+    uint32_t materialNummer();
+    Material material_;
+    std::optional<uint32_t> materialNummer_ = 0;
+    std::vector<Material> materialListe_{Material{}};
+    std::vector<Material> materialStapel_;  // at each open MaterialBegin
+    std::vector<std::string> texturnamen_;
+    std::unordered_map<std::string, int32_t> texturnummern_;  // lower case
 };
 
 bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
@@ -423,18 +437,19 @@ void Leser::punkt(double x, double y, double z) {
     if (!platz(1, 0)) return;
     Geometrie& g = ziel();
     nummern_.push_back(static_cast<uint32_t>(g.punkteZahl++));
+    std::array<float, 2> uv{NAN, NAN};
+    for (size_t i = 4; i + 2 < woerter_.size(); ++i)
+        if (IstWort(woerter_[i], "uv")) {
+            const auto u = zahl(woerter_[i + 1]), v = zahl(woerter_[i + 2]);
+            if (u && v) uv = {static_cast<float>(*u), static_cast<float>(*v)};
+            break;
+        }
+    g.uv.push_back(uv);
     if (regeln_) {
         eigene_.push_back(static_cast<uint32_t>(g.punkte.size()));
         Regelstoff& r = g.regelstoff;
         r.ebene.push_back(ebenen_.back().serie);
         r.vertex.push_back(1);
-        std::array<float, 2> uv{NAN, NAN};
-        for (size_t i = 4; i + 2 < woerter_.size(); ++i)
-            if (IstWort(woerter_[i], "uv")) {
-                const auto u = zahl(woerter_[i + 1]), v = zahl(woerter_[i + 2]);
-                if (u && v) uv = {static_cast<float>(*u), static_cast<float>(*v)};
-                break;
-            }
         r.uv.push_back(uv);
     }
     g.punkte.push_back(anwenden(welt_, x, y, z));
@@ -477,19 +492,19 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
             r.ecken.push_back(eigene_[erste + static_cast<size_t>(nummern[i]) - 1]);
         r.anfang.push_back(static_cast<uint32_t>(r.ecken.size()));
         r.zeile.push_back(zeile_);
-        r.art.push_back(textur_ ? Regelstoff::Textur : 0);
+        r.art.push_back(material_.textur >= 0 ? Regelstoff::Textur : 0);
     }
     g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
     g.zeile.push_back(zeile_);
+    g.material.push_back(materialNummer());
     ++g.flaechenZahl;
     g.eckenZahl += n;
 }
 
 void Leser::ebeneBeginnen(Ebene::Art art, std::string name) {
     ebenen_.push_back(
-        {art, nummern_.size(), basis_, lokal_, zeile_, std::move(name), ++serien_, textur_});
+        {art, nummern_.size(), basis_, lokal_, zeile_, std::move(name), ++serien_, material_});
     if (art == Ebene::Proto) {
-        textur_ = false;
         basis_ = Einheit;
         ziele_.emplace_back();
     } else {
@@ -502,7 +517,10 @@ void Leser::ebeneBeenden() {
     Ebene& e = ebenen_.back();
     nummern_.resize(e.nummern);
     if (regeln_) eigene_.resize(e.nummern);
-    textur_ = e.textur;
+    if (!(material_ == e.material)) {
+        material_ = e.material;
+        materialNummer_.reset();
+    }
     basis_ = e.basis;
     lokalSetzen(e.lokal);
     if (e.art == Ebene::Proto) {
@@ -550,6 +568,8 @@ void zusammensetzen(Geometrie& g) {
     z.ecken.reserve(g.eckenZahl);
     z.anfang.reserve(g.flaechenZahl + 1);
     z.zeile.reserve(g.flaechenZahl);
+    z.material.reserve(g.flaechenZahl);
+    z.uv.reserve(g.punkteZahl);
     // The own points and faces up to these, after those taken before.
     size_t punkt = 0, flaeche = 0;
     auto eigene = [&](size_t punkte, size_t flaechen) {
@@ -564,6 +584,10 @@ void zusammensetzen(Geometrie& g) {
         for (size_t f = flaeche; f < flaechen; ++f) z.anfang.push_back(g.anfang[f + 1] + um);
         z.zeile.insert(z.zeile.end(), g.zeile.begin() + static_cast<ptrdiff_t>(flaeche),
                        g.zeile.begin() + static_cast<ptrdiff_t>(flaechen));
+        z.material.insert(z.material.end(), g.material.begin() + static_cast<ptrdiff_t>(flaeche),
+                          g.material.begin() + static_cast<ptrdiff_t>(flaechen));
+        z.uv.insert(z.uv.end(), g.uv.begin() + static_cast<ptrdiff_t>(punkt),
+                    g.uv.begin() + static_cast<ptrdiff_t>(punkte));
         punkt = punkte, flaeche = flaechen;
     };
     // Copied whole, then moved in place: loops without a check per element.
@@ -581,6 +605,8 @@ void zusammensetzen(Geometrie& g) {
                    static_cast<uint32_t>(z.ecken.size()));
         verschoben(z.ecken, q.ecken.begin(), q.ecken.end(), k.punkt);
         z.zeile.insert(z.zeile.end(), q.zeile.begin(), q.zeile.end());
+        z.material.insert(z.material.end(), q.material.begin(), q.material.end());
+        z.uv.insert(z.uv.end(), q.uv.begin(), q.uv.end());
     }
     eigene(g.punkte.size(), g.zeile.size());
     g.punkte = std::move(z.punkte);
@@ -588,6 +614,8 @@ void zusammensetzen(Geometrie& g) {
     g.ecken = std::move(z.ecken);
     g.anfang = std::move(z.anfang);
     g.zeile = std::move(z.zeile);
+    g.material = std::move(z.material);
+    g.uv = std::move(z.uv);
 }
 
 void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
@@ -599,6 +627,7 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
     const auto versatz = static_cast<uint32_t>(g.punkteZahl);
     for (const auto& v : ecken) g.punkte.push_back(anwenden(welt_, v[0], v[1], v[2]));
     g.punktzeile.resize(g.punktzeile.size() + ecken.size(), zeile_);
+    g.uv.resize(g.uv.size() + ecken.size(), {NAN, NAN});
     g.punkteZahl += ecken.size();
     if (regeln_) {
         Regelstoff& r = g.regelstoff;
@@ -613,10 +642,12 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
             r.art.push_back(Regelstoff::Primitiv);
         }
     }
+    const uint32_t material = materialNummer();
     for (const auto& f : flaechen) {
         for (uint32_t k : f) g.ecken.push_back(k + versatz);
         g.anfang.push_back(static_cast<uint32_t>(g.ecken.size()));
         g.zeile.push_back(zeile_);
+        g.material.push_back(material);
     }
     g.flaechenZahl += flaechen.size();
     g.eckenZahl += e;
@@ -798,15 +829,16 @@ void Leser::befehl(const Befehlsart& art) {
             break;
         case Befehl::MaterialBegin:
             materialien_.push_back(zeile_);
-            materialTextur_.push_back(textur_);
+            materialStapel_.push_back(material_);
             break;
         case Befehl::MaterialEnd:
             if (materialien_.empty()) {
                 melden("unbalanced", "MaterialEnd ohne MaterialBegin");
             } else {
                 materialien_.pop_back();
-                textur_ = materialTextur_.back();
-                materialTextur_.pop_back();
+                material_ = materialStapel_.back();
+                materialStapel_.pop_back();
+                materialNummer_.reset();
             }
             break;
         case Befehl::Identity:
@@ -852,10 +884,70 @@ void Leser::befehl(const Befehlsart& art) {
             break;
         case Befehl::Farbe:
         case Befehl::Textur:
+        case Befehl::Licht:
+        case Befehl::Seiten:
+            material(art.befehl);
+            [[fallthrough]];
         case Befehl::Erweiterung:
             if (regeln_) zeilenregeln(art);
             break;
     }
+}
+
+void Leser::material(Befehl b) {
+    const Material vorher = material_;
+    // The numbers from word 1 on, up to the first word that is none.
+    double z[3];
+    size_t n = 0;
+    for (size_t i = 1; i < woerter_.size() && n < 3; ++i) {
+        const auto v = zahl(woerter_[i]);
+        if (!v) break;
+        z[n++] = *v;
+    }
+    auto anteil = [](double v) { return static_cast<float>(std::clamp(v, 0.0, 1.0)); };
+    const std::string_view wort = woerter_[0];
+    if (b == Befehl::Farbe) {
+        if (IstWort(wort, "color")) {
+            if (n == 3) material_.farbe = {anteil(z[0]), anteil(z[1]), anteil(z[2])};
+        } else if (IstWort(wort, "surface")) {
+            if (n >= 2) material_.ambient = anteil(z[0]), material_.diffuse = anteil(z[1]);
+        } else if (IstWort(wort, "ambient")) {
+            if (n >= 1) material_.ambient = anteil(z[0]);
+        } else if (IstWort(wort, "diffuse")) {
+            if (n >= 1) material_.diffuse = anteil(z[0]);
+        } else if (IstWort(wort, "opacity")) {
+            if (n >= 1) material_.opacity = anteil(z[0]);
+        }
+    } else if (b == Befehl::Licht) {
+        if (woerter_.size() >= 2) material_.glatt = IstWort(woerter_[1], "vertex");
+    } else if (b == Befehl::Seiten) {
+        if (woerter_.size() >= 2) material_.doppelt = IstWort(woerter_[1], "double");
+    } else if (b == Befehl::Textur && woerter_.size() >= 2) {
+        auto nummer = [&](std::string_view name) {
+            const auto [it, neu] =
+                texturnummern_.emplace(Klein(name), static_cast<int32_t>(texturnamen_.size()));
+            if (neu) texturnamen_.emplace_back(name);
+            return it->second;
+        };
+        material_.maske = -1;
+        if (IstWort(woerter_[1], "null")) {
+            material_.textur = -1;
+        } else {
+            material_.textur = nummer(woerter_[1]);
+            for (size_t i = 2; i + 1 < woerter_.size(); ++i)
+                if (IstWort(woerter_[i], "mask")) material_.maske = nummer(woerter_[i + 1]);
+        }
+    }
+    if (!(material_ == vorher)) materialNummer_.reset();
+}
+
+uint32_t Leser::materialNummer() {
+    if (!materialNummer_) {
+        const auto m = std::find(materialListe_.begin(), materialListe_.end(), material_);
+        materialNummer_ = static_cast<uint32_t>(m - materialListe_.begin());
+        if (m == materialListe_.end()) materialListe_.push_back(material_);
+    }
+    return *materialNummer_;
 }
 
 void Leser::zeilenregeln(const Befehlsart& art) {
@@ -899,9 +991,7 @@ void Leser::zeilenregeln(const Befehlsart& art) {
             }
             break;
         case Befehl::Textur: {
-            if (woerter_.size() < 2) break;
-            textur_ = !IstWort(woerter_[1], "null");
-            if (!textur_) break;
+            if (woerter_.size() < 2 || IstWort(woerter_[1], "null")) break;
             texturen_.push_back({zeile_, std::string(woerter_[1]), false});
             for (size_t i = 2; i + 1 < woerter_.size(); ++i)
                 if (IstWort(woerter_[i], "mask"))
@@ -980,7 +1070,7 @@ Kanten kantenVon(const Geometrie& g) {
 
 GanzesModell Leser::lesen(std::string_view daten) {
     daten = OhneBom(daten);
-    ebenen_.push_back({Ebene::Datei, 0, Einheit, Einheit, 0, {}, 0, false});
+    ebenen_.push_back({Ebene::Datei, 0, Einheit, Einheit, 0, {}, 0, {}});
     ziele_.emplace_back();
     {
         // A line makes at most one point or face of the file's own, and real
@@ -1051,6 +1141,10 @@ GanzesModell Leser::lesen(std::string_view daten) {
     m.ecken = std::move(g.ecken);
     m.anfang = std::move(g.anfang);
     m.flaechenzeile = std::move(g.zeile);
+    m.flaechenmaterial = std::move(g.material);
+    m.punktUv = std::move(g.uv);
+    m.materialien = std::move(materialListe_);
+    m.texturnamen = std::move(texturnamen_);
     m.clumps = clumps_;
     if (!m.punkte.empty()) {
         m.umfang = {m.punkte[0][0], m.punkte[0][1], m.punkte[0][2],

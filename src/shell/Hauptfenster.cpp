@@ -319,6 +319,11 @@ void Hauptfenster::menuesBauen() {
     ganzesModell_ = haken(
         eintrag(ansicht, "GanzesModell", "ganzes Modell", [&s] { NukView::GanzesModell_Click(s); }),
         s.Menu.GanzesModell);
+    flaechen_ = haken(eintrag(ansicht, "Flaechen", "Flächen", [&s] { NukView::Flaechen_Click(s); }),
+                      s.Menu.Flaechen);
+    rueckseiten_ = haken(
+        eintrag(ansicht, "Rueckseiten", "Rückseiten", [&s] { NukView::Rueckseiten_Click(s); }),
+        s.Menu.Rueckseiten);
 }
 
 void Hauptfenster::werkzeugleisteBauen() {
@@ -398,6 +403,8 @@ void Hauptfenster::spiegeln() {
     for (size_t i = 0; i < 3; ++i) ausP_[i]->setChecked(s.Menu.AusP[i]);
     for (size_t i = 0; i < 4; ++i) markMal_[i]->setChecked(s.Menu.MarkMal[i]);
     ganzesModell_->setChecked(s.Menu.GanzesModell);
+    flaechen_->setChecked(s.Menu.Flaechen);
+    rueckseiten_->setChecked(s.Menu.Rueckseiten);
     for (size_t i = 1; i <= 3; ++i) knoepfe_[i]->setChecked(s.Toolbar1.gedrueckt[i]);
     flaeche_->spiegeln();
     if (s.Timer1.Enabled) zeitgeberAn();
@@ -550,6 +557,10 @@ void Hauptfenster::zeichne(std::span<const Zeichenbefehl> befehle) {
 void Hauptfenster::zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
                                std::span<const std::array<uint32_t, 2>> kanten) {
     flaeche_->zeichneNetz(farbe, punkte, kanten);
+}
+
+void Hauptfenster::zeichneFlaechen(const Flaechenbild& flaechen) {
+    flaeche_->zeichneFlaechen(flaechen);
 }
 
 Fenstermass Hauptfenster::clientMass() const {

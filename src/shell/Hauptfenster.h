@@ -56,6 +56,7 @@ class Hauptfenster : public QMainWindow, public Host {
     void zeichne(std::span<const Zeichenbefehl> befehle) override;
     void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
                      std::span<const std::array<uint32_t, 2>> kanten) override;
+    void zeichneFlaechen(const Flaechenbild& flaechen) override;
     Fenstermass clientMass() const override;
     Lage fensterLage(Kind k) const override;
     void fensterLageSetzen(Kind k, const Lage& lage) override;
@@ -136,6 +137,8 @@ class Hauptfenster : public QMainWindow, public Host {
     std::array<QAction*, 3> ausP_{};
     std::array<QAction*, 4> markMal_{};
     QAction* ganzesModell_ = nullptr;
+    QAction* flaechen_ = nullptr;
+    QAction* rueckseiten_ = nullptr;
     std::array<QAction*, 4> knoepfe_{};  // toolbar buttons 1..3
 
     int tiefe_ = 0;         // calls into the core in progress

@@ -7,6 +7,7 @@
 
 #include "app/Ausgabe.h"
 #include "shell/Bilder.h"
+#include "shell/Flaechen.h"
 
 namespace nuk::shell {
 
@@ -225,6 +226,11 @@ void Zeichenflaeche::zeichne(std::span<const Zeichenbefehl> befehle) {
 void Zeichenflaeche::zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
                                  std::span<const std::array<uint32_t, 2>> kanten) {
     striche_.netz(qRgb(farbe.rot, farbe.gruen, farbe.blau), massstab(), feld(), punkte, kanten);
+    update();
+}
+
+void Zeichenflaeche::zeichneFlaechen(const Flaechenbild& flaechen) {
+    FlaechenFuellen(feld(), massstab(), flaechen, tiefe_);
     update();
 }
 

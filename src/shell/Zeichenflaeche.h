@@ -26,6 +26,8 @@ class Zeichenflaeche : public QWidget {
     // A line for each edge between the points it names, over what came before.
     void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
                      std::span<const std::array<uint32_t, 2>> kanten);
+    // The faces, over what came before, nearer over farther.
+    void zeichneFlaechen(const Flaechenbild& flaechen);
     // Brings pointer and rubber band in line with the core.
     void spiegeln();
 
@@ -59,6 +61,7 @@ class Zeichenflaeche : public QWidget {
     State& s_;
     QImage bild_;
     Striche striche_;
+    std::vector<float> tiefe_;             // per pixel, for the faces
     std::vector<QRectF> kaesten_;          // outlines of one colour, drawn together
     std::vector<uint16_t> kastenGesehen_;  // by pixel: the sizes of boxes drawn there
     std::array<Linienobjekt, 4> band_{};

@@ -117,6 +117,7 @@ void ZeichnungAbgeben(State& s) {
 
 void NeuZeichnen(State& s) {
     BildLoeschen(s);
+    FlaechenZeichnen(s);
     GanzesModellZeichnen(s);
     AchsenZeichnen(s);
     ObjekteZeichnen(s);
@@ -153,6 +154,79 @@ void GanzesModellZeichnen(State& s) {
     // The first clump's picture goes on as it would without this layer.
     s.Ausgabe.CurrentX = 0;
     s.Ausgabe.CurrentY = 0;
+}
+
+void FlaechenZeichnen(State& s) {
+    const GanzesModell& m = s.Ganzes;
+    if (!s.Menu.Flaechen || m.flaechen() == 0) return;
+    const Matrix& d = s.Drehung;
+    using Vek = std::array<double, 3>;
+    const Vek x{d.m[0][0], d.m[0][1], d.m[0][2]}, y{d.m[1][0], d.m[1][1], d.m[1][2]};
+    auto kreuz = [](const Vek& a, const Vek& b) -> Vek {
+        return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    };
+    auto mal = [](const Vek& a, const Vek& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+    // Towards the viewer: the picture's x to the right and y up, the third
+    // axis out of it, as a right-handed system has it.
+    Vek auge = kreuz(x, y);
+    const double laenge = std::sqrt(mal(auge, auge));
+    if (!(laenge > 0)) return;
+    for (double& v : auge) v /= laenge;
+    auto& punkte = s.Ausgabe.flaechenPunkte;
+    punkte.resize(m.punkte.size());
+    for (size_t i = 0; i < m.punkte.size(); ++i) {
+        const Vek p{m.punkte[i][0], m.punkte[i][1], m.punkte[i][2]};
+        punkte[i] = {static_cast<float>(mal(x, p)), static_cast<float>(mal(y, p)),
+                     static_cast<float>(mal(auge, p))};
+    }
+    // Each face's normal by Newell's method; its length is twice the area.
+    const size_t flaechen = m.flaechen();
+    std::vector<Vek> normalen(flaechen);
+    std::vector<Vek> glatt;  // per point, the normals of its smooth faces added up
+    for (size_t f = 0; f < flaechen; ++f) {
+        Vek n{};
+        const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
+        for (uint32_t k = a; k < e; ++k) {
+            const auto& p = m.punkte[m.ecken[k]];
+            const auto& q = m.punkte[m.ecken[k + 1 < e ? k + 1 : a]];
+            n[0] += (double{p[1]} - q[1]) * (double{p[2]} + q[2]);
+            n[1] += (double{p[2]} - q[2]) * (double{p[0]} + q[0]);
+            n[2] += (double{p[0]} - q[0]) * (double{p[1]} + q[1]);
+        }
+        normalen[f] = n;
+        if (m.materialien[m.flaechenmaterial[f]].glatt) {
+            if (glatt.empty()) glatt.resize(m.punkte.size());
+            for (uint32_t k = a; k < e; ++k)
+                for (int i = 0; i < 3; ++i) glatt[m.ecken[k]][i] += n[i];
+        }
+    }
+    auto& farben = s.Ausgabe.flaechenFarben;
+    farben.resize(m.ecken.size());
+    auto licht = [&](const Material& mat, const Vek& n, bool hinten) {
+        const double l = std::sqrt(mal(n, n));
+        const double cos = l > 0 ? (hinten ? -1 : 1) * mal(n, auge) / l : 0;
+        const double hell = mat.ambient + mat.diffuse * std::max(cos, 0.0);
+        uint32_t c = static_cast<uint32_t>(std::lround(mat.opacity * 255)) << 24;
+        for (int i = 0; i < 3; ++i)
+            c |= static_cast<uint32_t>(std::lround(std::min(1.0, mat.farbe[i] * hell) * 255))
+                 << (16 - 8 * i);
+        return c;
+    };
+    for (size_t f = 0; f < flaechen; ++f) {
+        const Material& mat = m.materialien[m.flaechenmaterial[f]];
+        const bool hinten = mal(normalen[f], auge) < 0;
+        const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
+        if (hinten && s.Menu.Rueckseiten && !mat.doppelt) {
+            std::fill(farben.begin() + a, farben.begin() + e, 0xFFFF00FFu);
+        } else if (mat.glatt) {
+            for (uint32_t k = a; k < e; ++k) farben[k] = licht(mat, glatt[m.ecken[k]], hinten);
+        } else {
+            std::fill(farben.begin() + a, farben.begin() + e, licht(mat, normalen[f], hinten));
+        }
+    }
+    // What was queued goes first: the faces lie beneath it.
+    ZeichnungAbgeben(s);
+    s.host.zeichneFlaechen({punkte, m.ecken, m.anfang, farben});
 }
 
 namespace {

@@ -21,6 +21,12 @@ void BildLoeschen(State& s);
 // Every edge of the whole model in grey, turned like the first clump, but
 // those that GanzesModellAbgleichen found under the first clump's own lines.
 void GanzesModellZeichnen(State& s);
+// With "Flächen" ticked, the whole model's faces as the viewer sees them,
+// beneath everything: the colour in force lit by a light from the eye
+// (Ambient plus Diffuse times the cosine, flat or smooth as LightSampling
+// says), with its opacity; a face seen from behind magenta with
+// "Rückseiten" ticked (unless its material is double), else lit as a front.
+void FlaechenZeichnen(State& s);
 // After a new whole model or new tables: which of its edges join the very
 // points an edge of the first clump's objects joins. Those lie beneath that
 // blue or green line pixel for pixel and need not be drawn.

@@ -1,0 +1,112 @@
+#include "shell/Flaechen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace nuk::shell {
+
+namespace {
+
+struct Ecke {
+    double x, y;
+    float z;
+    uint32_t farbe;
+};
+
+// One triangle into the picture. Edge functions at the pixel centres; the
+// sign of the area makes either winding inside.
+template <bool Deckend>
+void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, const Ecke& b,
+             const Ecke& c) {
+    const double flaeche = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    if (!(std::fabs(flaeche) > 0) || !std::isfinite(flaeche)) return;
+    const double lo_x = std::max(0.0, std::floor(std::min({a.x, b.x, c.x}))),
+                 hi_x = std::min<double>(bild.breite - 1, std::ceil(std::max({a.x, b.x, c.x}))),
+                 lo_y = std::max(0.0, std::floor(std::min({a.y, b.y, c.y}))),
+                 hi_y = std::min<double>(bild.hoehe - 1, std::ceil(std::max({a.y, b.y, c.y})));
+    if (!(lo_x <= hi_x && lo_y <= hi_y)) return;
+    const double s = 1 / flaeche;
+    auto kanal = [](uint32_t f, int k) { return static_cast<double>((f >> k) & 0xFF); };
+    for (auto py = static_cast<int64_t>(lo_y); py <= static_cast<int64_t>(hi_y); ++py) {
+        const double y = static_cast<double>(py) + 0.5;
+        uint32_t* zeile = bild.pixel + py * bild.zeile;
+        float* tz = tiefe.data() + py * bild.breite;
+        for (auto px = static_cast<int64_t>(lo_x); px <= static_cast<int64_t>(hi_x); ++px) {
+            const double x = static_cast<double>(px) + 0.5;
+            // Weights of a, b and c: each the area opposite it, over the whole.
+            const double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s;
+            const double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s;
+            const double wc = 1 - wa - wb;
+            if (wa < 0 || wb < 0 || wc < 0) continue;
+            const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
+            if (!(z > tz[px])) continue;
+            double farbe[3];
+            for (int k = 0; k < 3; ++k) {
+                const int schub = 16 - 8 * k;
+                farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
+                           wc * kanal(c.farbe, schub);
+            }
+            uint32_t& ziel = zeile[px];
+            if constexpr (Deckend) {
+                tz[px] = z;
+            } else {
+                const double alpha = kanal(a.farbe, 24) / 255;
+                for (int k = 0; k < 3; ++k)
+                    farbe[k] = farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
+            }
+            ziel = 0xFF000000u;
+            for (int k = 0; k < 3; ++k)
+                ziel |= static_cast<uint32_t>(std::clamp(std::lround(farbe[k]), 0L, 255L))
+                        << (16 - 8 * k);
+        }
+    }
+}
+
+}  // namespace
+
+void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
+                     const nuk::Flaechenbild& flaechen, std::vector<float>& tiefe) {
+    if (bild.breite <= 0 || bild.hoehe <= 0) return;
+    tiefe.assign(static_cast<size_t>(bild.breite * bild.hoehe),
+                 -std::numeric_limits<float>::infinity());
+    std::vector<Ecke> ecken(flaechen.punkte.size());
+    for (size_t i = 0; i < ecken.size(); ++i) {
+        const auto& p = flaechen.punkte[i];
+        ecken[i] = {massstab.x(p[0]), massstab.y(p[1]), p[2], 0};
+    }
+    const size_t zahl = flaechen.anfang.size() - 1;
+    auto fuellen = [&](size_t f, auto deckend) {
+        const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
+        if (e - a < 3) return;
+        auto ecke = [&](uint32_t k) {
+            Ecke c = ecken[flaechen.ecken[k]];
+            c.farbe = flaechen.farben[k];
+            return c;
+        };
+        const Ecke erste = ecke(a);
+        for (uint32_t k = a + 1; k + 1 < e; ++k)
+            dreieck<decltype(deckend)::value>(bild, tiefe, erste, ecke(k), ecke(k + 1));
+    };
+    std::vector<size_t> durchsichtig;
+    for (size_t f = 0; f < zahl; ++f) {
+        if (flaechen.anfang[f + 1] <= flaechen.anfang[f]) continue;
+        if (flaechen.farben[flaechen.anfang[f]] >> 24 == 0xFF)
+            fuellen(f, std::true_type{});
+        else
+            durchsichtig.push_back(f);
+    }
+    // From far to near, by the depth of their middles.
+    auto mitte = [&](size_t f) {
+        double z = 0;
+        for (uint32_t k = flaechen.anfang[f]; k < flaechen.anfang[f + 1]; ++k)
+            z += flaechen.punkte[flaechen.ecken[k]][2];
+        return z / (flaechen.anfang[f + 1] - flaechen.anfang[f]);
+    };
+    std::stable_sort(durchsichtig.begin(), durchsichtig.end(),
+                     [&](size_t p, size_t q) { return mitte(p) < mitte(q); });
+    for (size_t f : durchsichtig) fuellen(f, std::false_type{});
+}
+
+}  // namespace nuk::shell
