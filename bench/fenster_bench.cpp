@@ -85,10 +85,12 @@ struct Fenster {
     }
 };
 
-// ganz: with the whole model beneath the first clump, as the program starts.
-void Drehschritt(benchmark::State& state, const QString& datei, bool ganz) {
+// Art 0: the first clump alone; 1: with the whole model beneath it, as the
+// program starts; 2: and its faces filled.
+void Drehschritt(benchmark::State& state, const QString& datei, int64_t art) {
     Fenster w(datei);
-    if (!ganz) w.f.kern([&] { nuk::NukView::GanzesModell_Click(w.f.zustand()); });
+    if (art == 0) w.f.kern([&] { nuk::NukView::GanzesModell_Click(w.f.zustand()); });
+    if (art == 2) w.f.kern([&] { nuk::NukView::Flaechen_Click(w.f.zustand()); });
     w.oeffnen();
     w.warten();
     nuk::shell::Zeichenflaeche* z = w.f.flaeche();
@@ -114,15 +116,20 @@ void Drehschritt(benchmark::State& state, const QString& datei, bool ganz) {
 
 // The generated model's faces join random corners: some 120000 edges of 300
 // pixels on average, 37 million pixels a redraw.
-// Argument 1: with the whole model, 0: without.
+// The argument as Drehschritt's art.
 void BM_FensterDrehschritt(benchmark::State& state) {
-    Drehschritt(state, {}, state.range(0) != 0);
+    Drehschritt(state, {}, state.range(0));
 }
 
 // The largest real model at hand.
 void BM_FensterDrehschrittKorpus(benchmark::State& state) {
     Drehschritt(state, QStringLiteral(NUK_CORPUS_DIR "/twisteros__che-zengarden.rwx"),
-                state.range(0) != 0);
+                state.range(0));
+}
+
+// A textured real model, its faces filled.
+void BM_FensterDrehschrittNussknacker(benchmark::State& state) {
+    Drehschritt(state, QStringLiteral(NUK_CORPUS_DIR "/sdl3dworld__sv-nutcracker5.rwx"), 2);
 }
 
 // Every real model opened to its first painted picture, the whole model
@@ -331,8 +338,9 @@ void BM_FensterGummibandProto(benchmark::State& state) {
     FensterGummiband(state, false, protodatei());
 }
 
-BENCHMARK(BM_FensterDrehschritt)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FensterDrehschrittKorpus)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterDrehschritt)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterDrehschrittKorpus)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FensterDrehschrittNussknacker)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FensterOeffnenKorpus)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()

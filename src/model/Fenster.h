@@ -40,6 +40,7 @@ struct AusgabeFenster {
     // The faces as drawn: points turned with their depth, a colour per corner.
     std::vector<std::array<float, 3>> flaechenPunkte;
     std::vector<uint32_t> flaechenFarben;
+    std::vector<int32_t> flaechenTextur, flaechenMaske;
 
     // The objects' outlines as last drawn and what they were drawn from: the
     // points' places, bit for bit, and the tables' counts and corners. A

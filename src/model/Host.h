@@ -40,10 +40,18 @@ struct Farbe {
 // The whole model's faces as the viewer sees them: each point's x and y as
 // the net's and its depth (larger is nearer); each face's corners and, per
 // corner, its colour as 0xAARRGGBB, lit and with its opacity as alpha.
+// With a texture, a face's image is laid on it through its points' UV
+// (0 0 the image's top-left corner) and multiplied by the corner colours; a
+// mask's black leaves the face out there. Textures and masks are named as
+// the file names them, to be found beside the model (ordner).
 struct Flaechenbild {
     std::span<const std::array<float, 3>> punkte;
     std::span<const uint32_t> ecken, anfang;
     std::span<const uint32_t> farben;
+    std::span<const std::array<float, 2>> uv;  // per point; NaN without
+    std::span<const int32_t> textur, maske;    // per face, into namen; -1 without
+    std::span<const std::string> namen;
+    std::string_view ordner;
 };
 
 // One shape on the drawing window, in its user coordinate system. Outlines

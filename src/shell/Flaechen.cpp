@@ -13,13 +13,25 @@ struct Ecke {
     double x, y;
     float z;
     uint32_t farbe;
+    float u, v;
 };
+
+// The texel at (u, v), the image repeating both ways.
+uint32_t texel(const Texel& t, double u, double v) {
+    auto stelle = [](double w, int64_t n) {
+        const double f = std::floor(w * static_cast<double>(n));
+        if (!std::isfinite(f)) return int64_t{0};
+        const auto i = static_cast<int64_t>(std::fmod(f, static_cast<double>(n)));
+        return i < 0 ? i + n : i;
+    };
+    return t.pixel[stelle(v, t.hoehe) * t.zeile + stelle(u, t.breite)];
+}
 
 // One triangle into the picture. Edge functions at the pixel centres; the
 // sign of the area makes either winding inside.
 template <bool Deckend>
 void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, const Ecke& b,
-             const Ecke& c) {
+             const Ecke& c, const Texel* textur, const Texel* maske) {
     const double flaeche = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (!(std::fabs(flaeche) > 0) || !std::isfinite(flaeche)) return;
     const double lo_x = std::max(0.0, std::floor(std::min({a.x, b.x, c.x}))),
@@ -42,11 +54,17 @@ void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, co
             if (wa < 0 || wb < 0 || wc < 0) continue;
             const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
             if (!(z > tz[px])) continue;
+            const double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
+            if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
             double farbe[3];
             for (int k = 0; k < 3; ++k) {
                 const int schub = 16 - 8 * k;
                 farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
                            wc * kanal(c.farbe, schub);
+            }
+            if (textur) {
+                const uint32_t t = texel(*textur, u, v);
+                for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
             }
             uint32_t& ziel = zeile[px];
             if constexpr (Deckend) {
@@ -67,14 +85,17 @@ void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, co
 }  // namespace
 
 void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
-                     const nuk::Flaechenbild& flaechen, std::vector<float>& tiefe) {
+                     const nuk::Flaechenbild& flaechen, std::span<const Texel> texturen,
+                     std::span<const Texel> masken, std::vector<float>& tiefe) {
     if (bild.breite <= 0 || bild.hoehe <= 0) return;
     tiefe.assign(static_cast<size_t>(bild.breite * bild.hoehe),
                  -std::numeric_limits<float>::infinity());
     std::vector<Ecke> ecken(flaechen.punkte.size());
     for (size_t i = 0; i < ecken.size(); ++i) {
         const auto& p = flaechen.punkte[i];
-        ecken[i] = {massstab.x(p[0]), massstab.y(p[1]), p[2], 0};
+        const bool uv = i < flaechen.uv.size() && !std::isnan(flaechen.uv[i][0]);
+        ecken[i] = {massstab.x(p[0]),           massstab.y(p[1]),          p[2], 0,
+                    uv ? flaechen.uv[i][0] : 0, uv ? flaechen.uv[i][1] : 0};
     }
     const size_t zahl = flaechen.anfang.size() - 1;
     auto fuellen = [&](size_t f, auto deckend) {
@@ -85,9 +106,18 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
             c.farbe = flaechen.farben[k];
             return c;
         };
+        auto bildVon = [&](std::span<const int32_t> nummern, std::span<const Texel> bilder) {
+            const int32_t n = f < nummern.size() ? nummern[f] : -1;
+            return n >= 0 && static_cast<size_t>(n) < bilder.size() && bilder[n].pixel
+                       ? &bilder[static_cast<size_t>(n)]
+                       : nullptr;
+        };
+        const Texel* textur = bildVon(flaechen.textur, texturen);
+        const Texel* maske = bildVon(flaechen.maske, masken);
         const Ecke erste = ecke(a);
         for (uint32_t k = a + 1; k + 1 < e; ++k)
-            dreieck<decltype(deckend)::value>(bild, tiefe, erste, ecke(k), ecke(k + 1));
+            dreieck<decltype(deckend)::value>(bild, tiefe, erste, ecke(k), ecke(k + 1), textur,
+                                              maske);
     };
     std::vector<size_t> durchsichtig;
     for (size_t f = 0; f < zahl; ++f) {

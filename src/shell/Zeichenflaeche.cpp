@@ -1,8 +1,13 @@
 #include "shell/Zeichenflaeche.h"
 
+#include <zip.h>
+
+#include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "app/Ausgabe.h"
@@ -229,9 +234,99 @@ void Zeichenflaeche::zeichneNetz(const Farbe& farbe, std::span<const std::array<
     update();
 }
 
+namespace {
+
+// The first .bmp inside a zip archive, as worlds serve their masks.
+QImage BildAusZip(const QString& datei) {
+    int fehler = 0;
+    std::unique_ptr<zip_t, void (*)(zip_t*)> z(
+        zip_open(QFile::encodeName(datei).constData(), ZIP_RDONLY, &fehler), zip_discard);
+    if (!z) return {};
+    const zip_int64_t n = zip_get_num_entries(z.get(), 0);
+    for (zip_int64_t i = 0; i < n; ++i) {
+        const auto nummer = static_cast<zip_uint64_t>(i);
+        const char* name = zip_get_name(z.get(), nummer, 0);
+        zip_stat_t st;
+        if (!name ||
+            !QString::fromUtf8(name).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ||
+            zip_stat_index(z.get(), nummer, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) ||
+            st.size > (zip_uint64_t{64} << 20))
+            continue;
+        std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> f(zip_fopen_index(z.get(), nummer, 0),
+                                                            zip_fclose);
+        QByteArray bytes(static_cast<qsizetype>(st.size), Qt::Uninitialized);
+        if (!f || zip_fread(f.get(), bytes.data(), st.size) != static_cast<zip_int64_t>(st.size))
+            continue;
+        return QImage::fromData(bytes, "BMP");
+    }
+    return {};
+}
+
+}  // namespace
+
 void Zeichenflaeche::zeichneFlaechen(const Flaechenbild& flaechen) {
-    FlaechenFuellen(feld(), massstab(), flaechen, tiefe_);
+    std::vector<Texel> texturen(flaechen.namen.size()), masken(flaechen.namen.size());
+    std::vector<bool> gesucht(2 * flaechen.namen.size());
+    auto holen = [&](std::span<const int32_t> nummern, std::vector<Texel>& bilder, bool maske) {
+        for (int32_t n : nummern) {
+            if (n < 0 || static_cast<size_t>(n) >= bilder.size()) continue;
+            const size_t i = static_cast<size_t>(n);
+            // Looked up once: a face without its image keeps its colour.
+            if (gesucht[2 * i + maske]) continue;
+            gesucht[2 * i + maske] = true;
+            const QImage& b = texturbild(flaechen.ordner, flaechen.namen[i], maske);
+            if (!b.isNull())
+                bilder[i] = {reinterpret_cast<const uint32_t*>(b.constBits()), b.width(),
+                             b.height(), b.bytesPerLine() / 4};
+        }
+    };
+    holen(flaechen.textur, texturen, false);
+    holen(flaechen.maske, masken, true);
+    FlaechenFuellen(feld(), massstab(), flaechen, texturen, masken, tiefe_);
     update();
+}
+
+// As world browsers find them: a name without extension is NAME.jpg, a mask
+// NAME.zip (holding a .bmp) or NAME.bmp; in any case, beside the model, in
+// its textures folder or in ../textures.
+const QImage& Zeichenflaeche::texturbild(std::string_view ordner, const std::string& name,
+                                         bool maske) {
+    const std::string schluessel = std::string(ordner) + '\n' + name + (maske ? "\nm" : "");
+    const auto gemerkt = texturen_.find(schluessel);
+    if (gemerkt != texturen_.end()) return gemerkt->second;
+    QImage& bild = texturen_[schluessel];
+    const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    QStringList kandidaten;
+    if (n.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
+        kandidaten = {n};
+    else if (maske)
+        kandidaten = {n + QStringLiteral(".zip"), n + QStringLiteral(".bmp")};
+    else
+        kandidaten = {n + QStringLiteral(".jpg")};
+    const QString basis =
+        QFile::decodeName(QByteArray(ordner.data(), static_cast<qsizetype>(ordner.size())));
+    for (const QString& unter :
+         {QString(), QStringLiteral("textures"), QStringLiteral("../textures")}) {
+        const QString pfad =
+            QDir::cleanPath(unter.isEmpty() ? basis : basis + QLatin1Char('/') + unter);
+        auto [namen, neu] = ordnerNamen_.try_emplace(pfad);
+        if (neu)
+            for (const QString& e : QDir(pfad).entryList(QDir::Files))
+                namen->second[e.toLower()] = e;
+        for (const QString& k : kandidaten) {
+            const auto treffer = namen->second.find(k.toLower());
+            if (treffer == namen->second.end()) continue;
+            const QString datei = pfad + QLatin1Char('/') + treffer->second;
+            bild = treffer->second.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive)
+                       ? BildAusZip(datei)
+                       : QImage(datei);
+            if (!bild.isNull()) {
+                bild = bild.convertToFormat(QImage::Format_ARGB32);
+                return bild;
+            }
+        }
+    }
+    return bild;
 }
 
 Pixelfeld Zeichenflaeche::feld() {

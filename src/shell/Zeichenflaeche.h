@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -61,7 +62,11 @@ class Zeichenflaeche : public QWidget {
     State& s_;
     QImage bild_;
     Striche striche_;
-    std::vector<float> tiefe_;             // per pixel, for the faces
+    std::vector<float> tiefe_;  // per pixel, for the faces
+    // Textures and masks by folder and name, as found (a null image: none).
+    const QImage& texturbild(std::string_view ordner, const std::string& name, bool maske);
+    std::map<std::string, QImage> texturen_;
+    std::map<QString, std::map<QString, QString>> ordnerNamen_;  // lower case -> on disk
     std::vector<QRectF> kaesten_;          // outlines of one colour, drawn together
     std::vector<uint16_t> kastenGesehen_;  // by pixel: the sizes of boxes drawn there
     std::array<Linienobjekt, 4> band_{};

@@ -224,9 +224,27 @@ void FlaechenZeichnen(State& s) {
             std::fill(farben.begin() + a, farben.begin() + e, licht(mat, normalen[f], hinten));
         }
     }
+    auto& textur = s.Ausgabe.flaechenTextur;
+    auto& maske = s.Ausgabe.flaechenMaske;
+    textur.resize(flaechen);
+    maske.resize(flaechen);
+    for (size_t f = 0; f < flaechen; ++f) {
+        const Material& mat = m.materialien[m.flaechenmaterial[f]];
+        // A back in the warning colour shows no image.
+        const bool magenta = farben[m.anfang[f]] == 0xFFFF00FFu && mal(normalen[f], auge) < 0 &&
+                             s.Menu.Rueckseiten && !mat.doppelt;
+        textur[f] = magenta ? -1 : mat.textur;
+        maske[f] = magenta ? -1 : mat.maske;
+    }
+    const std::string& datei = s.CommonDialog1.FileName;
+    const size_t schraeg = datei.rfind('/');
+    const std::string_view ordner = schraeg == std::string::npos
+                                        ? std::string_view(".")
+                                        : std::string_view(datei).substr(0, schraeg);
     // What was queued goes first: the faces lie beneath it.
     ZeichnungAbgeben(s);
-    s.host.zeichneFlaechen({punkte, m.ecken, m.anfang, farben});
+    s.host.zeichneFlaechen(
+        {punkte, m.ecken, m.anfang, farben, m.punktUv, textur, maske, m.texturnamen, ordner});
 }
 
 namespace {

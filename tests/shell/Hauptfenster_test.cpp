@@ -925,6 +925,55 @@ class HauptfensterTest : public QObject {
         QCOMPARE(f->bild().pixel(p) & 0xffffff, qRgb(0, 0, 0) & 0xffffff);
     }
 
+    // A texture's texels on the quarters of a quad (UV 0 0 at the image's
+    // top-left), times the colour; a mask's black leaves the face out; a
+    // texture not found leaves the face its colour.
+    void flaechenMitTextur() {
+        QImage textur(2, 2, QImage::Format_RGB32);
+        const QRgb texel[2][2] = {{qRgb(255, 0, 0), qRgb(0, 255, 0)},
+                                  {qRgb(0, 0, 255), qRgb(255, 255, 0)}};
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x) textur.setPixel(x, y, texel[y][x]);
+        QVERIFY(textur.save(temp->filePath("Holz.PNG")));
+        QDir(temp->path()).mkdir("textures");
+        QImage maske(2, 2, QImage::Format_RGB32);
+        maske.fill(qRgb(255, 255, 255));
+        maske.setPixel(0, 0, qRgb(0, 0, 0));
+        QVERIFY(maske.save(temp->filePath("textures/maske.bmp")));
+        const QString quad =
+            "Vertex -1 -1 0 UV 0 1\nVertex 1 -1 0 UV 1 1\nVertex 1 1 0 UV 1 0\nVertex -1 1 0 UV 0 "
+            "0\n"
+            "Quad 1 2 3 4\n";
+        const QPointF viertel[2][2] = {{{-.5, .5}, {.5, .5}}, {{-.5, -.5}, {.5, -.5}}};
+        auto zeigen = [&](const QString& textur) {
+            const QString datei = temp->filePath("textur.rwx");
+            Schreiben(datei, ("ModelBegin\nClumpBegin\nColor .2 .4 .6\nSurface 1 0 0\n" + textur +
+                              "\n" + quad + "ClumpEnd\nModelEnd\n")
+                                 .toLatin1());
+            QStringList meldungen;
+            oeffnen(datei, meldungen);
+            if (!aktion("Flaechen")->isChecked()) aktion("Flaechen")->trigger();
+            QList<QRgb> farben;
+            for (const auto& reihe : viertel)
+                for (const QPointF& p : reihe)
+                    farben << (fenster->flaeche()->bild().pixel(
+                                   fenster->flaeche()->nachPixel(p.x(), p.y()).toPoint()) &
+                               0xffffff);
+            return farben;
+        };
+        auto mal = [](QRgb t) {
+            return qRgb(qRound(qRed(t) * .2), qRound(qGreen(t) * .4), qRound(qBlue(t) * .6)) &
+                   0xffffff;
+        };
+        const QList<QRgb> mitTextur = zeigen("Texture HOLZ.png");
+        QCOMPARE(mitTextur, (QList<QRgb>{mal(texel[0][0]), mal(texel[0][1]), mal(texel[1][0]),
+                                         mal(texel[1][1])}));
+        const QList<QRgb> maskiert = zeigen("Texture HOLZ.png mask Maske");
+        QCOMPARE(maskiert, (QList<QRgb>{0, mal(texel[0][1]), mal(texel[1][0]), mal(texel[1][1])}));
+        const QRgb farbe = qRgb(51, 102, 153) & 0xffffff;
+        QCOMPARE(zeigen("Texture fehlt"), (QList<QRgb>{farbe, farbe, farbe, farbe}));
+    }
+
     // A model whose first clump holds no point shows whole, in grey, where its
     // edges project; unticked, nothing of it.
     void ganzesModell() {
