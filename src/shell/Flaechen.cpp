@@ -27,11 +27,55 @@ uint32_t texel(const Texel& t, double u, double v) {
     return t.pixel[stelle(v, t.hoehe) * t.zeile + stelle(u, t.breite)];
 }
 
+// What lies in front, by tiles of 16 x 16 pixels and blocks of 8 x 8 tiles:
+// the farthest depth of a tile all of whose pixels are covered (else -inf),
+// the least of these in a block. A triangle whose nearest corner lies no
+// nearer is hidden there: faces drawn nearest first, most of a crowded
+// model is passed over in whole blocks.
+struct Verdeckt {
+    static constexpr int64_t Kachel = 16, Block = 8;
+    int64_t breite = 0, hoehe = 0, bloeckeBreite = 0;
+    std::vector<float> fern, blockFern;
+    std::vector<uint8_t> neu;  // tiles drawn into since the last look
+
+    Verdeckt(int64_t b, int64_t h)
+        : breite((b + Kachel - 1) / Kachel),
+          hoehe((h + Kachel - 1) / Kachel),
+          bloeckeBreite((breite + Block - 1) / Block),
+          fern(static_cast<size_t>(breite * hoehe), -std::numeric_limits<float>::infinity()),
+          blockFern(static_cast<size_t>(bloeckeBreite * ((hoehe + Block - 1) / Block)),
+                    -std::numeric_limits<float>::infinity()),
+          neu(fern.size()) {}
+
+    // The tiles drawn into, looked at again.
+    void auffrischen(const Pixelfeld& bild, const std::vector<float>& tiefe) {
+        bool geaendert = false;
+        for (int64_t t = 0; t < breite * hoehe; ++t) {
+            if (!neu[static_cast<size_t>(t)]) continue;
+            neu[static_cast<size_t>(t)] = 0;
+            geaendert = true;
+            const int64_t x0 = t % breite * Kachel, y0 = t / breite * Kachel;
+            float f = std::numeric_limits<float>::infinity();
+            for (int64_t y = y0; y < std::min(y0 + Kachel, bild.hoehe); ++y)
+                for (int64_t x = x0; x < std::min(x0 + Kachel, bild.breite); ++x)
+                    f = std::min(f, tiefe[static_cast<size_t>(y * bild.breite + x)]);
+            fern[static_cast<size_t>(t)] = f;
+        }
+        if (!geaendert) return;
+        std::fill(blockFern.begin(), blockFern.end(), std::numeric_limits<float>::infinity());
+        for (int64_t t = 0; t < breite * hoehe; ++t) {
+            float& b = blockFern[static_cast<size_t>(t / breite / Block * bloeckeBreite +
+                                                     t % breite / Block)];
+            b = std::min(b, fern[static_cast<size_t>(t)]);
+        }
+    }
+};
+
 // One triangle into the picture. Edge functions at the pixel centres; the
 // sign of the area makes either winding inside.
 template <bool Deckend>
 void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, const Ecke& b,
-             const Ecke& c, const Texel* textur, const Texel* maske) {
+             const Ecke& c, const Texel* textur, const Texel* maske, Verdeckt* verdeckt) {
     const double flaeche = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (!(std::fabs(flaeche) > 0) || !std::isfinite(flaeche)) return;
     const double lo_x = std::max(0.0, std::floor(std::min({a.x, b.x, c.x}))),
@@ -41,45 +85,81 @@ void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, co
     if (!(lo_x <= hi_x && lo_y <= hi_y)) return;
     const double s = 1 / flaeche;
     auto kanal = [](uint32_t f, int k) { return static_cast<double>((f >> k) & 0xFF); };
-    for (auto py = static_cast<int64_t>(lo_y); py <= static_cast<int64_t>(hi_y); ++py) {
-        const double y = static_cast<double>(py) + 0.5;
-        uint32_t* zeile = bild.pixel + py * bild.zeile;
-        float* tz = tiefe.data() + py * bild.breite;
-        for (auto px = static_cast<int64_t>(lo_x); px <= static_cast<int64_t>(hi_x); ++px) {
-            const double x = static_cast<double>(px) + 0.5;
-            // Weights of a, b and c: each the area opposite it, over the whole.
-            const double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s;
-            const double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s;
-            const double wc = 1 - wa - wb;
-            if (wa < 0 || wb < 0 || wc < 0) continue;
-            const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
-            if (!(z > tz[px])) continue;
-            const double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
-            if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
-            double farbe[3];
-            for (int k = 0; k < 3; ++k) {
-                const int schub = 16 - 8 * k;
-                farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
-                           wc * kanal(c.farbe, schub);
+    const float naechste = std::max({a.z, b.z, c.z});
+    // The depth's plane, for the nearest it comes within a rectangle.
+    const double dwa_x = (b.y - c.y) * s, dwa_y = (c.x - b.x) * s;
+    const double dwb_x = (c.y - a.y) * s, dwb_y = (a.x - c.x) * s;
+    const double dz_x = (a.z - c.z) * dwa_x + (double{b.z} - c.z) * dwb_x,
+                 dz_y = (a.z - c.z) * dwa_y + (double{b.z} - c.z) * dwb_y;
+    auto naechsteIn = [&](int64_t links, int64_t oben, int64_t seite) {
+        const double mx = static_cast<double>(links) + seite / 2.0,
+                     my = static_cast<double>(oben) + seite / 2.0;
+        const double z = a.z + dz_x * (mx - a.x) + dz_y * (my - a.y) +
+                         (std::fabs(dz_x) + std::fabs(dz_y)) * (seite / 2.0);
+        // A hair nearer than reckoned, so rounding never hides a pixel.
+        return std::min<double>(naechste, z + 1e-4 * (1 + std::fabs(z)));
+    };
+    const auto x0 = static_cast<int64_t>(lo_x), x1 = static_cast<int64_t>(hi_x),
+               y0 = static_cast<int64_t>(lo_y), y1 = static_cast<int64_t>(hi_y);
+    constexpr int64_t K = Verdeckt::Kachel, B = Verdeckt::Kachel * Verdeckt::Block;
+    for (int64_t ky = y0 / K; ky <= y1 / K; ++ky)
+        for (int64_t kx = x0 / K; kx <= x1 / K; ++kx) {
+            if (verdeckt) {
+                const float block = verdeckt->blockFern[static_cast<size_t>(
+                    ky * K / B * verdeckt->bloeckeBreite + kx * K / B)];
+                if (block >= naechsteIn(kx * K / B * B, ky * K / B * B, B)) {
+                    kx = (kx * K / B + 1) * (B / K) - 1;  // the rest of the block
+                    continue;
+                }
+                if (verdeckt->fern[static_cast<size_t>(ky * verdeckt->breite + kx)] >=
+                    naechsteIn(kx * K, ky * K, K))
+                    continue;
             }
-            if (textur) {
-                const uint32_t t = texel(*textur, u, v);
-                for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
+            bool gemalt = false;
+            for (int64_t py = std::max(y0, ky * K); py <= std::min(y1, ky * K + K - 1); ++py) {
+                const double y = static_cast<double>(py) + 0.5;
+                uint32_t* zeile = bild.pixel + py * bild.zeile;
+                float* tz = tiefe.data() + py * bild.breite;
+                for (int64_t px = std::max(x0, kx * K); px <= std::min(x1, kx * K + K - 1); ++px) {
+                    const double x = static_cast<double>(px) + 0.5;
+                    // Weights of a, b and c: each the area opposite it, over the whole.
+                    const double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s;
+                    const double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s;
+                    const double wc = 1 - wa - wb;
+                    if (wa < 0 || wb < 0 || wc < 0) continue;
+                    const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
+                    if (!(z > tz[px])) continue;
+                    const double u = wa * a.u + wb * b.u + wc * c.u,
+                                 v = wa * a.v + wb * b.v + wc * c.v;
+                    if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
+                    double farbe[3];
+                    for (int k = 0; k < 3; ++k) {
+                        const int schub = 16 - 8 * k;
+                        farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
+                                   wc * kanal(c.farbe, schub);
+                    }
+                    if (textur) {
+                        const uint32_t t = texel(*textur, u, v);
+                        for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
+                    }
+                    uint32_t& ziel = zeile[px];
+                    if constexpr (Deckend) {
+                        tz[px] = z;
+                        gemalt = true;
+                    } else {
+                        const double alpha = kanal(a.farbe, 24) / 255;
+                        for (int k = 0; k < 3; ++k)
+                            farbe[k] = farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
+                    }
+                    ziel = 0xFF000000u;
+                    for (int k = 0; k < 3; ++k)
+                        ziel |= static_cast<uint32_t>(std::clamp(std::lround(farbe[k]), 0L, 255L))
+                                << (16 - 8 * k);
+                }
             }
-            uint32_t& ziel = zeile[px];
-            if constexpr (Deckend) {
-                tz[px] = z;
-            } else {
-                const double alpha = kanal(a.farbe, 24) / 255;
-                for (int k = 0; k < 3; ++k)
-                    farbe[k] = farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
-            }
-            ziel = 0xFF000000u;
-            for (int k = 0; k < 3; ++k)
-                ziel |= static_cast<uint32_t>(std::clamp(std::lround(farbe[k]), 0L, 255L))
-                        << (16 - 8 * k);
+            if (gemalt && verdeckt)
+                verdeckt->neu[static_cast<size_t>(ky * verdeckt->breite + kx)] = 1;
         }
-    }
 }
 
 }  // namespace
@@ -98,6 +178,7 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
                     uv ? flaechen.uv[i][0] : 0, uv ? flaechen.uv[i][1] : 0};
     }
     const size_t zahl = flaechen.anfang.size() - 1;
+    Verdeckt verdeckt(bild.breite, bild.hoehe);
     auto fuellen = [&](size_t f, auto deckend) {
         const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
         if (e - a < 3) return;
@@ -117,15 +198,33 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
         const Ecke erste = ecke(a);
         for (uint32_t k = a + 1; k + 1 < e; ++k)
             dreieck<decltype(deckend)::value>(bild, tiefe, erste, ecke(k), ecke(k + 1), textur,
-                                              maske);
+                                              maske, deckend ? &verdeckt : nullptr);
     };
+    // The opaque faces nearest first, by their nearest corner, so that what
+    // they hide is passed over; the picture is the same in any order.
+    std::vector<std::pair<float, size_t>> deckend;
     std::vector<size_t> durchsichtig;
     for (size_t f = 0; f < zahl; ++f) {
         if (flaechen.anfang[f + 1] <= flaechen.anfang[f]) continue;
-        if (flaechen.farben[flaechen.anfang[f]] >> 24 == 0xFF)
-            fuellen(f, std::true_type{});
-        else
+        if (flaechen.farben[flaechen.anfang[f]] >> 24 != 0xFF) {
             durchsichtig.push_back(f);
+            continue;
+        }
+        float naechste = -std::numeric_limits<float>::infinity();
+        for (uint32_t k = flaechen.anfang[f]; k < flaechen.anfang[f + 1]; ++k)
+            naechste = std::max(naechste, flaechen.punkte[flaechen.ecken[k]][2]);
+        deckend.emplace_back(-naechste, f);
+    }
+    std::stable_sort(deckend.begin(), deckend.end(),
+                     [](const auto& p, const auto& q) { return p.first < q.first; });
+    size_t seitdem = 0;
+    for (const auto& [_, f] : deckend) {
+        fuellen(f, std::true_type{});
+        // Looking costs a pass over the tiles drawn into: not after every face.
+        if (++seitdem >= 64) {
+            verdeckt.auffrischen(bild, tiefe);
+            seitdem = 0;
+        }
     }
     // From far to near, by the depth of their middles.
     auto mitte = [&](size_t f) {
