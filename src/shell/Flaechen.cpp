@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <thread>
 
 namespace nuk::shell {
 
@@ -48,34 +49,46 @@ struct Verdeckt {
           neu(fern.size()) {}
 
     // The tiles drawn into, looked at again.
-    void auffrischen(const Pixelfeld& bild, const std::vector<float>& tiefe) {
-        bool geaendert = false;
-        for (int64_t t = 0; t < breite * hoehe; ++t) {
-            if (!neu[static_cast<size_t>(t)]) continue;
-            neu[static_cast<size_t>(t)] = 0;
-            geaendert = true;
+    void markieren(int64_t kachel) {
+        uint8_t& n = neu[static_cast<size_t>(kachel)];
+        if (!n) neueListe.push_back(static_cast<uint32_t>(kachel));
+        n = 1;
+    }
+
+    // The tiles drawn into, and their blocks, looked at again.
+    void auffrischen(const Pixelfeld& bild, const float* tiefe) {
+        std::vector<uint32_t> bloecke;
+        for (uint32_t t : neueListe) {
+            neu[t] = 0;
             const int64_t x0 = t % breite * Kachel, y0 = t / breite * Kachel;
             float f = std::numeric_limits<float>::infinity();
             for (int64_t y = y0; y < std::min(y0 + Kachel, bild.hoehe); ++y)
                 for (int64_t x = x0; x < std::min(x0 + Kachel, bild.breite); ++x)
                     f = std::min(f, tiefe[static_cast<size_t>(y * bild.breite + x)]);
-            fern[static_cast<size_t>(t)] = f;
+            fern[t] = f;
+            bloecke.push_back(
+                static_cast<uint32_t>(t / breite / Block * bloeckeBreite + t % breite / Block));
         }
-        if (!geaendert) return;
-        std::fill(blockFern.begin(), blockFern.end(), std::numeric_limits<float>::infinity());
-        for (int64_t t = 0; t < breite * hoehe; ++t) {
-            float& b = blockFern[static_cast<size_t>(t / breite / Block * bloeckeBreite +
-                                                     t % breite / Block)];
-            b = std::min(b, fern[static_cast<size_t>(t)]);
+        neueListe.clear();
+        std::sort(bloecke.begin(), bloecke.end());
+        bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
+        for (uint32_t bl : bloecke) {
+            float f = std::numeric_limits<float>::infinity();
+            const int64_t bx = bl % bloeckeBreite * Block, by = bl / bloeckeBreite * Block;
+            for (int64_t y = by; y < std::min(by + Block, hoehe); ++y)
+                for (int64_t x = bx; x < std::min(bx + Block, breite); ++x)
+                    f = std::min(f, fern[static_cast<size_t>(y * breite + x)]);
+            blockFern[bl] = f;
         }
     }
+    std::vector<uint32_t> neueListe;
 };
 
 // One triangle into the picture. Edge functions at the pixel centres; the
 // sign of the area makes either winding inside.
 template <bool Deckend>
-void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, const Ecke& b,
-             const Ecke& c, const Texel* textur, const Texel* maske, Verdeckt* verdeckt) {
+void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, const Ecke& c,
+             const Texel* textur, const Texel* maske, Verdeckt* verdeckt) {
     const double flaeche = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (!(std::fabs(flaeche) > 0) || !std::isfinite(flaeche)) return;
     const double lo_x = std::max(0.0, std::floor(std::min({a.x, b.x, c.x}))),
@@ -115,11 +128,24 @@ void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, co
                     naechsteIn(kx * K, ky * K, K))
                     continue;
             }
+            // A tile outside one of the edges holds none of the triangle.
+            {
+                const double l = static_cast<double>(kx * K), o = static_cast<double>(ky * K);
+                auto aussen = [&](const Ecke& p, const Ecke& q) {
+                    // The edge p -> q with the third corner on its positive side.
+                    auto kante = [&](double x, double y) {
+                        return ((p.x - x) * (q.y - y) - (p.y - y) * (q.x - x)) * s;
+                    };
+                    return kante(l, o) < 0 && kante(l + K, o) < 0 && kante(l, o + K) < 0 &&
+                           kante(l + K, o + K) < 0;
+                };
+                if (aussen(b, c) || aussen(c, a) || aussen(a, b)) continue;
+            }
             bool gemalt = false;
             for (int64_t py = std::max(y0, ky * K); py <= std::min(y1, ky * K + K - 1); ++py) {
                 const double y = static_cast<double>(py) + 0.5;
                 uint32_t* zeile = bild.pixel + py * bild.zeile;
-                float* tz = tiefe.data() + py * bild.breite;
+                float* tz = tiefe + py * bild.breite;
                 for (int64_t px = std::max(x0, kx * K); px <= std::min(x1, kx * K + K - 1); ++px) {
                     const double x = static_cast<double>(px) + 0.5;
                     // Weights of a, b and c: each the area opposite it, over the whole.
@@ -157,8 +183,7 @@ void dreieck(const Pixelfeld& bild, std::vector<float>& tiefe, const Ecke& a, co
                                 << (16 - 8 * k);
                 }
             }
-            if (gemalt && verdeckt)
-                verdeckt->neu[static_cast<size_t>(ky * verdeckt->breite + kx)] = 1;
+            if (gemalt && verdeckt) verdeckt->markieren(ky * verdeckt->breite + kx);
         }
 }
 
@@ -178,28 +203,6 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
                     uv ? flaechen.uv[i][0] : 0, uv ? flaechen.uv[i][1] : 0};
     }
     const size_t zahl = flaechen.anfang.size() - 1;
-    Verdeckt verdeckt(bild.breite, bild.hoehe);
-    auto fuellen = [&](size_t f, auto deckend) {
-        const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
-        if (e - a < 3) return;
-        auto ecke = [&](uint32_t k) {
-            Ecke c = ecken[flaechen.ecken[k]];
-            c.farbe = flaechen.farben[k];
-            return c;
-        };
-        auto bildVon = [&](std::span<const int32_t> nummern, std::span<const Texel> bilder) {
-            const int32_t n = f < nummern.size() ? nummern[f] : -1;
-            return n >= 0 && static_cast<size_t>(n) < bilder.size() && bilder[n].pixel
-                       ? &bilder[static_cast<size_t>(n)]
-                       : nullptr;
-        };
-        const Texel* textur = bildVon(flaechen.textur, texturen);
-        const Texel* maske = bildVon(flaechen.maske, masken);
-        const Ecke erste = ecke(a);
-        for (uint32_t k = a + 1; k + 1 < e; ++k)
-            dreieck<decltype(deckend)::value>(bild, tiefe, erste, ecke(k), ecke(k + 1), textur,
-                                              maske, deckend ? &verdeckt : nullptr);
-    };
     // The opaque faces nearest first, by their nearest corner, so that what
     // they hide is passed over; the picture is the same in any order.
     std::vector<std::pair<float, size_t>> deckend;
@@ -217,16 +220,7 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
     }
     std::stable_sort(deckend.begin(), deckend.end(),
                      [](const auto& p, const auto& q) { return p.first < q.first; });
-    size_t seitdem = 0;
-    for (const auto& [_, f] : deckend) {
-        fuellen(f, std::true_type{});
-        // Looking costs a pass over the tiles drawn into: not after every face.
-        if (++seitdem >= 64) {
-            verdeckt.auffrischen(bild, tiefe);
-            seitdem = 0;
-        }
-    }
-    // From far to near, by the depth of their middles.
+    // The see-through ones from far to near, by the depth of their middles.
     auto mitte = [&](size_t f) {
         double z = 0;
         for (uint32_t k = flaechen.anfang[f]; k < flaechen.anfang[f + 1]; ++k)
@@ -235,7 +229,54 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
     };
     std::stable_sort(durchsichtig.begin(), durchsichtig.end(),
                      [&](size_t p, size_t q) { return mitte(p) < mitte(q); });
-    for (size_t f : durchsichtig) fuellen(f, std::false_type{});
+
+    // The rows from oben to unten: a band of the picture on its own.
+    auto band = [&](int64_t oben, int64_t unten) {
+        const Pixelfeld teil{bild.pixel + oben * bild.zeile, bild.breite, unten - oben, bild.zeile};
+        float* tz = tiefe.data() + oben * bild.breite;
+        Verdeckt verdeckt(teil.breite, teil.hoehe);
+        auto fuellen = [&](size_t f, auto deckt) {
+            const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
+            if (e - a < 3) return;
+            auto ecke = [&](uint32_t k) {
+                Ecke c = ecken[flaechen.ecken[k]];
+                c.y -= static_cast<double>(oben);
+                c.farbe = flaechen.farben[k];
+                return c;
+            };
+            auto bildVon = [&](std::span<const int32_t> nummern, std::span<const Texel> bilder) {
+                const int32_t n = f < nummern.size() ? nummern[f] : -1;
+                return n >= 0 && static_cast<size_t>(n) < bilder.size() && bilder[n].pixel
+                           ? &bilder[static_cast<size_t>(n)]
+                           : nullptr;
+            };
+            const Texel* textur = bildVon(flaechen.textur, texturen);
+            const Texel* maske = bildVon(flaechen.maske, masken);
+            const Ecke erste = ecke(a);
+            for (uint32_t k = a + 1; k + 1 < e; ++k)
+                dreieck<decltype(deckt)::value>(teil, tz, erste, ecke(k), ecke(k + 1), textur,
+                                                maske, deckt ? &verdeckt : nullptr);
+        };
+        size_t seitdem = 0;
+        for (const auto& [_, f] : deckend) {
+            fuellen(f, std::true_type{});
+            // Looking costs a pass over the tiles drawn into: not after every face.
+            if (++seitdem >= 16) {
+                verdeckt.auffrischen(teil, tz);
+                seitdem = 0;
+            }
+        }
+        for (size_t f : durchsichtig) fuellen(f, std::false_type{});
+    };
+    // Many faces: the upper half on a second core.
+    if (zahl >= 1000 && bild.hoehe >= 64 && std::thread::hardware_concurrency() > 1) {
+        const int64_t mitteZeile = bild.hoehe / 2;
+        std::thread oben([&] { band(0, mitteZeile); });
+        band(mitteZeile, bild.hoehe);
+        oben.join();
+    } else {
+        band(0, bild.hoehe);
+    }
 }
 
 }  // namespace nuk::shell

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
@@ -972,6 +973,26 @@ class HauptfensterTest : public QObject {
         QCOMPARE(maskiert, (QList<QRgb>{0, mal(texel[0][1]), mal(texel[1][0]), mal(texel[1][1])}));
         const QRgb farbe = qRgb(51, 102, 153) & 0xffffff;
         QCOMPARE(zeigen("Texture fehlt"), (QList<QRgb>{farbe, farbe, farbe, farbe}));
+    }
+
+    // A real model with its textures beside it, drawn in two bands: its
+    // coat is red and its face many colours, as the images are.
+    void flaechenNussknacker() {
+        QStringList meldungen;
+        oeffnen(QStringLiteral(NUK_CORPUS_DIR "/sdl3dworld__sv-nutcracker5.rwx"), meldungen);
+        aktion("Flaechen")->trigger();
+        const QImage& bild = fenster->flaeche()->bild();
+        int rot = 0;
+        QSet<QRgb> farben;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QRgb c = bild.pixel(x, y);
+                farben.insert(c);
+                rot += qRed(c) > 150 && qGreen(c) < 60 && qBlue(c) < 60;
+            }
+        // Some 4700 red pixels; twice as many when a band draws the other's rows.
+        QVERIFY2(rot > 3500 && rot < 6000, qPrintable(QString::number(rot)));
+        QVERIFY2(farben.size() > 1000, qPrintable(QString::number(farben.size())));
     }
 
     // A model whose first clump holds no point shows whole, in grey, where its
