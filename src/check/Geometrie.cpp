@@ -1,7 +1,9 @@
 #include "check/Geometrie.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "model/Text.h"
 #include "selection/BefehlsPad.h"
 #include "selection/Ganzes.h"
 #include "selection/Modul_Auswahl.h"
@@ -22,8 +24,19 @@ std::string GeometrieMeldung(const std::vector<Modellbefund>& befunde) {
 void GeometriePruefen(State& s) {
     AuswahlNeu(s);
     const bool ganz = s.Menu.GanzesModell;
+    std::vector<Modellbefund> alle = s.Ganzes.befunde;
+    // A texture the picture cannot find is a finding too.
+    for (const Texturangabe& t : s.Ganzes.texturen)
+        if (!s.host.texturDa(ModellOrdner(s), t.name, t.maske))
+            alle.push_back({t.zeile,
+                            std::string(t.maske ? "Maske" : "Textur") + " \"" +
+                                Latin1ZuUtf8(t.name) + "\" gibt es nicht",
+                            "texture-missing"});
+    std::stable_sort(alle.begin(), alle.end(), [](const Modellbefund& a, const Modellbefund& b) {
+        return a.zeile < b.zeile;
+    });
     std::vector<Modellbefund> befunde;
-    for (const Modellbefund& b : s.Ganzes.befunde) {
+    for (const Modellbefund& b : alle) {
         const int z = ZeileVonLinie(s, b.zeile);
         const bool imErsten = z >= 0 && z >= s.ErsterClumpVon && z <= s.ErsterClumpBis;
         if (!ganz && !imErsten) continue;

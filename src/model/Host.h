@@ -125,6 +125,12 @@ class Host {
     // The faces of the whole model beneath everything else, nearer ones over
     // farther ones; a host without faces draws nothing.
     virtual void zeichneFlaechen(const Flaechenbild&) {}
+    // Whether zeichneFlaechen would find this texture or mask beside the
+    // model; a host without pictures finds every one.
+    virtual bool texturDa(std::string_view /*ordner*/, const std::string& /*name*/,
+                          bool /*maske*/) {
+        return true;
+    }
     // The drawing window's outer size; a host without one answers 0 x 0.
     virtual Fenstermass ausgabeMass() const {
         const Lage l = fensterLage(Kind::Ausgabe);

@@ -21,6 +21,13 @@ void Timer1An(State& s) {
     s.host.zeitgeberAn();
 }
 
+std::string_view ModellOrdner(const State& s) {
+    const std::string& datei = s.CommonDialog1.FileName;
+    const size_t schraeg = datei.rfind('/');
+    return schraeg == std::string::npos ? std::string_view(".")
+                                        : std::string_view(datei).substr(0, schraeg);
+}
+
 void Melden(State& s, std::string text, std::string titel) {
     s.host.zeigeMeldung(Meldung{std::move(text), std::move(titel), s.TextList.anzahl()});
 }

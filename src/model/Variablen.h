@@ -241,6 +241,8 @@ void Melden(State& s, std::string text, std::string titel = {});
 
 // Switches Timer1 on; one that is on already keeps its count.
 void Timer1An(State& s);
+// The folder of the document's file, where its textures are sought.
+std::string_view ModellOrdner(const State& s);
 
 // The coded message of a look-up that finds nothing.
 void FehlerMelden(State& s, std::string_view code);

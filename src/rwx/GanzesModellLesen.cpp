@@ -934,8 +934,12 @@ void Leser::material(Befehl b) {
             material_.textur = -1;
         } else {
             material_.textur = nummer(woerter_[1]);
+            texturen_.push_back({zeile_, std::string(woerter_[1]), false});
             for (size_t i = 2; i + 1 < woerter_.size(); ++i)
-                if (IstWort(woerter_[i], "mask")) material_.maske = nummer(woerter_[i + 1]);
+                if (IstWort(woerter_[i], "mask")) {
+                    material_.maske = nummer(woerter_[i + 1]);
+                    texturen_.push_back({zeile_, std::string(woerter_[i + 1]), true});
+                }
         }
     }
     if (!(material_ == vorher)) materialNummer_.reset();
@@ -990,14 +994,6 @@ void Leser::zeilenregeln(const Befehlsart& art) {
                 }
             }
             break;
-        case Befehl::Textur: {
-            if (woerter_.size() < 2 || IstWort(woerter_[1], "null")) break;
-            texturen_.push_back({zeile_, std::string(woerter_[1]), false});
-            for (size_t i = 2; i + 1 < woerter_.size(); ++i)
-                if (IstWort(woerter_[i], "mask"))
-                    texturen_.push_back({zeile_, std::string(woerter_[i + 1]), true});
-            break;
-        }
         case Befehl::Erweiterung:
             if (!ausrufe_)
                 melden("extension-without-bang",

@@ -563,6 +563,10 @@ void Hauptfenster::zeichneFlaechen(const Flaechenbild& flaechen) {
     flaeche_->zeichneFlaechen(flaechen);
 }
 
+bool Hauptfenster::texturDa(std::string_view ordner, const std::string& name, bool maske) {
+    return !flaeche_->texturbild(ordner, name, maske).isNull();
+}
+
 Fenstermass Hauptfenster::clientMass() const {
     // The viewport, once laid out; before the first show only the area knows its size.
     const QSize g = mdi_->contentsRect().size();

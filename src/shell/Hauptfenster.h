@@ -57,6 +57,7 @@ class Hauptfenster : public QMainWindow, public Host {
     void zeichneNetz(const Farbe& farbe, std::span<const std::array<float, 2>> punkte,
                      std::span<const std::array<uint32_t, 2>> kanten) override;
     void zeichneFlaechen(const Flaechenbild& flaechen) override;
+    bool texturDa(std::string_view ordner, const std::string& name, bool maske) override;
     Fenstermass clientMass() const override;
     Lage fensterLage(Kind k) const override;
     void fensterLageSetzen(Kind k, const Lage& lage) override;

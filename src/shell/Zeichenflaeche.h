@@ -32,6 +32,8 @@ class Zeichenflaeche : public QWidget {
     // Brings pointer and rubber band in line with the core.
     void spiegeln();
 
+    // A texture or mask beside the model, as the faces find it (a null image: none).
+    const QImage& texturbild(std::string_view ordner, const std::string& name, bool maske);
     // The picture with everything drawn so far.
     const QImage& bild();
     // Drawing units <-> pixels of the client area.
@@ -63,8 +65,6 @@ class Zeichenflaeche : public QWidget {
     QImage bild_;
     Striche striche_;
     std::vector<float> tiefe_;  // per pixel, for the faces
-    // Textures and masks by folder and name, as found (a null image: none).
-    const QImage& texturbild(std::string_view ordner, const std::string& name, bool maske);
     std::map<std::string, QImage> texturen_;
     std::map<QString, std::map<QString, QString>> ordnerNamen_;  // lower case -> on disk
     std::vector<QRectF> kaesten_;          // outlines of one colour, drawn together

@@ -236,11 +236,7 @@ void FlaechenZeichnen(State& s) {
         textur[f] = magenta ? -1 : mat.textur;
         maske[f] = magenta ? -1 : mat.maske;
     }
-    const std::string& datei = s.CommonDialog1.FileName;
-    const size_t schraeg = datei.rfind('/');
-    const std::string_view ordner = schraeg == std::string::npos
-                                        ? std::string_view(".")
-                                        : std::string_view(datei).substr(0, schraeg);
+    const std::string_view ordner = ModellOrdner(s);
     // What was queued goes first: the faces lie beneath it.
     ZeichnungAbgeben(s);
     s.host.zeichneFlaechen(

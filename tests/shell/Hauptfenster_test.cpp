@@ -973,6 +973,13 @@ class HauptfensterTest : public QObject {
         QCOMPARE(maskiert, (QList<QRgb>{0, mal(texel[0][1]), mal(texel[1][0]), mal(texel[1][1])}));
         const QRgb farbe = qRgb(51, 102, 153) & 0xffffff;
         QCOMPARE(zeigen("Texture fehlt"), (QList<QRgb>{farbe, farbe, farbe, farbe}));
+        // "Geometrie" names it, no box before.
+        QStringList meldungen;
+        Antworten a{Meldung(meldungen)};
+        aktion("Auswahl(5)")->trigger();
+        QTRY_VERIFY(a.fertig());
+        QCOMPARE(meldungen, QStringList{"NukViewer|Geometrie: 1 Befund\nZeile 5: Textur \"fehlt\" "
+                                        "gibt es nicht"});
     }
 
     // A real model with its textures beside it, drawn in two bands: its
