@@ -146,11 +146,15 @@ void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, 
                 const double y = static_cast<double>(py) + 0.5;
                 uint32_t* zeile = bild.pixel + py * bild.zeile;
                 float* tz = tiefe + py * bild.breite;
-                for (int64_t px = std::max(x0, kx * K); px <= std::min(x1, kx * K + K - 1); ++px) {
-                    const double x = static_cast<double>(px) + 0.5;
-                    // Weights of a, b and c: each the area opposite it, over the whole.
-                    const double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s;
-                    const double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s;
+                const int64_t erstes = std::max(x0, kx * K);
+                const double x = static_cast<double>(erstes) + 0.5;
+                // Weights of a, b and c: each the area opposite it, over the
+                // whole; along the row they change by a constant step.
+                double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s - dwa_x;
+                double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s - dwb_x;
+                for (int64_t px = erstes; px <= std::min(x1, kx * K + K - 1); ++px) {
+                    wa += dwa_x;
+                    wb += dwb_x;
                     const double wc = 1 - wa - wb;
                     if (wa < 0 || wb < 0 || wc < 0) continue;
                     const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
@@ -203,7 +207,7 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
                     uv ? flaechen.uv[i][0] : 0, uv ? flaechen.uv[i][1] : 0};
     }
     const size_t zahl = flaechen.anfang.size() - 1;
-    // The opaque faces nearest first, by their nearest corner, so that what
+    // The opaque faces nearest first, by the depth of their middles, so that what
     // they hide is passed over; the picture is the same in any order.
     std::vector<std::pair<float, size_t>> deckend;
     std::vector<size_t> durchsichtig;
@@ -213,10 +217,11 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
             durchsichtig.push_back(f);
             continue;
         }
-        float naechste = -std::numeric_limits<float>::infinity();
+        float summe = 0;
         for (uint32_t k = flaechen.anfang[f]; k < flaechen.anfang[f + 1]; ++k)
-            naechste = std::max(naechste, flaechen.punkte[flaechen.ecken[k]][2]);
-        deckend.emplace_back(-naechste, f);
+            summe += flaechen.punkte[flaechen.ecken[k]][2];
+        deckend.emplace_back(
+            -summe / static_cast<float>(flaechen.anfang[f + 1] - flaechen.anfang[f]), f);
     }
     std::stable_sort(deckend.begin(), deckend.end(),
                      [](const auto& p, const auto& q) { return p.first < q.first; });
