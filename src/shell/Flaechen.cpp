@@ -115,79 +115,87 @@ void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, 
     const auto x0 = static_cast<int64_t>(lo_x), x1 = static_cast<int64_t>(hi_x),
                y0 = static_cast<int64_t>(lo_y), y1 = static_cast<int64_t>(hi_y);
     constexpr int64_t K = Verdeckt::Kachel, B = Verdeckt::Kachel * Verdeckt::Block;
-    for (int64_t ky = y0 / K; ky <= y1 / K; ++ky)
-        for (int64_t kx = x0 / K; kx <= x1 / K; ++kx) {
-            if (verdeckt) {
-                const float block = verdeckt->blockFern[static_cast<size_t>(
-                    ky * K / B * verdeckt->bloeckeBreite + kx * K / B)];
-                if (block >= naechsteIn(kx * K / B * B, ky * K / B * B, B)) {
-                    kx = (kx * K / B + 1) * (B / K) - 1;  // the rest of the block
-                    continue;
+    // A square outside one of the edges holds none of the triangle.
+    auto aussen = [&](int64_t links, int64_t oben, int64_t seite) {
+        const double l = static_cast<double>(links), o = static_cast<double>(oben);
+        const double r = l + static_cast<double>(seite), u = o + static_cast<double>(seite);
+        auto kante = [&](const Ecke& p, const Ecke& q) {
+            // The edge p -> q with the third corner on its positive side.
+            auto w = [&](double x, double y) {
+                return ((p.x - x) * (q.y - y) - (p.y - y) * (q.x - x)) * s;
+            };
+            return w(l, o) < 0 && w(r, o) < 0 && w(l, u) < 0 && w(r, u) < 0;
+        };
+        return kante(b, c) || kante(c, a) || kante(a, b);
+    };
+    // Block by block, then tile by tile in what is left.
+    for (int64_t by = y0 / B; by <= y1 / B; ++by)
+        for (int64_t bx = x0 / B; bx <= x1 / B; ++bx) {
+            if (aussen(bx * B, by * B, B)) continue;
+            if (verdeckt &&
+                verdeckt->blockFern[static_cast<size_t>(by * verdeckt->bloeckeBreite + bx)] >=
+                    naechsteIn(bx * B, by * B, B))
+                continue;
+            for (int64_t ky = std::max(y0 / K, by * (B / K));
+                 ky <= std::min(y1 / K, by * (B / K) + B / K - 1); ++ky)
+                for (int64_t kx = std::max(x0 / K, bx * (B / K));
+                     kx <= std::min(x1 / K, bx * (B / K) + B / K - 1); ++kx) {
+                    if (verdeckt &&
+                        verdeckt->fern[static_cast<size_t>(ky * verdeckt->breite + kx)] >=
+                            naechsteIn(kx * K, ky * K, K))
+                        continue;
+                    if (aussen(kx * K, ky * K, K)) continue;
+                    bool gemalt = false;
+                    for (int64_t py = std::max(y0, ky * K); py <= std::min(y1, ky * K + K - 1);
+                         ++py) {
+                        const double y = static_cast<double>(py) + 0.5;
+                        uint32_t* zeile = bild.pixel + py * bild.zeile;
+                        float* tz = tiefe + py * bild.breite;
+                        const int64_t erstes = std::max(x0, kx * K);
+                        const double x = static_cast<double>(erstes) + 0.5;
+                        // Weights of a, b and c: each the area opposite it, over the
+                        // whole; along the row they change by a constant step.
+                        double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s - dwa_x;
+                        double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s - dwb_x;
+                        for (int64_t px = erstes; px <= std::min(x1, kx * K + K - 1); ++px) {
+                            wa += dwa_x;
+                            wb += dwb_x;
+                            const double wc = 1 - wa - wb;
+                            if (wa < 0 || wb < 0 || wc < 0) continue;
+                            const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
+                            if (!(z > tz[px])) continue;
+                            const double u = wa * a.u + wb * b.u + wc * c.u,
+                                         v = wa * a.v + wb * b.v + wc * c.v;
+                            if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
+                            double farbe[3];
+                            for (int k = 0; k < 3; ++k) {
+                                const int schub = 16 - 8 * k;
+                                farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
+                                           wc * kanal(c.farbe, schub);
+                            }
+                            if (textur) {
+                                const uint32_t t = texel(*textur, u, v);
+                                for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
+                            }
+                            uint32_t& ziel = zeile[px];
+                            if constexpr (Deckend) {
+                                tz[px] = z;
+                                gemalt = true;
+                            } else {
+                                const double alpha = kanal(a.farbe, 24) / 255;
+                                for (int k = 0; k < 3; ++k)
+                                    farbe[k] =
+                                        farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
+                            }
+                            ziel = 0xFF000000u;
+                            for (int k = 0; k < 3; ++k)
+                                ziel |= static_cast<uint32_t>(
+                                            std::clamp(std::lround(farbe[k]), 0L, 255L))
+                                        << (16 - 8 * k);
+                        }
+                    }
+                    if (gemalt && verdeckt) verdeckt->markieren(ky * verdeckt->breite + kx);
                 }
-                if (verdeckt->fern[static_cast<size_t>(ky * verdeckt->breite + kx)] >=
-                    naechsteIn(kx * K, ky * K, K))
-                    continue;
-            }
-            // A tile outside one of the edges holds none of the triangle.
-            {
-                const double l = static_cast<double>(kx * K), o = static_cast<double>(ky * K);
-                auto aussen = [&](const Ecke& p, const Ecke& q) {
-                    // The edge p -> q with the third corner on its positive side.
-                    auto kante = [&](double x, double y) {
-                        return ((p.x - x) * (q.y - y) - (p.y - y) * (q.x - x)) * s;
-                    };
-                    return kante(l, o) < 0 && kante(l + K, o) < 0 && kante(l, o + K) < 0 &&
-                           kante(l + K, o + K) < 0;
-                };
-                if (aussen(b, c) || aussen(c, a) || aussen(a, b)) continue;
-            }
-            bool gemalt = false;
-            for (int64_t py = std::max(y0, ky * K); py <= std::min(y1, ky * K + K - 1); ++py) {
-                const double y = static_cast<double>(py) + 0.5;
-                uint32_t* zeile = bild.pixel + py * bild.zeile;
-                float* tz = tiefe + py * bild.breite;
-                const int64_t erstes = std::max(x0, kx * K);
-                const double x = static_cast<double>(erstes) + 0.5;
-                // Weights of a, b and c: each the area opposite it, over the
-                // whole; along the row they change by a constant step.
-                double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s - dwa_x;
-                double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s - dwb_x;
-                for (int64_t px = erstes; px <= std::min(x1, kx * K + K - 1); ++px) {
-                    wa += dwa_x;
-                    wb += dwb_x;
-                    const double wc = 1 - wa - wb;
-                    if (wa < 0 || wb < 0 || wc < 0) continue;
-                    const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
-                    if (!(z > tz[px])) continue;
-                    const double u = wa * a.u + wb * b.u + wc * c.u,
-                                 v = wa * a.v + wb * b.v + wc * c.v;
-                    if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
-                    double farbe[3];
-                    for (int k = 0; k < 3; ++k) {
-                        const int schub = 16 - 8 * k;
-                        farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
-                                   wc * kanal(c.farbe, schub);
-                    }
-                    if (textur) {
-                        const uint32_t t = texel(*textur, u, v);
-                        for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
-                    }
-                    uint32_t& ziel = zeile[px];
-                    if constexpr (Deckend) {
-                        tz[px] = z;
-                        gemalt = true;
-                    } else {
-                        const double alpha = kanal(a.farbe, 24) / 255;
-                        for (int k = 0; k < 3; ++k)
-                            farbe[k] = farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
-                    }
-                    ziel = 0xFF000000u;
-                    for (int k = 0; k < 3; ++k)
-                        ziel |= static_cast<uint32_t>(std::clamp(std::lround(farbe[k]), 0L, 255L))
-                                << (16 - 8 * k);
-                }
-            }
-            if (gemalt && verdeckt) verdeckt->markieren(ky * verdeckt->breite + kx);
         }
 }
 
