@@ -116,26 +116,27 @@ void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, 
                y0 = static_cast<int64_t>(lo_y), y1 = static_cast<int64_t>(hi_y);
     constexpr int64_t K = Verdeckt::Kachel, B = Verdeckt::Kachel * Verdeckt::Block;
     // A square outside one of the edges holds none of the triangle.
+    // The weights as planes: wa(x, y) = wa0 + dwa_x x + dwa_y y, and so on.
+    const double wa0 = (b.x * c.y - b.y * c.x) * s, wb0 = (c.x * a.y - c.y * a.x) * s;
+    const double dwc_x = -dwa_x - dwb_x, dwc_y = -dwa_y - dwb_y, wc0 = 1 - wa0 - wb0;
     auto aussen = [&](int64_t links, int64_t oben, int64_t seite) {
         const double l = static_cast<double>(links), o = static_cast<double>(oben);
         const double r = l + static_cast<double>(seite), u = o + static_cast<double>(seite);
-        auto kante = [&](const Ecke& p, const Ecke& q) {
-            // The edge p -> q with the third corner on its positive side.
-            auto w = [&](double x, double y) {
-                return ((p.x - x) * (q.y - y) - (p.y - y) * (q.x - x)) * s;
-            };
-            return w(l, o) < 0 && w(r, o) < 0 && w(l, u) < 0 && w(r, u) < 0;
+        // A weight is below 0 all over the square when it is at the corner
+        // where it is largest.
+        auto weg = [&](double w0, double dx, double dy) {
+            return w0 + dx * (dx > 0 ? r : l) + dy * (dy > 0 ? u : o) < 0;
         };
-        return kante(b, c) || kante(c, a) || kante(a, b);
+        return weg(wa0, dwa_x, dwa_y) || weg(wb0, dwb_x, dwb_y) || weg(wc0, dwc_x, dwc_y);
     };
     // Block by block, then tile by tile in what is left.
     for (int64_t by = y0 / B; by <= y1 / B; ++by)
         for (int64_t bx = x0 / B; bx <= x1 / B; ++bx) {
-            if (aussen(bx * B, by * B, B)) continue;
             if (verdeckt &&
                 verdeckt->blockFern[static_cast<size_t>(by * verdeckt->bloeckeBreite + bx)] >=
                     naechsteIn(bx * B, by * B, B))
                 continue;
+            if (aussen(bx * B, by * B, B)) continue;
             for (int64_t ky = std::max(y0 / K, by * (B / K));
                  ky <= std::min(y1 / K, by * (B / K) + B / K - 1); ++ky)
                 for (int64_t kx = std::max(x0 / K, bx * (B / K));
