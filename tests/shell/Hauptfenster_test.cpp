@@ -890,6 +890,8 @@ class HauptfensterTest : public QObject {
         QTest::newRow("um 60 Grad gedreht")
             << rot + "Rotate 0 1 0 60\n" + quad("0", "1 2 3 4") << true << qRgb(166, 0, 0);
         QTest::newRow("von hinten") << rot + quad("0", "1 4 3 2") << true << qRgb(255, 0, 255);
+        QTest::newRow("von hinten, doppelseitig")
+            << rot + "MaterialMode double\n" + quad("0", "1 4 3 2") << true << qRgb(230, 0, 0);
         QTest::newRow("von hinten, ohne Rückseiten")
             << rot + quad("0", "1 4 3 2") << false << qRgb(230, 0, 0);
         const QString blau =
