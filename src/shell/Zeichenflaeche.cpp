@@ -291,6 +291,13 @@ void Zeichenflaeche::zeichneFlaechen(const Flaechenbild& flaechen) {
 // its textures folder or in ../textures.
 const QImage& Zeichenflaeche::texturbild(std::string_view ordner, const std::string& name,
                                          bool maske) {
+    // Each read of a document looks again: "Aktualisieren" finds an image
+    // put beside the model meanwhile.
+    if (texturenGeladen_ != s_.Geladen) {
+        texturen_.clear();
+        ordnerNamen_.clear();
+        texturenGeladen_ = s_.Geladen;
+    }
     const std::string schluessel = std::string(ordner) + '\n' + name + (maske ? "\nm" : "");
     const auto gemerkt = texturen_.find(schluessel);
     if (gemerkt != texturen_.end()) return gemerkt->second;

@@ -67,6 +67,7 @@ class Zeichenflaeche : public QWidget {
     std::vector<float> tiefe_;  // per pixel, for the faces
     std::map<std::string, QImage> texturen_;
     std::map<QString, std::map<QString, QString>> ordnerNamen_;  // lower case -> on disk
+    uint32_t texturenGeladen_ = 0;         // the document read they were found for
     std::vector<QRectF> kaesten_;          // outlines of one colour, drawn together
     std::vector<uint16_t> kastenGesehen_;  // by pixel: the sizes of boxes drawn there
     std::array<Linienobjekt, 4> band_{};

@@ -1,9 +1,12 @@
 // The window program driven as a user drives it: menus, toolbar, dialogs and
 // message boxes answered, mouse on the drawing, pixels of the picture.
+#include <zip.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -890,6 +893,14 @@ class HauptfensterTest : public QObject {
         QTest::newRow("um 60 Grad gedreht")
             << rot + "Rotate 0 1 0 60\n" + quad("0", "1 2 3 4") << true << qRgb(166, 0, 0);
         QTest::newRow("von hinten") << rot + quad("0", "1 4 3 2") << true << qRgb(255, 0, 255);
+        // Each corner of the front shares it with a top or bottom face at a
+        // right angle: smooth, the light there comes at 45 degrees.
+        QTest::newRow("glatt über geteilte Punkte")
+            << rot +
+                   "LightSampling Vertex\nVertex -1 -1 -1\nVertex 1 -1 -1\nVertex 1 1 -1\n"
+                   "Vertex -1 1 -1\n" +
+                   QString(vorn).replace("Z", "1") + "Quad 5 6 7 8\nQuad 1 2 6 5\nQuad 4 3 7 8\n"
+            << true << qRgb(192, 0, 0);
         QTest::newRow("von hinten, doppelseitig")
             << rot + "MaterialMode double\n" + quad("0", "1 4 3 2") << true << qRgb(230, 0, 0);
         QTest::newRow("von hinten, ohne Rückseiten")
@@ -973,6 +984,19 @@ class HauptfensterTest : public QObject {
                                          mal(texel[1][1])}));
         const QList<QRgb> maskiert = zeigen("Texture HOLZ.png mask Maske");
         QCOMPARE(maskiert, (QList<QRgb>{0, mal(texel[0][1]), mal(texel[1][0]), mal(texel[1][1])}));
+        // The same mask as worlds serve it, a .bmp inside a .zip.
+        {
+            QByteArray bmp;
+            QBuffer puffer(&bmp);
+            QVERIFY(puffer.open(QIODevice::WriteOnly) && maske.save(&puffer, "BMP"));
+            int fehler = 0;
+            zip_t* z = zip_open(QFile::encodeName(temp->filePath("textures/sieb.zip")).constData(),
+                                ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+            QVERIFY(z);
+            zip_file_add(z, "sieb.bmp", zip_source_buffer(z, bmp.constData(), bmp.size(), 0), 0);
+            QCOMPARE(zip_close(z), 0);
+        }
+        QCOMPARE(zeigen("Texture HOLZ.png mask sieb"), maskiert);
         const QRgb farbe = qRgb(51, 102, 153) & 0xffffff;
         QCOMPARE(zeigen("Texture fehlt"), (QList<QRgb>{farbe, farbe, farbe, farbe}));
         // "Geometrie" names it, no box before.
