@@ -422,7 +422,7 @@ void Schreiben(const std::string& pfad, const Bericht& b, const Form& form, Ausg
 
 Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
                     const std::optional<std::string>& daten, const Befehlssatz* befehle,
-                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt) {
+                    const Form& form, Ausgabe& aus) {
     if (form.art == Form::Dump) {
         host.meldungen.clear();
         Zuruecksetzen(s);
@@ -439,12 +439,7 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
                : (!host.meldungen.empty() || urteil.fehlerhaft || !fehlerhaft.empty()) ? befunde
                                                                                        : sauber;
     }
-    Bericht b = Pruefen(s, host, daten, befehle, form);
-    if (gesammelt) {
-        if (!daten) gesammelt->push_back({-1, "reader", "Datei nicht lesbar"});
-        for (Diagnose& d : b.diagnosen) gesammelt->push_back(std::move(d));
-        return b.status;
-    }
+    const Bericht b = Pruefen(s, host, daten, befehle, form);
     Schreiben(pfad, b, form, aus);
     return b.status;
 }

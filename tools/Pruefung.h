@@ -92,13 +92,13 @@ void Schreiben(const std::string& name, const Bericht& b, const Form& form, Ausg
 // Reads the file's bytes as "Öffnen" does (reset, read, numbering), then runs
 // the hierarchy check, given a command list the line check, and the whole
 // model with the rules. Writes the diagnostics in line order and the summary,
-// or the machine form, or one JSON line, under the name; for SARIF it hands
-// them to gesammelt instead. Rules switched off by the form or by a
+// or the machine form, or one JSON line, under the name. Rules switched off
+// by the form or by a
 // "# nukcheck: ohne RULE" comment (on the line, or before ModelBegin for the
 // file) are left out. Without bytes (the file could not be read) the report
 // is left to the caller, and the status is unlesbar.
 Status DateiPruefen(nuk::State& s, nuk::AufzeichnenderHost& host, const std::string& name,
                     const std::optional<std::string>& daten, const nuk::Befehlssatz* befehle,
-                    const Form& form, Ausgabe& aus, std::vector<Diagnose>* gesammelt = nullptr);
+                    const Form& form, Ausgabe& aus);
 
 }  // namespace nukcheck

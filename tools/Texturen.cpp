@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 
+#include "model/Datei.h"
 #include "model/Text.h"
 
 namespace nukcheck {
@@ -32,17 +33,7 @@ Texturordner::Texturordner(const std::string& pfad) : pfad_(pfad) {
 }
 
 std::string Texturordner::finden(std::string_view name, bool maske) const {
-    // A name may carry a folder of its own; only its last part is looked up.
-    const std::string_view letzter = name.substr(name.find_last_of("/\\") + 1);
-    const bool mitEndung = letzter.find('.') != std::string_view::npos;
-    std::vector<std::string> kandidaten;
-    if (mitEndung)
-        kandidaten = {std::string(name)};
-    else if (maske)
-        kandidaten = {std::string(name) + ".zip", std::string(name) + ".bmp"};
-    else
-        kandidaten = {std::string(name) + ".jpg"};
-    for (const std::string& k : kandidaten) {
+    for (const std::string& k : nuk::TexturDateinamen(name, maske)) {
         const auto n = namen_.find(klein(k));
         if (n != namen_.end()) return pfad_ + "/" + n->second;
     }

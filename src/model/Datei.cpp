@@ -95,4 +95,11 @@ bool DateiErsetzen(const std::string& pfad, std::string_view daten, Schreibweg w
     return gut;
 }
 
+std::vector<std::string> TexturDateinamen(std::string_view name, bool maske) {
+    const std::string n(name);
+    if (name.substr(name.find_last_of("/\\") + 1).find('.') != std::string_view::npos) return {n};
+    if (maske) return {n + ".zip", n + ".bmp"};
+    return {n + ".jpg"};
+}
+
 }  // namespace nuk

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nuk {
 
@@ -21,5 +22,10 @@ using Schreibweg = ssize_t (*)(int fd, const void* puffer, size_t n);
 // was and the new file is removed. The target keeps its permissions. Every
 // write goes through weg (nullptr: ::write).
 bool DateiErsetzen(const std::string& pfad, std::string_view daten, Schreibweg weg = nullptr);
+
+// The files a texture or mask name stands for, as world browsers take it: a
+// name with an extension (in its last part) as written, else NAME.jpg, a
+// mask NAME.zip or NAME.bmp. Matched in any case by whoever looks.
+std::vector<std::string> TexturDateinamen(std::string_view name, bool maske);
 
 }  // namespace nuk

@@ -450,7 +450,6 @@ void Leser::punkt(double x, double y, double z) {
         Regelstoff& r = g.regelstoff;
         r.ebene.push_back(ebenen_.back().serie);
         r.vertex.push_back(1);
-        r.uv.push_back(uv);
     }
     g.punkte.push_back(anwenden(welt_, x, y, z));
     g.punktzeile.push_back(zeile_);
@@ -633,7 +632,6 @@ void Leser::koerper(const std::vector<std::array<double, 3>>& ecken,
         Regelstoff& r = g.regelstoff;
         const auto eigen = static_cast<uint32_t>(g.punkte.size() - ecken.size());
         r.ebene.resize(r.ebene.size() + ecken.size(), ebenen_.back().serie);
-        r.uv.resize(r.uv.size() + ecken.size(), {0, 0});
         r.vertex.resize(r.vertex.size() + ecken.size(), 0);
         for (const auto& f : flaechen) {
             for (uint32_t k : f) r.ecken.push_back(k + eigen);
@@ -1005,7 +1003,7 @@ void Leser::zeilenregeln(const Befehlsart& art) {
 }
 
 void Leser::geometrieregeln(const Geometrie& g) {
-    GeometrieRegeln(g.punkte, g.punktzeile, g.regelstoff, befunde_);
+    GeometrieRegeln(g.punkte, g.punktzeile, g.uv, g.regelstoff, befunde_);
 }
 
 // Each edge once: bucketed by its lower point, then marked per bucket. The

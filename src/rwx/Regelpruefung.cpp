@@ -28,10 +28,10 @@ bool gleicheUv(const std::array<float, 2>& a, const std::array<float, 2>& b) {
 }  // namespace
 
 void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
-                     std::span<const int32_t> punktzeile, const Regelstoff& r,
-                     std::vector<Modellbefund>& befunde) {
+                     std::span<const int32_t> punktzeile, std::span<const std::array<float, 2>> uv,
+                     const Regelstoff& r, std::vector<Modellbefund>& befunde) {
     const size_t n = punkte.size();
-    if (r.ebene.size() != n) return;
+    if (r.ebene.size() != n || uv.size() != n) return;
     // The size of this geometry: the diagonal of its bounds.
     double groesse = 0;
     if (n > 0) {
@@ -77,7 +77,7 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
             if (!r.vertex[i]) continue;
             for (size_t b = k; b < a; ++b) {
                 const uint32_t j = folge[b];
-                if (r.vertex[j] && gleicheUv(r.uv[i], r.uv[j])) {
+                if (r.vertex[j] && gleicheUv(uv[i], uv[j])) {
                     befunde.push_back({punktzeile[i],
                                        "Punkt wie in Zeile " + std::to_string(punktzeile[j]) +
                                            " (gleiche Lage und UV)",
@@ -108,7 +108,7 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
         }
         if (r.art[f] & Regelstoff::Textur)
             for (uint32_t k = a; k < e; ++k)
-                if (std::isnan(r.uv[r.ecken[k]][0])) {
+                if (std::isnan(uv[r.ecken[k]][0])) {
                     befunde.push_back({zeile,
                                        "Fläche mit Textur, aber ihr Punkt in Zeile " +
                                            std::to_string(punktzeile[r.ecken[k]]) + " hat kein UV",

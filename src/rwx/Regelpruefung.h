@@ -15,9 +15,8 @@ namespace nuk {
 // corners are indices of the points here, never of a copy's.
 struct Regelstoff {
     // Per point: its level (each clump, prototype and the file have their
-    // own), its UV (NaN without), and whether a Vertex row made it.
+    // own), and whether a Vertex row made it.
     std::vector<uint32_t> ebene;
-    std::vector<std::array<float, 2>> uv;
     std::vector<uint8_t> vertex;
     std::vector<uint32_t> ecken;
     std::vector<uint32_t> anfang{0};
@@ -31,8 +30,9 @@ struct Regelstoff {
 
 // non-planar-face, degenerate-face, flipped-face, duplicate-vertex,
 // unused-vertex and texture-without-uv, added to befunde (unsorted).
+// The points with their lines and UV (NaN without), as the geometry holds them.
 void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
-                     std::span<const int32_t> punktzeile, const Regelstoff& r,
-                     std::vector<Modellbefund>& befunde);
+                     std::span<const int32_t> punktzeile, std::span<const std::array<float, 2>> uv,
+                     const Regelstoff& r, std::vector<Modellbefund>& befunde);
 
 }  // namespace nuk

@@ -286,9 +286,8 @@ void Zeichenflaeche::zeichneFlaechen(const Flaechenbild& flaechen) {
     update();
 }
 
-// As world browsers find them: a name without extension is NAME.jpg, a mask
-// NAME.zip (holding a .bmp) or NAME.bmp; in any case, beside the model, in
-// its textures folder or in ../textures.
+// The names world browsers take (a mask's .zip holding a .bmp), in any case,
+// beside the model, in its textures folder or in ../textures.
 const QImage& Zeichenflaeche::texturbild(std::string_view ordner, const std::string& name,
                                          bool maske) {
     // Each read of a document looks again: "Aktualisieren" finds an image
@@ -302,14 +301,9 @@ const QImage& Zeichenflaeche::texturbild(std::string_view ordner, const std::str
     const auto gemerkt = texturen_.find(schluessel);
     if (gemerkt != texturen_.end()) return gemerkt->second;
     QImage& bild = texturen_[schluessel];
-    const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     QStringList kandidaten;
-    if (n.section(QLatin1Char('/'), -1).contains(QLatin1Char('.')))
-        kandidaten = {n};
-    else if (maske)
-        kandidaten = {n + QStringLiteral(".zip"), n + QStringLiteral(".bmp")};
-    else
-        kandidaten = {n + QStringLiteral(".jpg")};
+    for (const std::string& k : TexturDateinamen(name, maske))
+        kandidaten << QString::fromLatin1(k.data(), static_cast<qsizetype>(k.size()));
     const QString basis =
         QFile::decodeName(QByteArray(ordner.data(), static_cast<qsizetype>(ordner.size())));
     for (const QString& unter :

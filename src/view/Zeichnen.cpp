@@ -212,29 +212,25 @@ void FlaechenZeichnen(State& s) {
                  << (16 - 8 * i);
         return c;
     };
-    for (size_t f = 0; f < flaechen; ++f) {
-        const Material& mat = m.materialien[m.flaechenmaterial[f]];
-        const bool hinten = mal(normalen[f], auge) < 0;
-        const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
-        if (hinten && s.Menu.Rueckseiten && !mat.doppelt) {
-            std::fill(farben.begin() + a, farben.begin() + e, 0xFFFF00FFu);
-        } else if (mat.glatt) {
-            for (uint32_t k = a; k < e; ++k) farben[k] = licht(mat, glatt[m.ecken[k]], hinten);
-        } else {
-            std::fill(farben.begin() + a, farben.begin() + e, licht(mat, normalen[f], hinten));
-        }
-    }
     auto& textur = s.Ausgabe.flaechenTextur;
     auto& maske = s.Ausgabe.flaechenMaske;
     textur.resize(flaechen);
     maske.resize(flaechen);
     for (size_t f = 0; f < flaechen; ++f) {
         const Material& mat = m.materialien[m.flaechenmaterial[f]];
-        // A back in the warning colour shows no image.
-        const bool magenta = farben[m.anfang[f]] == 0xFFFF00FFu && mal(normalen[f], auge) < 0 &&
-                             s.Menu.Rueckseiten && !mat.doppelt;
-        textur[f] = magenta ? -1 : mat.textur;
-        maske[f] = magenta ? -1 : mat.maske;
+        const bool hinten = mal(normalen[f], auge) < 0;
+        const uint32_t a = m.anfang[f], e = m.anfang[f + 1];
+        textur[f] = mat.textur;
+        maske[f] = mat.maske;
+        if (hinten && s.Menu.Rueckseiten && !mat.doppelt) {
+            // The warning colour, without an image.
+            std::fill(farben.begin() + a, farben.begin() + e, 0xFFFF00FFu);
+            textur[f] = maske[f] = -1;
+        } else if (mat.glatt) {
+            for (uint32_t k = a; k < e; ++k) farben[k] = licht(mat, glatt[m.ecken[k]], hinten);
+        } else {
+            std::fill(farben.begin() + a, farben.begin() + e, licht(mat, normalen[f], hinten));
+        }
     }
     const std::string_view ordner = ModellOrdner(s);
     // What was queued goes first: the faces lie beneath it.
