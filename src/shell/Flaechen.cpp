@@ -1,6 +1,7 @@
 #include "shell/Flaechen.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -28,60 +29,68 @@ uint32_t texel(const Texel& t, double u, double v) {
     return t.pixel[stelle(v, t.hoehe) * t.zeile + stelle(u, t.breite)];
 }
 
-// What lies in front, by tiles of 16 x 16 pixels and blocks of 8 x 8 tiles:
-// the farthest depth of a tile all of whose pixels are covered (else -inf),
-// the least of these in a block. A triangle whose nearest corner lies no
-// nearer is hidden there: faces drawn nearest first, most of a crowded
-// model is passed over in whole blocks.
+// What lies in front, by squares of 8, 32 and 128 pixels: the farthest depth
+// of a square all of whose pixels are covered (else -inf). A triangle that
+// comes no nearer within a square is hidden there: faces drawn nearest
+// first, most of a crowded model is passed over in whole squares.
 struct Verdeckt {
-    static constexpr int64_t Kachel = 16, Block = 8;
-    int64_t breite = 0, hoehe = 0, bloeckeBreite = 0;
-    std::vector<float> fern, blockFern;
-    std::vector<uint8_t> neu;  // tiles drawn into since the last look
-
-    Verdeckt(int64_t b, int64_t h)
-        : breite((b + Kachel - 1) / Kachel),
-          hoehe((h + Kachel - 1) / Kachel),
-          bloeckeBreite((breite + Block - 1) / Block),
-          fern(static_cast<size_t>(breite * hoehe), -std::numeric_limits<float>::infinity()),
-          blockFern(static_cast<size_t>(bloeckeBreite * ((hoehe + Block - 1) / Block)),
-                    -std::numeric_limits<float>::infinity()),
-          neu(fern.size()) {}
-
-    // The tiles drawn into, looked at again.
-    void markieren(int64_t kachel) {
-        uint8_t& n = neu[static_cast<size_t>(kachel)];
-        if (!n) neueListe.push_back(static_cast<uint32_t>(kachel));
-        n = 1;
-    }
-
-    // The tiles drawn into, and their blocks, looked at again.
-    void auffrischen(const Pixelfeld& bild, const float* tiefe) {
-        std::vector<uint32_t> bloecke;
-        for (uint32_t t : neueListe) {
-            neu[t] = 0;
-            const int64_t x0 = t % breite * Kachel, y0 = t / breite * Kachel;
-            float f = std::numeric_limits<float>::infinity();
-            for (int64_t y = y0; y < std::min(y0 + Kachel, bild.hoehe); ++y)
-                for (int64_t x = x0; x < std::min(x0 + Kachel, bild.breite); ++x)
-                    f = std::min(f, tiefe[static_cast<size_t>(y * bild.breite + x)]);
-            fern[t] = f;
-            bloecke.push_back(
-                static_cast<uint32_t>(t / breite / Block * bloeckeBreite + t % breite / Block));
-        }
-        neueListe.clear();
-        std::sort(bloecke.begin(), bloecke.end());
-        bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
-        for (uint32_t bl : bloecke) {
-            float f = std::numeric_limits<float>::infinity();
-            const int64_t bx = bl % bloeckeBreite * Block, by = bl / bloeckeBreite * Block;
-            for (int64_t y = by; y < std::min(by + Block, hoehe); ++y)
-                for (int64_t x = bx; x < std::min(bx + Block, breite); ++x)
-                    f = std::min(f, fern[static_cast<size_t>(y * breite + x)]);
-            blockFern[bl] = f;
-        }
-    }
+    static constexpr int Stufen = 3;
+    static constexpr int64_t Seite[Stufen] = {8, 32, 128};
+    int64_t breite[Stufen];
+    std::vector<float> fern[Stufen];
+    std::vector<uint8_t> neu;  // small squares drawn into since the last look
     std::vector<uint32_t> neueListe;
+
+    Verdeckt(int64_t b, int64_t h) {
+        for (int l = 0; l < Stufen; ++l) {
+            breite[l] = (b + Seite[l] - 1) / Seite[l];
+            fern[l].assign(static_cast<size_t>(breite[l] * ((h + Seite[l] - 1) / Seite[l])),
+                           -std::numeric_limits<float>::infinity());
+        }
+        neu.resize(fern[0].size());
+    }
+
+    float bei(int l, int64_t x, int64_t y) const {
+        return fern[l][static_cast<size_t>(y * breite[l] + x)];
+    }
+
+    void markieren(int64_t x, int64_t y) {
+        const auto q = static_cast<uint32_t>(y * breite[0] + x);
+        if (!neu[q]) neueListe.push_back(q);
+        neu[q] = 1;
+    }
+
+    // The squares drawn into, and those around them, looked at again.
+    void auffrischen(const Pixelfeld& bild, const float* tiefe) {
+        std::vector<uint32_t> geaendert;
+        geaendert.swap(neueListe);
+        for (uint32_t q : geaendert) {
+            neu[q] = 0;
+            const int64_t x0 = q % breite[0] * Seite[0], y0 = q / breite[0] * Seite[0];
+            float f = std::numeric_limits<float>::infinity();
+            for (int64_t y = y0; y < std::min(y0 + Seite[0], bild.hoehe); ++y)
+                for (int64_t x = x0; x < std::min(x0 + Seite[0], bild.breite); ++x)
+                    f = std::min(f, tiefe[static_cast<size_t>(y * bild.breite + x)]);
+            fern[0][q] = f;
+        }
+        for (int l = 1; l < Stufen; ++l) {
+            const int64_t n = Seite[l] / Seite[l - 1];
+            for (uint32_t& q : geaendert)
+                q = static_cast<uint32_t>(q / breite[l - 1] / n * breite[l] +
+                                          q % breite[l - 1] / n);
+            std::sort(geaendert.begin(), geaendert.end());
+            geaendert.erase(std::unique(geaendert.begin(), geaendert.end()), geaendert.end());
+            const int64_t hoehe = static_cast<int64_t>(fern[l - 1].size()) / breite[l - 1];
+            for (uint32_t q : geaendert) {
+                float f = std::numeric_limits<float>::infinity();
+                const int64_t qx = q % breite[l] * n, qy = q / breite[l] * n;
+                for (int64_t y = qy; y < std::min(qy + n, hoehe); ++y)
+                    for (int64_t x = qx; x < std::min(qx + n, breite[l - 1]); ++x)
+                        f = std::min(f, bei(l - 1, x, y));
+                fern[l][q] = f;
+            }
+        }
+    }
 };
 
 // One triangle into the picture. Edge functions at the pixel centres; the
@@ -114,7 +123,6 @@ void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, 
     };
     const auto x0 = static_cast<int64_t>(lo_x), x1 = static_cast<int64_t>(hi_x),
                y0 = static_cast<int64_t>(lo_y), y1 = static_cast<int64_t>(hi_y);
-    constexpr int64_t K = Verdeckt::Kachel, B = Verdeckt::Kachel * Verdeckt::Block;
     // A square outside one of the edges holds none of the triangle.
     // The weights as planes: wa(x, y) = wa0 + dwa_x x + dwa_y y, and so on.
     const double wa0 = (b.x * c.y - b.y * c.x) * s, wb0 = (c.x * a.y - c.y * a.x) * s;
@@ -129,75 +137,80 @@ void dreieck(const Pixelfeld& bild, float* tiefe, const Ecke& a, const Ecke& b, 
         };
         return weg(wa0, dwa_x, dwa_y) || weg(wb0, dwb_x, dwb_y) || weg(wc0, dwc_x, dwc_y);
     };
-    // Block by block, then tile by tile in what is left.
-    for (int64_t by = y0 / B; by <= y1 / B; ++by)
-        for (int64_t bx = x0 / B; bx <= x1 / B; ++bx) {
-            if (verdeckt &&
-                verdeckt->blockFern[static_cast<size_t>(by * verdeckt->bloeckeBreite + bx)] >=
-                    naechsteIn(bx * B, by * B, B))
-                continue;
-            if (aussen(bx * B, by * B, B)) continue;
-            for (int64_t ky = std::max(y0 / K, by * (B / K));
-                 ky <= std::min(y1 / K, by * (B / K) + B / K - 1); ++ky)
-                for (int64_t kx = std::max(x0 / K, bx * (B / K));
-                     kx <= std::min(x1 / K, bx * (B / K) + B / K - 1); ++kx) {
-                    if (verdeckt &&
-                        verdeckt->fern[static_cast<size_t>(ky * verdeckt->breite + kx)] >=
-                            naechsteIn(kx * K, ky * K, K))
-                        continue;
-                    if (aussen(kx * K, ky * K, K)) continue;
-                    bool gemalt = false;
-                    for (int64_t py = std::max(y0, ky * K); py <= std::min(y1, ky * K + K - 1);
-                         ++py) {
-                        const double y = static_cast<double>(py) + 0.5;
-                        uint32_t* zeile = bild.pixel + py * bild.zeile;
-                        float* tz = tiefe + py * bild.breite;
-                        const int64_t erstes = std::max(x0, kx * K);
-                        const double x = static_cast<double>(erstes) + 0.5;
-                        // Weights of a, b and c: each the area opposite it, over the
-                        // whole; along the row they change by a constant step.
-                        double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s - dwa_x;
-                        double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s - dwb_x;
-                        for (int64_t px = erstes; px <= std::min(x1, kx * K + K - 1); ++px) {
-                            wa += dwa_x;
-                            wb += dwb_x;
-                            const double wc = 1 - wa - wb;
-                            if (wa < 0 || wb < 0 || wc < 0) continue;
-                            const float z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
-                            if (!(z > tz[px])) continue;
-                            const double u = wa * a.u + wb * b.u + wc * c.u,
-                                         v = wa * a.v + wb * b.v + wc * c.v;
-                            if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
-                            double farbe[3];
-                            for (int k = 0; k < 3; ++k) {
-                                const int schub = 16 - 8 * k;
-                                farbe[k] = wa * kanal(a.farbe, schub) + wb * kanal(b.farbe, schub) +
-                                           wc * kanal(c.farbe, schub);
-                            }
-                            if (textur) {
-                                const uint32_t t = texel(*textur, u, v);
-                                for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
-                            }
-                            uint32_t& ziel = zeile[px];
-                            if constexpr (Deckend) {
-                                tz[px] = z;
-                                gemalt = true;
-                            } else {
-                                const double alpha = kanal(a.farbe, 24) / 255;
-                                for (int k = 0; k < 3; ++k)
-                                    farbe[k] =
-                                        farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
-                            }
-                            ziel = 0xFF000000u;
-                            for (int k = 0; k < 3; ++k)
-                                ziel |= static_cast<uint32_t>(
-                                            std::clamp(std::lround(farbe[k]), 0L, 255L))
-                                        << (16 - 8 * k);
-                        }
-                    }
-                    if (gemalt && verdeckt) verdeckt->markieren(ky * verdeckt->breite + kx);
+    const double dz_0 = a.z - dz_x * (a.x - 0.5) - dz_y * (a.y - 0.5);  // at pixel (0, 0)
+    // The 8 x 8 square (qx, qy): row by row, which pixels are inside and nearer
+    // first, then those drawn.
+    auto pixel = [&](int64_t qx, int64_t qy) {
+        constexpr int64_t S = Verdeckt::Seite[0];
+        const int64_t erstes = std::max(x0, qx * S), letztes = std::min(x1, qx * S + S - 1);
+        bool gemalt = false;
+        for (int64_t py = std::max(y0, qy * S); py <= std::min(y1, qy * S + S - 1); ++py) {
+            const double x = static_cast<double>(erstes) + 0.5, y = static_cast<double>(py) + 0.5;
+            // Weights of a, b and c at the row's first pixel: each the area
+            // opposite it, over the whole; along the row they change by a step.
+            const double wa = ((b.x - x) * (c.y - y) - (b.y - y) * (c.x - x)) * s;
+            const double wb = ((c.x - x) * (a.y - y) - (c.y - y) * (a.x - x)) * s;
+            const double z0 =
+                dz_0 + dz_x * static_cast<double>(erstes) + dz_y * static_cast<double>(py);
+            float* tz = tiefe + py * bild.breite + erstes;
+            uint32_t treffer = 0;
+            for (int64_t i = 0; i <= letztes - erstes; ++i) {
+                const double ia = wa + static_cast<double>(i) * dwa_x,
+                             ib = wb + static_cast<double>(i) * dwb_x;
+                const auto z = static_cast<float>(z0 + static_cast<double>(i) * dz_x);
+                treffer |=
+                    static_cast<uint32_t>((ia >= 0) & (ib >= 0) & (1 - ia - ib >= 0) & (z > tz[i]))
+                    << i;
+            }
+            uint32_t* zeile = bild.pixel + py * bild.zeile + erstes;
+            for (; treffer; treffer &= treffer - 1) {
+                const int i = std::countr_zero(treffer);
+                const double ia = wa + i * dwa_x, ib = wb + i * dwb_x, ic = 1 - ia - ib;
+                const double u = ia * a.u + ib * b.u + ic * c.u, v = ia * a.v + ib * b.v + ic * c.v;
+                if (maske && (texel(*maske, u, v) & 0xFFFFFFu) == 0) continue;
+                double farbe[3];
+                for (int k = 0; k < 3; ++k) {
+                    const int schub = 16 - 8 * k;
+                    farbe[k] = ia * kanal(a.farbe, schub) + ib * kanal(b.farbe, schub) +
+                               ic * kanal(c.farbe, schub);
                 }
+                if (textur) {
+                    const uint32_t t = texel(*textur, u, v);
+                    for (int k = 0; k < 3; ++k) farbe[k] *= kanal(t, 16 - 8 * k) / 255;
+                }
+                uint32_t& ziel = zeile[i];
+                if constexpr (Deckend) {
+                    tz[i] = static_cast<float>(z0 + i * dz_x);
+                    gemalt = true;
+                } else {
+                    const double alpha = kanal(a.farbe, 24) / 255;
+                    for (int k = 0; k < 3; ++k)
+                        farbe[k] = farbe[k] * alpha + kanal(ziel, 16 - 8 * k) * (1 - alpha);
+                }
+                ziel = 0xFF000000u;
+                for (int k = 0; k < 3; ++k)
+                    ziel |= static_cast<uint32_t>(std::clamp(farbe[k], 0.0, 255.0) + 0.5)
+                            << (16 - 8 * k);
+            }
         }
+        if (gemalt && verdeckt) verdeckt->markieren(qx, qy);
+    };
+    // From the largest squares down to the pixels, through those neither hidden
+    // nor outside.
+    auto quadrat = [&](auto& selbst, int l, int64_t qx, int64_t qy) -> void {
+        const int64_t S = Verdeckt::Seite[l];
+        if (verdeckt && verdeckt->bei(l, qx, qy) >= naechsteIn(qx * S, qy * S, S)) return;
+        if (aussen(qx * S, qy * S, S)) return;
+        if (l == 0) return pixel(qx, qy);
+        const int64_t T = Verdeckt::Seite[l - 1], n = S / T;
+        for (int64_t y = std::max(y0 / T, qy * n); y <= std::min(y1 / T, qy * n + n - 1); ++y)
+            for (int64_t x = std::max(x0 / T, qx * n); x <= std::min(x1 / T, qx * n + n - 1); ++x)
+                selbst(selbst, l - 1, x, y);
+    };
+    constexpr int64_t B = Verdeckt::Seite[Verdeckt::Stufen - 1];
+    for (int64_t by = y0 / B; by <= y1 / B; ++by)
+        for (int64_t bx = x0 / B; bx <= x1 / B; ++bx)
+            quadrat(quadrat, Verdeckt::Stufen - 1, bx, by);
 }
 
 }  // namespace
@@ -218,7 +231,12 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
     const size_t zahl = flaechen.anfang.size() - 1;
     // The opaque faces nearest first, by the depth of their middles, so that what
     // they hide is passed over; the picture is the same in any order.
-    std::vector<std::pair<float, size_t>> deckend;
+    struct Dreieck {
+        float tiefe;
+        size_t flaeche;
+        uint32_t ecke;
+    };
+    std::vector<Dreieck> deckend;
     std::vector<size_t> durchsichtig;
     for (size_t f = 0; f < zahl; ++f) {
         if (flaechen.anfang[f + 1] <= flaechen.anfang[f]) continue;
@@ -226,14 +244,15 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
             durchsichtig.push_back(f);
             continue;
         }
-        float summe = 0;
-        for (uint32_t k = flaechen.anfang[f]; k < flaechen.anfang[f + 1]; ++k)
-            summe += flaechen.punkte[flaechen.ecken[k]][2];
-        deckend.emplace_back(
-            -summe / static_cast<float>(flaechen.anfang[f + 1] - flaechen.anfang[f]), f);
+        const uint32_t a = flaechen.anfang[f];
+        for (uint32_t k = a + 1; k + 1 < flaechen.anfang[f + 1]; ++k)
+            deckend.push_back(
+                {-(flaechen.punkte[flaechen.ecken[a]][2] + flaechen.punkte[flaechen.ecken[k]][2] +
+                   flaechen.punkte[flaechen.ecken[k + 1]][2]),
+                 f, k});
     }
     std::stable_sort(deckend.begin(), deckend.end(),
-                     [](const auto& p, const auto& q) { return p.first < q.first; });
+                     [](const auto& p, const auto& q) { return p.tiefe < q.tiefe; });
     // The see-through ones from far to near, by the depth of their middles.
     auto mitte = [&](size_t f) {
         double z = 0;
@@ -249,7 +268,7 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
         const Pixelfeld teil{bild.pixel + oben * bild.zeile, bild.breite, unten - oben, bild.zeile};
         float* tz = tiefe.data() + oben * bild.breite;
         Verdeckt verdeckt(teil.breite, teil.hoehe);
-        auto fuellen = [&](size_t f, auto deckt) {
+        auto fuellen = [&](size_t f, auto deckt, uint32_t nur = 0) {
             const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
             if (e - a < 3) return;
             auto ecke = [&](uint32_t k) {
@@ -267,13 +286,13 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
             const Texel* textur = bildVon(flaechen.textur, texturen);
             const Texel* maske = bildVon(flaechen.maske, masken);
             const Ecke erste = ecke(a);
-            for (uint32_t k = a + 1; k + 1 < e; ++k)
+            for (uint32_t k = nur ? nur : a + 1; k + 1 < e && (!nur || k == nur); ++k)
                 dreieck<decltype(deckt)::value>(teil, tz, erste, ecke(k), ecke(k + 1), textur,
                                                 maske, deckt ? &verdeckt : nullptr);
         };
         size_t seitdem = 0;
-        for (const auto& [_, f] : deckend) {
-            fuellen(f, std::true_type{});
+        for (const auto& d : deckend) {
+            fuellen(d.flaeche, std::true_type{}, d.ecke);
             // Looking costs a pass over the tiles drawn into: not after every face.
             if (++seitdem >= 16) {
                 verdeckt.auffrischen(teil, tz);
