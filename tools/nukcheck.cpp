@@ -1,5 +1,6 @@
 // nukcheck: the viewer's reader and checks on files, for scripts and CI.
 #include <malloc.h>
+#include <QFile>
 #include <unistd.h>
 
 #include <atomic>
@@ -22,6 +23,7 @@
 #include "app/Anfang.h"
 #include "model/Regeln.h"
 #include "selection/BefehlsPad.h"
+#include "shell/Sprache.h"
 
 namespace {
 
@@ -165,6 +167,9 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
+    // Messages, help and findings in the user's language; keys and rule ids stay.
+    const nuk::shell::Sprache sprache(QFile::decodeName(programmOrdner(argv[0]).c_str()),
+                                      {QStringLiteral("kern"), QStringLiteral("nukcheck")}, false);
     std::optional<std::string> befehlsDatei, texturOrdner;
     nukcheck::Form form;
     bool json = false, dump = false, sarif = false;

@@ -1,5 +1,7 @@
 #include "model/Text.h"
 
+#include <atomic>
+
 namespace nuk {
 
 std::string Latin1ZuUtf8(std::string_view latin1) {
@@ -29,6 +31,33 @@ std::string Utf8ZuLatin1(std::string_view utf8) {
         else
             r.push_back(c < 0x80 ? static_cast<char>(c) : '?');
         i += ganz ? laenge : utf8.size() - i;
+    }
+    return r;
+}
+
+namespace {
+std::atomic<Uebersetzer> uebersetzer{nullptr};
+}
+
+std::string Tr(const char* kontext, const char* text) {
+    const Uebersetzer u = uebersetzer.load(std::memory_order_acquire);
+    return u ? u(kontext, text) : std::string(text);
+}
+
+void UebersetzerSetzen(Uebersetzer u) { uebersetzer.store(u, std::memory_order_release); }
+
+std::string Einsetzen(std::string_view muster, std::initializer_list<std::string_view> werte) {
+    std::string r;
+    r.reserve(muster.size());
+    for (size_t i = 0; i < muster.size(); ++i) {
+        const char c = muster[i];
+        if (c == '%' && i + 1 < muster.size() && muster[i + 1] >= '1' && muster[i + 1] <= '9' &&
+            static_cast<size_t>(muster[i + 1] - '1') < werte.size()) {
+            r += werte.begin()[muster[i + 1] - '1'];
+            ++i;
+        } else {
+            r.push_back(c);
+        }
     }
     return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,17 @@ namespace nuk {
 std::string Latin1ZuUtf8(std::string_view latin1);
 // Back to Latin-1; a character beyond it becomes "?", a broken sequence too.
 std::string Utf8ZuLatin1(std::string_view utf8);
+
+// The text in the user's language: what the translator set at start makes of
+// it, else the text as it stands (German). Qt's lupdate finds the calls as
+// translate(kontext, text), so both must be literals.
+std::string Tr(const char* kontext, const char* text);
+
+// The look-up Tr uses; set once at start, before any thread runs.
+using Uebersetzer = std::string (*)(const char* kontext, const char* text);
+void UebersetzerSetzen(Uebersetzer uebersetzer);
+
+// muster with %1 ... %9 replaced by werte; what a value brings stays as it is.
+std::string Einsetzen(std::string_view muster, std::initializer_list<std::string_view> werte);
 
 }  // namespace nuk

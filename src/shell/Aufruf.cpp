@@ -1,10 +1,13 @@
 #include "shell/Aufruf.h"
 
+#include <QCoreApplication>
+
 namespace nuk::shell {
 
-const char* const NukviewAufruf = "Aufruf: nukview [DATEI]\n";
+QString NukviewAufruf() { return QCoreApplication::translate("Fenster", "Aufruf: nukview [DATEI]\n"); }
 
-const char* const NukviewHilfe =
+QString NukviewHilfe() {
+    return QCoreApplication::translate("Fenster",
     "\n"
     "Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und\n"
     "vergrößern lässt, markiert Punkte und Objekte des ersten Clumps, prüft die\n"
@@ -14,7 +17,8 @@ const char* const NukviewHilfe =
     "  --help     diese Hilfe\n"
     "  --version  Name und Version\n"
     "\n"
-    "Die Optionen von Qt (etwa -platform) gelten weiter.\n";
+    "Die Optionen von Qt (etwa -platform) gelten weiter.\n");
+}
 
 Aufruf AufrufLesen(const QStringList& argumente) {
     Aufruf a;
@@ -26,9 +30,9 @@ Aufruf AufrufLesen(const QStringList& argumente) {
         if (optionen && arg == QLatin1String("--")) {
             optionen = false;
         } else if (optionen && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
-            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, "unbekannte Option " + arg};
+            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, QCoreApplication::translate("Fenster", "unbekannte Option %1").arg(arg)};
         } else if (!a.datei.isEmpty()) {
-            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, QStringLiteral("nur eine Datei")};
+            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, QCoreApplication::translate("Fenster", "nur eine Datei")};
         } else {
             a.datei = arg;
         }

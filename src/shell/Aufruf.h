@@ -16,8 +16,8 @@ struct Aufruf {
 // they stand (before "--"), so that they answer even beside Qt's options.
 Aufruf AufrufLesen(const QStringList& argumente);
 
-// The usage line, and the help that follows it.
-extern const char* const NukviewAufruf;
-extern const char* const NukviewHilfe;
+// The usage line, and the help that follows it, in the user's language.
+QString NukviewAufruf();
+QString NukviewHilfe();
 
 }  // namespace nuk::shell

@@ -1,14 +1,13 @@
 #include "shell/Programm.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "app/Anfang.h"
 #include "shell/Aufruf.h"
 #include "shell/Hauptfenster.h"
+#include "shell/Sprache.h"
 
 namespace nuk::shell {
 
@@ -18,7 +17,10 @@ int Programm(int argc, char** argv, const std::function<void(Hauptfenster&)>& of
     for (int i = 1; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
     const Aufruf frage = AufrufLesen(roh);
     if (frage.art == Aufruf::Hilfe) {
-        std::printf("%s%s", NukviewAufruf, NukviewHilfe);
+        QCoreApplication app(argc, argv);
+        const Sprache sprache(QCoreApplication::applicationDirPath(), {QStringLiteral("fenster")},
+                              false);
+        std::printf("%s%s", qUtf8Printable(NukviewAufruf()), qUtf8Printable(NukviewHilfe()));
         return 0;
     }
     if (frage.art == Aufruf::Version) {
@@ -27,19 +29,17 @@ int Programm(int argc, char** argv, const std::function<void(Hauptfenster&)>& of
     }
 
     QApplication app(argc, argv);
+    // In German, the toolkit's own words (dialog buttons, window menus) too.
+    const Sprache sprache(QCoreApplication::applicationDirPath(),
+                          {QStringLiteral("kern"), QStringLiteral("fenster")}, true);
     // What Qt has not taken for itself.
     const Aufruf aufruf = AufrufLesen(QCoreApplication::arguments().mid(1));
     if (aufruf.art == Aufruf::Falsch) {
         std::fprintf(stderr, "nukview: %s\n%s", aufruf.fehler.toLocal8Bit().constData(),
-                     NukviewAufruf);
+                     qUtf8Printable(NukviewAufruf()));
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("NukViewer"));
-    // The toolkit's own words (dialog buttons, window menus) in German, like the program's.
-    QTranslator qt;
-    if (qt.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt);
     Hauptfenster fenster(QCoreApplication::applicationDirPath());
     fenster.show();
     // Once the window stands: the reader's messages may come.
