@@ -10,7 +10,7 @@ lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || lupdate=lupdate
 cd "$quelle"
 aktualisieren() {
-    "$lupdate" -silent -locations none -no-ui-lines -tr-function-alias translate+=Tr \
+    "$lupdate" -silent -locations none -no-ui-lines -tr-function-alias translate+=Tr,translate+=Ue \
         -source-language de -target-language en "$@"
 }
 aktualisieren src/model src/rwx src/view src/selection src/check src/app -ts "$ziel/kern_en.ts"

@@ -4,20 +4,23 @@
 
 namespace nuk::shell {
 
-QString NukviewAufruf() { return QCoreApplication::translate("Fenster", "Aufruf: nukview [DATEI]\n"); }
+QString NukviewAufruf() {
+    return QCoreApplication::translate("Fenster", "Aufruf: nukview [DATEI]\n");
+}
 
 QString NukviewHilfe() {
-    return QCoreApplication::translate("Fenster",
-    "\n"
-    "Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und\n"
-    "vergrößern lässt, markiert Punkte und Objekte des ersten Clumps, prüft die\n"
-    "Hierarchie und jede Zeile und speichert den Text zurück. Mit DATEI wird\n"
-    "diese Datei gleich geöffnet, wie über \"Öffnen\".\n"
-    "\n"
-    "  --help     diese Hilfe\n"
-    "  --version  Name und Version\n"
-    "\n"
-    "Die Optionen von Qt (etwa -platform) gelten weiter.\n");
+    return QCoreApplication::translate(
+        "Fenster",
+        "\n"
+        "Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und\n"
+        "vergrößern lässt, markiert Punkte und Objekte des ersten Clumps, prüft die\n"
+        "Hierarchie und jede Zeile und speichert den Text zurück. Mit DATEI wird\n"
+        "diese Datei gleich geöffnet, wie über \"Öffnen\".\n"
+        "\n"
+        "  --help     diese Hilfe\n"
+        "  --version  Name und Version\n"
+        "\n"
+        "Die Optionen von Qt (etwa -platform) gelten weiter.\n");
 }
 
 Aufruf AufrufLesen(const QStringList& argumente) {
@@ -30,9 +33,13 @@ Aufruf AufrufLesen(const QStringList& argumente) {
         if (optionen && arg == QLatin1String("--")) {
             optionen = false;
         } else if (optionen && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
-            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, QCoreApplication::translate("Fenster", "unbekannte Option %1").arg(arg)};
+            if (a.art != Aufruf::Falsch)
+                a = {Aufruf::Falsch,
+                     {},
+                     QCoreApplication::translate("Fenster", "unbekannte Option %1").arg(arg)};
         } else if (!a.datei.isEmpty()) {
-            if (a.art != Aufruf::Falsch) a = {Aufruf::Falsch, {}, QCoreApplication::translate("Fenster", "nur eine Datei")};
+            if (a.art != Aufruf::Falsch)
+                a = {Aufruf::Falsch, {}, QCoreApplication::translate("Fenster", "nur eine Datei")};
         } else {
             a.datei = arg;
         }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,6 +30,7 @@
 #include "app/Bearbeiten.h"
 #include "app/NukView.h"
 #include "app/ZeigFenster.h"
+#include "model/Text.h"
 #include "selection/Listenfenster.h"
 #include "selection/Modul_Auswahl.h"
 #include "shell/Bilder.h"
@@ -43,6 +45,12 @@ QString T(const char* text) {
     return QString::fromUtf8(text);
 }
 
+// A text of the window in the user's language; lupdate finds the calls as
+// translate(kontext, text).
+QString Ue(const char* kontext, const char* text) {
+    return QCoreApplication::translate(kontext, text);
+}
+
 size_t Nr(Kind k) {
     return static_cast<size_t>(k);
 }
@@ -55,7 +63,7 @@ class Werkzeug : public QWidget {
         QPalette p = palette();
         p.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(WerkzeugHintergrund())));
         setPalette(p);
-        setAccessibleName(T("Tools"));
+        setAccessibleName(Ue("Fenster", "Tools"));
     }
 };
 
@@ -94,7 +102,7 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
 
     mdi_ = new QMdiArea(this);
     mdi_->setBackground(palette().brush(QPalette::Dark));
-    mdi_->setAccessibleName(T("Arbeitsbereich"));
+    mdi_->setAccessibleName(Ue("Fenster", "Arbeitsbereich"));
     setCentralWidget(mdi_);
     // The client area is the viewport; it gets its new size after the area's own.
     mdi_->viewport()->installEventFilter(this);
@@ -114,21 +122,23 @@ Hauptfenster::Hauptfenster(const QString& programmOrdner, QWidget* parent)
     flaeche_ = new Zeichenflaeche(*s_);
     flaeche_->kern = [this](const std::function<void()>& f) { kern(f); };
 
-    Listenansicht* text = Listenfenster(textModell_, T("TextList"), T("FileText"));
+    Listenansicht* text = Listenfenster(textModell_, T("TextList"), Ue("Fenster", "FileText"));
     text->mausLos = [this] { kern([this] { TextPad::TextList_MouseUp(*s_); }); };
     text->taste = [this](int16_t c) { kern([this, c] { TextPad::TextList_KeyPress(*s_, c); }); };
-    kindAnlegen(Kind::TextPad, text, T("FileText"));
-    Listenansicht* auswahl = Listenfenster(auswahlModell_, T("AuswahlList"), T("Auswahl"));
+    kindAnlegen(Kind::TextPad, text, T("FileText"), Ue("Fenster", "FileText"));
+    Listenansicht* auswahl =
+        Listenfenster(auswahlModell_, T("AuswahlList"), Ue("Fenster", "Auswahl"));
     auswahl->mausLos = [this] { kern([this] { Ausgewahl::AuswahlList_MouseUp(*s_); }); };
-    kindAnlegen(Kind::Ausgewahl, auswahl, T("Auswahl"));
+    kindAnlegen(Kind::Ausgewahl, auswahl, T("Auswahl"), Ue("Fenster", "Auswahl"));
     auto* werkzeug = new Werkzeug;
     werkzeug->setFixedSize(static_cast<int>(std::lround(1275 / twipsX())),
                            static_cast<int>(std::lround(30 / twipsY())));
-    kindAnlegen(Kind::Fenster_b, werkzeug, T("Tools"));
+    kindAnlegen(Kind::Fenster_b, werkzeug, T("Tools"), Ue("Fenster", "Tools"));
     kind(Kind::Fenster_b)->adjustSize();
-    kindAnlegen(Kind::Ausgabe, flaeche_, T("NukViewer"));
-    kindAnlegen(Kind::BefehlsPad, Listenfenster(befehlsModell_, T("BefehlsList"), T("Befehle")),
-                T("Befehle"));
+    kindAnlegen(Kind::Ausgabe, flaeche_, T("NukViewer"), T("NukViewer"));
+    kindAnlegen(Kind::BefehlsPad,
+                Listenfenster(befehlsModell_, T("BefehlsList"), Ue("Fenster", "Befehle")),
+                T("Befehle"), Ue("Fenster", "Befehle"));
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -168,11 +178,12 @@ QListView* Hauptfenster::liste(Kind k) const {
     return qobject_cast<QListView*>(kind(k)->widget());
 }
 
-QMdiSubWindow* Hauptfenster::kindAnlegen(Kind k, QWidget* inhalt, const QString& titel) {
+QMdiSubWindow* Hauptfenster::kindAnlegen(Kind k, QWidget* inhalt, const QString& name,
+                                         const QString& titel) {
     auto* sub = new QMdiSubWindow;
     sub->setWidget(inhalt);
     sub->setWindowTitle(titel);
-    sub->setObjectName(titel);
+    sub->setObjectName(name);
     sub->setWindowIcon(QIcon(bild_[static_cast<int>(Nr(k) % 3)]));
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     mdi_->addSubWindow(sub);
@@ -186,7 +197,7 @@ void Hauptfenster::menuesBauen() {
     QMenuBar* leiste = menuBar();
     auto eintrag = [this](QMenu* menue, const char* name, const char* text,
                           std::function<void()> handler, const char* taste = nullptr) {
-        QAction* a = menue->addAction(T(text));
+        QAction* a = menue->addAction(Ue("Fenster", text));
         a->setObjectName(T(name));
         if (taste) a->setShortcut(QKeySequence(T(taste)));
         connect(a, &QAction::triggered, this, [this, h = std::move(handler)] { kern(h); });
@@ -199,41 +210,45 @@ void Hauptfenster::menuesBauen() {
     };
     State& s = *s_;
 
-    QMenu* datei = leiste->addMenu(T("Datei"));
+    QMenu* datei = leiste->addMenu(Ue("Fenster", "Datei"));
     datei->menuAction()->setObjectName(T("Menu(0)"));
     // Entries that rebuild the rows: the list views reset once at the end.
     // The keys a Linux desktop program has for these, beside the program's own.
     auto dokumentEintrag = [this](QMenu* menue, const char* name, const char* text,
                                   void (*handler)(State&), const char* taste) {
-        QAction* a = menue->addAction(T(text));
+        QAction* a = menue->addAction(Ue("Fenster", text));
         a->setObjectName(T(name));
         a->setShortcut(QKeySequence(T(taste)));
         connect(a, &QAction::triggered, this, [this, handler] {
             if (aenderungenGeklaert()) dokument([this, handler] { handler(*s_); });
         });
     };
-    dokumentEintrag(datei, "MachsNeu", "Neu", NukView::MachsNeu_Click, "Ctrl+N");
-    dokumentEintrag(datei, "Aktualisieren", "Aktualisieren", NukView::Aktualisieren_Click, "F5");
-    dokumentEintrag(datei, "Öffnen", "Öffnen", NukView::Oeffnen_Click, "Ctrl+O");
+    dokumentEintrag(datei, "MachsNeu", QT_TRANSLATE_NOOP("Fenster", "Neu"), NukView::MachsNeu_Click,
+                    "Ctrl+N");
+    dokumentEintrag(datei, "Aktualisieren", QT_TRANSLATE_NOOP("Fenster", "Aktualisieren"),
+                    NukView::Aktualisieren_Click, "F5");
+    dokumentEintrag(datei, "Öffnen", QT_TRANSLATE_NOOP("Fenster", "Öffnen"), NukView::Oeffnen_Click,
+                    "Ctrl+O");
     eintrag(
-        datei, "Speichern", "Speichern", [&s] { NukView::Speichern_Click(s); }, "Ctrl+S");
+        datei, "Speichern", QT_TRANSLATE_NOOP("Fenster", "Speichern"),
+        [&s] { NukView::Speichern_Click(s); }, "Ctrl+S");
     eintrag(
-        datei, "SpeichernAls", "Speichern als", [&s] { NukView::SpeichernAls_Click(s); },
-        "Ctrl+Shift+S");
-    QAction* beenden = datei->addAction(T("Beenden"));
+        datei, "SpeichernAls", QT_TRANSLATE_NOOP("Fenster", "Speichern als"),
+        [&s] { NukView::SpeichernAls_Click(s); }, "Ctrl+Shift+S");
+    QAction* beenden = datei->addAction(Ue("Fenster", "Beenden"));
     beenden->setObjectName(T("Beenden"));
     beenden->setShortcut(QKeySequence(T("Ctrl+Q")));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* bearbeiten = leiste->addMenu(T("Bearbeiten"));
+    QMenu* bearbeiten = leiste->addMenu(Ue("Fenster", "Bearbeiten"));
     bearbeiten->menuAction()->setObjectName(T("Menu(1)"));
-    QAction* zurueck = bearbeiten->addAction(T("Rückgängig"));
+    QAction* zurueck = bearbeiten->addAction(Ue("Fenster", "Rückgängig"));
     zurueck->setObjectName(T("Rueckgaengig"));
     zurueck->setShortcut(QKeySequence::Undo);
     zurueck->setEnabled(false);
     connect(zurueck, &QAction::triggered, bearbeitungen_, &QUndoStack::undo);
     connect(bearbeitungen_, &QUndoStack::canUndoChanged, zurueck, &QAction::setEnabled);
-    QAction* wieder = bearbeiten->addAction(T("Wiederholen"));
+    QAction* wieder = bearbeiten->addAction(Ue("Fenster", "Wiederholen"));
     wieder->setObjectName(T("Wiederholen"));
     wieder->setShortcuts({QKeySequence(T("Ctrl+Y")), QKeySequence(T("Ctrl+Shift+Z"))});
     wieder->setEnabled(false);
@@ -248,58 +263,79 @@ void Hauptfenster::menuesBauen() {
         if (taste) a->setShortcut(QKeySequence(T(taste)));
         connect(a, &QAction::triggered, this, [this, h = std::move(handler)] { dokument(h); });
     };
-    QMenu* hinzuf = bearbeiten->addMenu(T("Hinzufügen"));
+    QMenu* hinzuf = bearbeiten->addMenu(Ue("Fenster", "Hinzufügen"));
     hinzuf->menuAction()->setObjectName(T("Hinzuf"));
-    const char* hinz[] = {"Punkt", "Dreieck", "Viereck", "Polygon", "Kommentar", "was anderes"};
+    const char* hinz[] = {
+        QT_TRANSLATE_NOOP("Fenster", "Punkt"),     QT_TRANSLATE_NOOP("Fenster", "Dreieck"),
+        QT_TRANSLATE_NOOP("Fenster", "Viereck"),   QT_TRANSLATE_NOOP("Fenster", "Polygon"),
+        QT_TRANSLATE_NOOP("Fenster", "Kommentar"), QT_TRANSLATE_NOOP("Fenster", "was anderes")};
     for (int16_t i = 0; i < 6; ++i)
         bearbeitung(
             hinzuf, ("Hinz(" + std::to_string(i) + ")").c_str(), hinz[i],
             [&s, i] { NukView::Hinz_Click(s, i); }, i == 5 ? "Shift+Ins" : nullptr);
     bearbeitung(
-        bearbeiten, "Vera", "Verändern", [&s] { NukView::Vera_Click(s); }, "Ctrl+E");
+        bearbeiten, "Vera", QT_TRANSLATE_NOOP("Fenster", "Verändern"),
+        [&s] { NukView::Vera_Click(s); }, "Ctrl+E");
     bearbeitung(
-        bearbeiten, "Reverse", "Reverse", [&s] { NukView::Reverse_Click(s); }, "Ctrl+R");
+        bearbeiten, "Reverse", QT_TRANSLATE_NOOP("Fenster", "Reverse"),
+        [&s] { NukView::Reverse_Click(s); }, "Ctrl+R");
     bearbeitung(
-        bearbeiten, "MachsWeg", "Löschen", [&s] { NukView::MachsWeg_Click(s); }, "Del");
+        bearbeiten, "MachsWeg", QT_TRANSLATE_NOOP("Fenster", "Löschen"),
+        [&s] { NukView::MachsWeg_Click(s); }, "Del");
 
-    QMenu* auswahl = leiste->addMenu(T("Auswahl"));
+    QMenu* auswahl = leiste->addMenu(Ue("Fenster", "Auswahl"));
     auswahl->menuAction()->setObjectName(T("Menu(2)"));
     eintrag(
-        auswahl, "Auswahl(0)", "Neu", [&s] { NukView::Auswahl_Click(s, 0); }, "Alt+Backspace");
-    QMenu* punkte = auswahl->addMenu(T("Punkte"));
+        auswahl, "Auswahl(0)", QT_TRANSLATE_NOOP("Fenster", "Neu"),
+        [&s] { NukView::Auswahl_Click(s, 0); }, "Alt+Backspace");
+    QMenu* punkte = auswahl->addMenu(Ue("Fenster", "Punkte"));
     punkte->menuAction()->setObjectName(T("Auswahl(1)"));
-    const char* ausP[] = {"egal ob Objekte markiert", "von markierten Objekte", "ohne Objekte"};
+    const char* ausP[] = {QT_TRANSLATE_NOOP("Fenster", "egal ob Objekte markiert"),
+                          QT_TRANSLATE_NOOP("Fenster", "von markierten Objekte"),
+                          QT_TRANSLATE_NOOP("Fenster", "ohne Objekte")};
     for (size_t i = 0; i < 3; ++i) {
         ausP_[i] = eintrag(punkte, ("AusP(" + std::to_string(i) + ")").c_str(), ausP[i],
                            [&s, i] { NukView::AusP_Click(s, static_cast<int16_t>(i)); });
         // "ohne Objekte" is a command, not a rule.
         if (i < 2) haken(ausP_[i], s.Menu.AusP[i]);
     }
-    QMenu* objekte = auswahl->addMenu(T("Objekte"));
+    QMenu* objekte = auswahl->addMenu(Ue("Fenster", "Objekte"));
     objekte->menuAction()->setObjectName(T("Auswahl(2)"));
-    const char* markMal[] = {"egal ob Punkte markiert", "mit einem markierten Punkt",
-                             "mit zwei markierten Punkt", "mit drei markierten Punkt"};
+    const char* markMal[] = {QT_TRANSLATE_NOOP("Fenster", "egal ob Punkte markiert"),
+                             QT_TRANSLATE_NOOP("Fenster", "mit einem markierten Punkt"),
+                             QT_TRANSLATE_NOOP("Fenster", "mit zwei markierten Punkt"),
+                             QT_TRANSLATE_NOOP("Fenster", "mit drei markierten Punkt")};
     for (size_t i = 0; i < 4; ++i)
         markMal_[i] =
             haken(eintrag(objekte, ("MarkMal(" + std::to_string(i) + ")").c_str(), markMal[i],
                           [&s, i] { NukView::MarkMal_Click(s, static_cast<int16_t>(i)); }),
                   s.Menu.MarkMal[i]);
-    eintrag(auswahl, "Auswahl(3)", "Hierarchie", [&s] { NukView::Auswahl_Click(s, 3); });
-    eintrag(auswahl, "Auswahl(4)", "Fehlerhaftes", [&s] { NukView::Auswahl_Click(s, 4); });
-    eintrag(auswahl, "Auswahl(5)", "Geometrie", [&s] { NukView::Auswahl_Click(s, 5); });
+    eintrag(auswahl, "Auswahl(3)", QT_TRANSLATE_NOOP("Fenster", "Hierarchie"),
+            [&s] { NukView::Auswahl_Click(s, 3); });
+    eintrag(auswahl, "Auswahl(4)", QT_TRANSLATE_NOOP("Fenster", "Fehlerhaftes"),
+            [&s] { NukView::Auswahl_Click(s, 4); });
+    eintrag(auswahl, "Auswahl(5)", QT_TRANSLATE_NOOP("Fenster", "Geometrie"),
+            [&s] { NukView::Auswahl_Click(s, 5); });
 
-    QMenu* ansicht = leiste->addMenu(T("Ansicht"));
+    QMenu* ansicht = leiste->addMenu(Ue("Fenster", "Ansicht"));
     ansicht->menuAction()->setObjectName(T("Menu(3)"));
-    eintrag(ansicht, "Standard", "Standard", [&s] { NukView::Standard_Click(s); });
-    QMenu* von = ansicht->addMenu(T("von"));
+    eintrag(ansicht, "Standard", QT_TRANSLATE_NOOP("Fenster", "Standard"),
+            [&s] { NukView::Standard_Click(s); });
+    QMenu* von = ansicht->addMenu(Ue("Fenster", "von"));
     von->menuAction()->setObjectName(T("Ansicht1"));
-    const char* seiten[] = {"vorn", "hinten ", "oben", "unten", "links", "rechts"};
+    const char* seiten[] = {
+        QT_TRANSLATE_NOOP("Fenster", "vorn"),  QT_TRANSLATE_NOOP("Fenster", "hinten "),
+        QT_TRANSLATE_NOOP("Fenster", "oben"),  QT_TRANSLATE_NOOP("Fenster", "unten"),
+        QT_TRANSLATE_NOOP("Fenster", "links"), QT_TRANSLATE_NOOP("Fenster", "rechts")};
     for (int16_t i = 0; i < 6; ++i)
         eintrag(von, ("Ansicht(" + std::to_string(i) + ")").c_str(), seiten[i],
                 [&s, i] { NukView::Ansicht_Click(s, i); });
-    QMenu* fenster = ansicht->addMenu(T("Fenster"));
+    QMenu* fenster = ansicht->addMenu(Ue("Fenster", "Fenster"));
     fenster->menuAction()->setObjectName(T("Fenster"));
-    const char* shows[] = {"FileText", "Auswahl", "Werkzeug", "Hauptbild", "Befehlsliste"};
+    const char* shows[] = {
+        QT_TRANSLATE_NOOP("Fenster", "FileText"), QT_TRANSLATE_NOOP("Fenster", "Auswahl"),
+        QT_TRANSLATE_NOOP("Fenster", "Werkzeug"), QT_TRANSLATE_NOOP("Fenster", "Hauptbild"),
+        QT_TRANSLATE_NOOP("Fenster", "Befehlsliste")};
     for (int16_t i = 0; i < 5; ++i) {
         const auto k = static_cast<size_t>(i);
         shows_[k] = haken(eintrag(fenster, ("Shows(" + std::to_string(i) + ")").c_str(), shows[i],
@@ -307,39 +343,46 @@ void Hauptfenster::menuesBauen() {
                           s.Menu.Shows[k]);
     }
     shows_[2]->setEnabled(false);
-    QMenu* angeordnet = ansicht->addMenu(T("       angeordnet"));
+    QMenu* angeordnet = ansicht->addMenu(Ue("Fenster", "       angeordnet"));
     angeordnet->menuAction()->setObjectName(T("FenAnGe"));
-    const char* arten[] = {"", "flach", "schmal", "manuell"};
+    const char* arten[] = {"", QT_TRANSLATE_NOOP("Fenster", "flach"),
+                           QT_TRANSLATE_NOOP("Fenster", "schmal"),
+                           QT_TRANSLATE_NOOP("Fenster", "manuell")};
     for (int16_t i = 1; i <= 3; ++i) {
         const auto k = static_cast<size_t>(i);
         fenAnGeO_[k] = haken(eintrag(angeordnet, ("FenAnGeO(" + std::to_string(i) + ")").c_str(),
                                      arten[i], [&s, i] { NukView::FenAnGeO_Click(s, i); }),
                              s.Menu.FenAnGeO[k]);
     }
-    ganzesModell_ = haken(
-        eintrag(ansicht, "GanzesModell", "ganzes Modell", [&s] { NukView::GanzesModell_Click(s); }),
-        s.Menu.GanzesModell);
-    flaechen_ = haken(eintrag(ansicht, "Flaechen", "Flächen", [&s] { NukView::Flaechen_Click(s); }),
+    ganzesModell_ =
+        haken(eintrag(ansicht, "GanzesModell", QT_TRANSLATE_NOOP("Fenster", "ganzes Modell"),
+                      [&s] { NukView::GanzesModell_Click(s); }),
+              s.Menu.GanzesModell);
+    flaechen_ = haken(eintrag(ansicht, "Flaechen", QT_TRANSLATE_NOOP("Fenster", "Flächen"),
+                              [&s] { NukView::Flaechen_Click(s); }),
                       s.Menu.Flaechen);
-    rueckseiten_ = haken(
-        eintrag(ansicht, "Rueckseiten", "Rückseiten", [&s] { NukView::Rueckseiten_Click(s); }),
-        s.Menu.Rueckseiten);
+    rueckseiten_ = haken(eintrag(ansicht, "Rueckseiten", QT_TRANSLATE_NOOP("Fenster", "Rückseiten"),
+                                 [&s] { NukView::Rueckseiten_Click(s); }),
+                         s.Menu.Rueckseiten);
 }
 
 void Hauptfenster::werkzeugleisteBauen() {
     QToolBar* leiste = addToolBar(T("Toolbar1"));
     leiste->setObjectName(T("Toolbar1"));
     leiste->setMovable(false);
-    leiste->setAccessibleName(T("Modus"));
+    leiste->setAccessibleName(Ue("Fenster", "Modus"));
     // The mode buttons are always there: exactly one of them is pressed.
     leiste->toggleViewAction()->setVisible(false);
     leiste->setIconSize(QSize(32, 32));
-    const char* schluessel[] = {"", "Lupe", "Bewegungen", "Auswahl"};
+    const char* schluessel[] = {"", QT_TRANSLATE_NOOP("Fenster", "Lupe"),
+                                QT_TRANSLATE_NOOP("Fenster", "Bewegungen"),
+                                QT_TRANSLATE_NOOP("Fenster", "Auswahl")};
     for (size_t i = 1; i <= 3; ++i) {
         // Not exclusive: a click on the pressed button releases it, and the core presses it again.
-        QAction* a = leiste->addAction(QIcon(bild_[static_cast<int>(i) + 2]), T(schluessel[i]));
+        QAction* a =
+            leiste->addAction(QIcon(bild_[static_cast<int>(i) + 2]), Ue("Fenster", schluessel[i]));
         a->setObjectName(T("Toolbar1_") + T(schluessel[i]));
-        a->setToolTip(T(schluessel[i]));
+        a->setToolTip(Ue("Fenster", schluessel[i]));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this] {
             kern([this] {
@@ -361,7 +404,7 @@ void Hauptfenster::kern(const std::function<void()>& f) {
     try {
         f();
     } catch (const std::exception&) {
-        Melden(*s_, "Da stimmt was nicht");
+        Melden(*s_, Tr("Fenster", "Da stimmt was nicht"));
     }
     if (--tiefe_ == 0)
         for (ListenModell* m : modelle)
@@ -499,10 +542,10 @@ std::optional<std::string> Hauptfenster::zeileFragen(const std::string& titel,
     if (zeileErsatz) return zeileErsatz(titel, vorgabe);
     QInputDialog d(this);
     d.setWindowTitle(QString::fromUtf8(titel));
-    d.setLabelText(T("Zeile:"));
+    d.setLabelText(Ue("Fenster", "Zeile:"));
     d.setTextValue(QString::fromUtf8(vorgabe));
-    d.setOkButtonText(T("OK"));
-    d.setCancelButtonText(T("Abbrechen"));
+    d.setOkButtonText(Ue("Fenster", "OK"));
+    d.setCancelButtonText(Ue("Fenster", "Abbrechen"));
     d.resize(std::max(d.sizeHint().width(), 420), d.sizeHint().height());
     if (d.exec() != QDialog::Accepted) return std::nullopt;
     return d.textValue().toUtf8().toStdString();
@@ -514,8 +557,8 @@ bool Hauptfenster::frage(const Meldung& meldung) {
                     meldung.titel.empty() ? T("NukViewer") : QString::fromUtf8(meldung.titel),
                     QString::fromUtf8(meldung.text), QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(T("Ja"));
-    box.button(QMessageBox::No)->setText(T("Nein"));
+    box.button(QMessageBox::Yes)->setText(Ue("Fenster", "Ja"));
+    box.button(QMessageBox::No)->setText(Ue("Fenster", "Nein"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -523,8 +566,10 @@ bool Hauptfenster::aenderungenGeklaert() {
     if (bearbeitungen_->isClean()) return true;
     const State& s = *s_;
     const QString datei =
-        s.CommonDialog1.FileName.empty() ? T("Neu") : QString::fromUtf8(s.CommonDialog1.FileTitle);
-    const QString text = T("Änderungen an %1 speichern?").arg(datei);
+        s.CommonDialog1.FileName.empty()
+            ? QCoreApplication::translate("Fenster", "Neu", "der Name eines Dokuments ohne Datei")
+            : QString::fromUtf8(s.CommonDialog1.FileTitle);
+    const QString text = Ue("Fenster", "Änderungen an %1 speichern?").arg(datei);
     int antwort = QMessageBox::Cancel;
     if (speichernFrageErsatz) {
         antwort = speichernFrageErsatz(text);
@@ -532,9 +577,9 @@ bool Hauptfenster::aenderungenGeklaert() {
         QMessageBox box(QMessageBox::Question, T("NukViewer"), text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
         box.setTextFormat(Qt::PlainText);
-        box.button(QMessageBox::Save)->setText(T("Speichern"));
-        box.button(QMessageBox::Discard)->setText(T("Verwerfen"));
-        box.button(QMessageBox::Cancel)->setText(T("Abbrechen"));
+        box.button(QMessageBox::Save)->setText(Ue("Fenster", "Speichern"));
+        box.button(QMessageBox::Discard)->setText(Ue("Fenster", "Verwerfen"));
+        box.button(QMessageBox::Cancel)->setText(Ue("Fenster", "Abbrechen"));
         box.setDefaultButton(QMessageBox::Save);
         antwort = box.exec();
     }
@@ -641,12 +686,13 @@ void Hauptfenster::dropEvent(QDropEvent* e) {
 std::optional<Dateiwahl> Hauptfenster::dateiDialog(Dialogart art) {
     if (dialogErsatz) return dialogErsatz(art);
     const bool oeffnen = art == Dialogart::Oeffnen;
-    QFileDialog d(this, oeffnen ? T("Öffner") : T("Speichern als"));
+    QFileDialog d(this, oeffnen ? Ue("Fenster", "Öffner") : Ue("Fenster", "Speichern als"));
     d.setObjectName(T("CommonDialog1"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(oeffnen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     d.setFileMode(oeffnen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filter{T("Rwx-Datei  (*.Rwx)"), T("Alle und jede (*.*)")};
+    const QStringList filter{Ue("Fenster", "Rwx-Datei  (*.Rwx)"),
+                             Ue("Fenster", "Alle und jede (*.*)")};
     d.setNameFilters(filter);
     // Qt folds the double blank of the first name; the box shows it as it stands.
     if (auto* box = d.findChild<QComboBox*>(T("fileTypeCombo")))

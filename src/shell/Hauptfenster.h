@@ -110,7 +110,7 @@ class Hauptfenster : public QMainWindow, public Host {
   private:
     void menuesBauen();
     void werkzeugleisteBauen();
-    QMdiSubWindow* kindAnlegen(Kind k, QWidget* inhalt, const QString& titel);
+    QMdiSubWindow* kindAnlegen(Kind k, QWidget* inhalt, const QString& name, const QString& titel);
     // A change that rebuilds the rows: the list views reset once at the end.
     void dokument(const std::function<void()>& f);
     void spiegeln();

@@ -20,7 +20,7 @@ bool EnglischGewuenscht();
 // and for the core's Tr(); in German, the toolkit's own words (dialog
 // buttons) in German when qtDeutsch.
 class Sprache {
-public:
+  public:
     Sprache(const QString& programmOrdner, const QStringList& namen, bool qtDeutsch,
             bool englisch = EnglischGewuenscht());
     ~Sprache();
@@ -29,7 +29,7 @@ public:
 
     bool englisch() const { return englisch_; }
 
-private:
+  private:
     bool englisch_;
     std::vector<std::unique_ptr<QTranslator>> uebersetzer_;
 };

@@ -1,5 +1,7 @@
 #include "shell/Zeichenflaeche.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
 
 #include <QDir>
@@ -76,8 +78,9 @@ void Umranden(const Pixelfeld& f, const std::array<int64_t, 4>& k, uint32_t farb
 Zeichenflaeche::Zeichenflaeche(State& s, QWidget* parent) : QWidget(parent), s_(s) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Zeichnung"));
-    setAccessibleDescription(QStringLiteral("Drahtmodell des geöffneten Modells"));
+    setAccessibleName(QCoreApplication::translate("Fenster", "Zeichnung"));
+    setAccessibleDescription(
+        QCoreApplication::translate("Fenster", "Drahtmodell des geöffneten Modells"));
     bildAnpassen();
 }
 

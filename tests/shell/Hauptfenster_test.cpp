@@ -849,6 +849,46 @@ class HauptfensterTest : public QObject {
         QCOMPARE(zeilen.value(4), QByteArray(" 1:\t>Vertex -1 -1 -1"));
     }
 
+    // The language follows the first of LC_ALL, LC_MESSAGES and LANG that is
+    // set: English for English, German for every other, C included.
+    void sprache_data() {
+        QTest::addColumn<QStringList>("umgebung");
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QByteArray>("ansicht");
+        const QByteArray datei = "Datei: Neu|Aktualisieren|Öffnen|Speichern|Speichern als|Beenden",
+                         ansicht =
+                             "Ansicht: Standard|von|Fenster|       angeordnet|ganzes "
+                             "Modell|Flächen|Rückseiten";
+        const QByteArray file = "File: New|Reload|Open...|Save|Save As...|Quit",
+                         view = "View: Default|From|Windows|Arranged|Whole Model|Faces|Back Faces";
+        QTest::newRow("C") << QStringList{"LANG=C.UTF-8"} << datei << ansicht;
+        QTest::newRow("POSIX") << QStringList{"LANG=POSIX"} << datei << ansicht;
+        QTest::newRow("deutsch") << QStringList{"LANG=de_DE.UTF-8"} << datei << ansicht;
+        QTest::newRow("englisch") << QStringList{"LANG=en_US.UTF-8"} << file << view;
+        QTest::newRow("britisch") << QStringList{"LANG=en_GB"} << file << view;
+        QTest::newRow("LC_ALL vor LANG")
+            << QStringList{"LC_ALL=C", "LANG=en_US.UTF-8"} << datei << ansicht;
+        QTest::newRow("LC_MESSAGES vor LANG")
+            << QStringList{"LC_MESSAGES=en_US.UTF-8", "LANG=de_DE.UTF-8"} << file << view;
+    }
+    void sprache() {
+        QFETCH(QStringList, umgebung);
+        QFETCH(QByteArray, datei);
+        QFETCH(QByteArray, ansicht);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) env.remove(name);
+        for (const QString& paar : umgebung)
+            env.insert(paar.section('=', 0, 0), paar.section('=', 1));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(NUK_BIN_DIR "/nukview_start"),
+                {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QVERIFY(p.waitForFinished(20000));
+        const QList<QByteArray> zeilen = p.readAllStandardOutput().split('\n');
+        QVERIFY2(zeilen.contains(datei), zeilen.join('\n').constData());
+        QVERIFY2(zeilen.contains(ansicht), zeilen.join('\n').constData());
+    }
+
     // A wheel notch zooms at the pointer as a click in "Lupe" does, in any
     // mode; half notches add up.
     void mausrad() {
