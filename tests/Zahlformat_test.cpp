@@ -92,5 +92,24 @@ TEST(Text, Latin1WirdUtf8) {
     EXPECT_EQ(Latin1ZuUtf8(std::string("\0b", 2)), std::string("\0b", 2));
 }
 
+// A translation may put the values in another order; what a value brings is
+// never replaced in its turn, and a number without a value stays as it is.
+TEST(Text, Einsetzen) {
+    struct Fall {
+        const char *muster, *erster, *zweiter, *soll;
+    };
+    const Fall faelle[] = {
+        {"%1 und %2", "a", "b", "a und b"},  {"%2 und %1", "a", "b", "b und a"},
+        {"%1%1", "ab", "", "abab"},          {"<%1>", "%2", "b", "<%2>"},
+        {"<%2>", "a", "%1", "<%1>"},         {"%3 %1", "a", "b", "%3 a"},
+        {"%0 %1", "a", "b", "%0 a"},         {"5 % von %1 %", "a", "b", "5 % von a %"},
+        {"Fläche %2", "ä", "ü", "Fläche ü"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(Einsetzen(f.muster, {f.erster, f.zweiter}), f.soll) << f.muster;
+    EXPECT_EQ(Einsetzen("%1 %2", {"a"}), "a %2");
+    EXPECT_EQ(Einsetzen("ohne", {}), "ohne");
+}
+
 }  // namespace
 }  // namespace nuk

@@ -1,6 +1,7 @@
 #include "app/Anfang.h"
 
 #include "model/Datei.h"
+#include "model/Text.h"
 #include "model/Zeilenform.h"
 #include "rwx/GanzesModellLesen.h"
 #include "rwx/NukToRwx.h"
@@ -15,7 +16,7 @@ namespace {
 // The main caption for the document's file: its name, or "Neu" without one.
 void CaptionSetzen(State& s) {
     if (s.CommonDialog1.FileName.empty())
-        s.Caption = "Neu - " + std::string(Programmtitel);
+        s.Caption = Einsetzen(Tr("Kern", "Neu - %1"), {Programmtitel});
     else
         s.Caption = s.CommonDialog1.FileTitle + " - " + std::string(Programmtitel);
 }
@@ -67,7 +68,7 @@ void NeueZeilen(State& s) {
 void NeuesDokument(State& s) {
     Zuruecksetzen(s);
     s.CommonDialog1.FileName.clear();
-    s.Caption = "Neu - " + std::string(Programmtitel);
+    s.Caption = Einsetzen(Tr("Kern", "Neu - %1"), {Programmtitel});
     NeueZeilen(s);
     NachDemLaden(s);
 }
@@ -106,7 +107,7 @@ namespace {
 bool DokumentLesen(State& s) {
     std::string daten;
     if (!DateiLaden(s.CommonDialog1.FileName, daten)) {
-        Melden(s, "Da stimmt was nicht");
+        Melden(s, Tr("Kern", "Da stimmt was nicht"));
         return false;
     }
     return DatenLesen(s, daten);
@@ -126,7 +127,7 @@ void DateiOeffnen(State& s, std::optional<Dateiwahl> datei) {
         s.Herkunft.unvollstaendig = !DokumentLesen(s);
         NachDemLaden(s);
     } catch (const std::exception&) {
-        Melden(s, "Eben nich");
+        Melden(s, Tr("Kern", "Eben nich"));
     }
 }
 
@@ -136,10 +137,11 @@ void DateiNeuLaden(State& s) {
     NachDemLaden(s);
 }
 
-const char* const NichtGanzGelesen =
+const char* const NichtGanzGelesen = vorgemerkt::Tr(
+    "Kern",
     "Die Datei wurde nicht vollständig gelesen.\n"
     "Speichern würde den Rest der Datei löschen, also lass ich das.\n"
-    "Mit \"Speichern als\" kommen die Zeilen unter einem anderen Namen auf die Platte.";
+    "Mit \"Speichern als\" kommen die Zeilen unter einem anderen Namen auf die Platte.");
 
 void SpeichernUnter(State& s) {
     try {
@@ -153,13 +155,13 @@ void SpeichernUnter(State& s) {
         s.Herkunft.unvollstaendig = false;
         CaptionSetzen(s);
     } catch (const std::exception&) {
-        Melden(s, "Eben nich");
+        Melden(s, Tr("Kern", "Eben nich"));
     }
 }
 
 void DateiSpeichern(State& s) {
     if (s.Herkunft.unvollstaendig && !s.CommonDialog1.FileName.empty()) {
-        Melden(s, NichtGanzGelesen);
+        Melden(s, Tr("Kern", NichtGanzGelesen));
         return;
     }
     RwxSchreiben(s, s.CommonDialog1.FileName);

@@ -209,8 +209,10 @@ void Anwenden(State& s, const std::string& was, Zeilenstand vorher, Zeilenstand 
     if (!StandSetzen(s, nachher)) {
         StandSetzen(s, vorher);
         Melden(s,
-               "Die geänderten Zeilen lassen sich nicht ganz lesen, also bleibt alles, wie es war.",
-               "So nich!!");
+               Tr("Kern",
+                  "Die geänderten Zeilen lassen sich nicht ganz lesen, also bleibt alles, "
+                  "wie es war."),
+               Tr("Kern", "So nich!!"));
         return;
     }
     s.host.bearbeitet(was, std::move(vorher), std::move(nachher));
@@ -274,8 +276,10 @@ bool StandSetzen(State& s, const Zeilenstand& z) {
 }
 
 void Hinzufuegen(State& s, int16_t index) {
-    static constexpr const char* Titel[] = {"Punkt",   "Dreieck",   "Viereck",
-                                            "Polygon", "Kommentar", "was anderes"};
+    static constexpr const char* Titel[] = {
+        vorgemerkt::Tr("Kern", "Punkt"),     vorgemerkt::Tr("Kern", "Dreieck"),
+        vorgemerkt::Tr("Kern", "Viereck"),   vorgemerkt::Tr("Kern", "Polygon"),
+        vorgemerkt::Tr("Kern", "Kommentar"), vorgemerkt::Tr("Kern", "was anderes")};
     if (index < 0 || index > 5) return;
     Zeilenstand z = StandNehmen(s);
     const auto rollen = Rollen(z.texte);
@@ -297,27 +301,38 @@ void Hinzufuegen(State& s, int16_t index) {
     } else if (index <= 3) {
         if (std::none_of(rollen.begin(), rollen.end(),
                          [](const Rolle& r) { return r.art == Art::Punkt; })) {
-            Melden(s, "Creieren Sie bitte erst mal ein paar Punkte", "So nich!!");
+            Melden(s, Tr("Kern", "Creieren Sie bitte erst mal ein paar Punkte"),
+                   Tr("Kern", "So nich!!"));
             return;
         }
         const size_t n = punkte.size();
         const bool passt = index == 3 ? n >= 3 : n == static_cast<size_t>(index + 2);
         if (!passt) {
-            const std::string soll =
-                index == 3 ? "mindestens 3" : "genau " + std::to_string(index + 2);
-            Melden(s,
-                   std::string("Für ein ") + Titel[index] + " markieren Sie bitte " + soll +
-                       " Punkte; markiert sind " + std::to_string(n) + ".",
-                   "So nich!!");
+            // A sentence for each object: another language may want its own words around it.
+            std::string text;
+            if (index == 1)
+                text = Tr("Kern",
+                          "Für ein Dreieck markieren Sie bitte genau 3 Punkte; markiert "
+                          "sind %1.");
+            else if (index == 2)
+                text = Tr("Kern",
+                          "Für ein Viereck markieren Sie bitte genau 4 Punkte; markiert "
+                          "sind %1.");
+            else
+                text = Tr("Kern",
+                          "Für ein Polygon markieren Sie bitte mindestens 3 Punkte; "
+                          "markiert sind %1.");
+            Melden(s, Einsetzen(text, {std::to_string(n)}), Tr("Kern", "So nich!!"));
             return;
         }
         ebene = rollen[static_cast<size_t>(punkte[0])].ebene;
         for (int r : punkte)
             if (rollen[static_cast<size_t>(r)].ebene != *ebene) {
                 Melden(s,
-                       "Die markierten Punkte liegen in verschiedenen Clumps; ein Objekt "
-                       "nimmt nur Punkte seines Clumps.",
-                       "So nich!!");
+                       Tr("Kern",
+                          "Die markierten Punkte liegen in verschiedenen Clumps; ein "
+                          "Objekt nimmt nur Punkte seines Clumps."),
+                       Tr("Kern", "So nich!!"));
                 return;
             }
         vorgabe = index == 1 ? "Triangle" : index == 2 ? "Quad" : "Polygon " + std::to_string(n);
@@ -325,22 +340,23 @@ void Hinzufuegen(State& s, int16_t index) {
     } else if (index == 4) {
         vorgabe = "# ";
     }
-    const auto text = s.host.zeileFragen(Titel[index], Latin1ZuUtf8(vorgabe));
+    const std::string titel = Tr("Kern", Titel[index]);
+    const auto text = s.host.zeileFragen(titel, Latin1ZuUtf8(vorgabe));
     if (!text) return;
     const int pos = Einfuegeort(z, rollen, ebene);
     Zeilenstand neu = Einfuegen(z, rollen, pos, Utf8ZuLatin1(*text));
-    Anwenden(s, Titel[index], std::move(z), std::move(neu));
+    Anwenden(s, titel, std::move(z), std::move(neu));
 }
 
 void Veraendern(State& s) {
     Zeilenstand z = StandNehmen(s);
     if (z.aktuell < 0 || z.aktuell >= static_cast<int>(z.texte.size())) return;
-    const auto text =
-        s.host.zeileFragen("Verändern", Latin1ZuUtf8(z.texte[static_cast<size_t>(z.aktuell)]));
+    const auto text = s.host.zeileFragen(Tr("Kern", "Verändern"),
+                                         Latin1ZuUtf8(z.texte[static_cast<size_t>(z.aktuell)]));
     if (!text) return;
     Zeilenstand n = z;
     n.texte[static_cast<size_t>(z.aktuell)] = Utf8ZuLatin1(*text);
-    Anwenden(s, "Verändern", std::move(z), std::move(n));
+    Anwenden(s, Tr("Kern", "Verändern"), std::move(z), std::move(n));
 }
 
 void Umkehren(State& s) {
@@ -385,12 +401,14 @@ void Loeschen(State& s) {
     }
     if (mitgenommen > 0 &&
         !s.host.frage({mitgenommen == 1
-                           ? "Es wird auch 1 Objekt gelöscht, das gelöschte Punkte benutzt. "
-                             "Trotzdem löschen?"
-                           : "Es werden auch " + std::to_string(mitgenommen) +
-                                 " Objekte gelöscht, die gelöschte Punkte benutzen. Trotzdem "
-                                 "löschen?",
-                       "Löschen"}))
+                           ? Tr("Kern",
+                                "Es wird auch 1 Objekt gelöscht, das gelöschte Punkte "
+                                "benutzt. Trotzdem löschen?")
+                           : Einsetzen(Tr("Kern",
+                                          "Es werden auch %1 Objekte gelöscht, die "
+                                          "gelöschte Punkte benutzen. Trotzdem löschen?"),
+                                       {std::to_string(mitgenommen)}),
+                       Tr("Kern", "Löschen")}))
         return;
     Zeilenstand neu = z;
     for (const auto& [e, p] : punkte)
@@ -413,7 +431,7 @@ void Loeschen(State& s) {
         for (int i = 0; i < z.aktuell; ++i) a += !weg[static_cast<size_t>(i)];
         nachher.aktuell = std::min(a, static_cast<int>(nachher.texte.size()) - 1);
     }
-    Anwenden(s, "Löschen", std::move(z), std::move(nachher));
+    Anwenden(s, Tr("Kern", "Löschen"), std::move(z), std::move(nachher));
 }
 
 }  // namespace nuk

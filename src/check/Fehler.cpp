@@ -10,7 +10,7 @@ namespace nuk {
 
 bool PunkteDa(State& s) {
     if (s.PunktZahl != 0) return true;
-    Melden(s, "Creieren Sie bitte erst mal ein paar Punkte", "So nich!!");
+    Melden(s, Tr("Kern", "Creieren Sie bitte erst mal ein paar Punkte"), Tr("Kern", "So nich!!"));
     return false;
 }
 
@@ -20,26 +20,35 @@ bool IstStrukturwort(std::string_view wort) {
 }
 
 Urteil HierarchieBeurteilen(int anzahl, const std::function<std::string_view(int)>& eintrag) {
-    const std::string vorsatz = "Hierarchie wurde als fehlerhaft eingestuft,\nda ";
-    auto fehler = [&](const char* grund, int i = -1) {
-        Urteil u{vorsatz + grund, true, i};
-        if (i >= 0) u.text += "\nZeile " + Latin1ZuUtf8(eintrag(i));
-        return u;
+    // The row the verdict names comes last, on a line of its own.
+    auto fehler = [&](const std::string& grund, int i = -1) {
+        if (i < 0)
+            return Urteil{
+                Einsetzen(Tr("Kern", "Hierarchie wurde als fehlerhaft eingestuft,\nda %1"),
+                          {grund}),
+                true, i};
+        return Urteil{
+            Einsetzen(Tr("Kern", "Hierarchie wurde als fehlerhaft eingestuft,\nda %1\nZeile %2"),
+                      {grund, Latin1ZuUtf8(eintrag(i))}),
+            true, i};
     };
     auto wortVon = [&](int i) { return i < anzahl ? Befehlswort(eintrag(i)) : std::string(); };
 
-    if (wortVon(0) != "modelbegin") return fehler("erste Hiro-Anweisung ungleich ModelBegin");
-    if (wortVon(anzahl - 1) != "modelend") return fehler("letzte Hiro-Anweisung ungleich ModelEnd");
+    if (wortVon(0) != "modelbegin")
+        return fehler(Tr("Kern", "erste Hiro-Anweisung ungleich ModelBegin"));
+    if (wortVon(anzahl - 1) != "modelend")
+        return fehler(Tr("Kern", "letzte Hiro-Anweisung ungleich ModelEnd"));
     int tiefe = 0;
     for (int i = 1; i <= anzahl - 2; ++i) {
         const std::string wort = wortVon(i);
-        if (wort == "modelbegin") return fehler("ModelBegin mehrfach", i);
-        if (wort == "modelend") return fehler("ModelEnd mehrfach", i);
+        if (wort == "modelbegin") return fehler(Tr("Kern", "ModelBegin mehrfach"), i);
+        if (wort == "modelend") return fehler(Tr("Kern", "ModelEnd mehrfach"), i);
         if (wort == "clumpbegin") ++tiefe;
-        if (wort == "clumpend" && --tiefe < 0) return fehler("ClumpEnd ohne ClumpBegin", i);
+        if (wort == "clumpend" && --tiefe < 0)
+            return fehler(Tr("Kern", "ClumpEnd ohne ClumpBegin"), i);
     }
-    if (tiefe > 0) return fehler("mehr ClumpBegin als ClumpEnd");
-    return Urteil{"Hierarchie akzeptabel", false, -1};
+    if (tiefe > 0) return fehler(Tr("Kern", "mehr ClumpBegin als ClumpEnd"));
+    return Urteil{Tr("Kern", "Hierarchie akzeptabel"), false, -1};
 }
 
 Urteil HierarchieUrteil(const Liste& liste) {

@@ -12,12 +12,15 @@ namespace nuk {
 
 std::string GeometrieMeldung(const std::vector<Modellbefund>& befunde) {
     const size_t n = befunde.size();
-    if (n == 0) return "Geometrie: alles in Ordnung";
-    std::string text = "Geometrie: " + std::to_string(n) + (n == 1 ? " Befund" : " Befunde");
+    if (n == 0) return Tr("Kern", "Geometrie: alles in Ordnung");
+    std::string text =
+        Einsetzen(n == 1 ? Tr("Kern", "Geometrie: %1 Befund") : Tr("Kern", "Geometrie: %1 Befunde"),
+                  {std::to_string(n)});
     // Ten are enough to begin with; the rows show every one.
     for (size_t i = 0; i < n && i < 10; ++i)
-        text += "\nZeile " + std::to_string(befunde[i].zeile) + ": " + befunde[i].text;
-    if (n > 10) text += "\nund " + std::to_string(n - 10) + " weitere";
+        text += "\n" + Einsetzen(Tr("Kern", "Zeile %1: %2"),
+                                 {std::to_string(befunde[i].zeile), befunde[i].text});
+    if (n > 10) text += "\n" + Einsetzen(Tr("Kern", "und %1 weitere"), {std::to_string(n - 10)});
     return text;
 }
 
@@ -29,8 +32,9 @@ void GeometriePruefen(State& s) {
     for (const Texturangabe& t : s.Ganzes.texturen)
         if (!s.host.texturDa(ModellOrdner(s), t.name, t.maske))
             alle.push_back({t.zeile,
-                            std::string(t.maske ? "Maske" : "Textur") + " \"" +
-                                Latin1ZuUtf8(t.name) + "\" gibt es nicht",
+                            Einsetzen(t.maske ? Tr("Kern", "Maske \"%1\" gibt es nicht")
+                                              : Tr("Kern", "Textur \"%1\" gibt es nicht"),
+                                      {Latin1ZuUtf8(t.name)}),
                             "texture-missing"});
     std::stable_sort(alle.begin(), alle.end(), [](const Modellbefund& a, const Modellbefund& b) {
         return a.zeile < b.zeile;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace nuk {
@@ -19,6 +20,9 @@ struct Regel {
     std::string_view art;           // the finding's kind: reader, hierarchy, line, model, rule
     std::string_view beschreibung;  // one line, German
 };
+
+// The rule's description in the user's language.
+std::string Beschreibung(const Regel& r);
 
 // Every rule, in the order the README lists them.
 std::span<const Regel> AlleRegeln();

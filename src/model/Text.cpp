@@ -44,7 +44,9 @@ std::string Tr(const char* kontext, const char* text) {
     return u ? u(kontext, text) : std::string(text);
 }
 
-void UebersetzerSetzen(Uebersetzer u) { uebersetzer.store(u, std::memory_order_release); }
+void UebersetzerSetzen(Uebersetzer u) {
+    uebersetzer.store(u, std::memory_order_release);
+}
 
 std::string Einsetzen(std::string_view muster, std::initializer_list<std::string_view> werte) {
     std::string r;

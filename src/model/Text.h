@@ -16,6 +16,15 @@ std::string Utf8ZuLatin1(std::string_view utf8);
 // translate(kontext, text), so both must be literals.
 std::string Tr(const char* kontext, const char* text);
 
+// Where a text must stay a constant (a table, a named string), vorgemerkt::Tr
+// marks it for lupdate just the same and gives it back as it stands; Tr with
+// the constant translates it where it is shown.
+namespace vorgemerkt {
+constexpr const char* Tr(const char* /*kontext*/, const char* text) {
+    return text;
+}
+}  // namespace vorgemerkt
+
 // The look-up Tr uses; set once at start, before any thread runs.
 using Uebersetzer = std::string (*)(const char* kontext, const char* text);
 void UebersetzerSetzen(Uebersetzer uebersetzer);

@@ -1,5 +1,6 @@
 #include "model/Variablen.h"
 
+#include "model/Text.h"
 #include "selection/Listenfenster.h"
 
 namespace nuk {
@@ -33,7 +34,8 @@ void Melden(State& s, std::string text, std::string titel) {
 }
 
 void FehlerMelden(State& s, std::string_view code) {
-    Melden(s, "Dieser Fehler dürfte eigentlich niemals auftreten", "Fehler " + std::string(code));
+    Melden(s, Tr("Kern", "Dieser Fehler dürfte eigentlich niemals auftreten"),
+           Einsetzen(Tr("Kern", "Fehler %1"), {code}));
 }
 
 }  // namespace nuk

@@ -390,27 +390,30 @@ bool Leser::zahlenLesen(const Befehlsart& art, bool ganz) {
     ganz_.clear();
     for (int i = 1; i <= art.zahlen; ++i) {
         if (static_cast<size_t>(i) >= woerter_.size()) {
-            melden("number-missing", std::string(art.name) + " braucht " +
-                                         std::to_string(art.zahlen) +
-                                         (art.zahlen == 1 ? " Zahl" : " Zahlen"));
+            melden("number-missing", Einsetzen(art.zahlen == 1 ? Tr("Kern", "%1 braucht %2 Zahl")
+                                                               : Tr("Kern", "%1 braucht %2 Zahlen"),
+                                               {art.name, std::to_string(art.zahlen)}));
             return false;
         }
         const std::string_view w = woerter_[static_cast<size_t>(i)];
         if (ganz) {
             const std::optional<int64_t> v = ganzzahl(w);
             if (!v) {
-                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist keine ganze Zahl");
+                melden("not-a-number",
+                       Einsetzen(Tr("Kern", "\"%1\" ist keine ganze Zahl"), {Latin1ZuUtf8(w)}));
                 return false;
             }
             ganz_.push_back(*v);
         } else {
             const std::optional<double> v = zahl(w);
             if (!v) {
-                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist keine Zahl");
+                melden("not-a-number",
+                       Einsetzen(Tr("Kern", "\"%1\" ist keine Zahl"), {Latin1ZuUtf8(w)}));
                 return false;
             }
             if (std::fabs(*v) > FLT_MAX) {
-                melden("not-a-number", "\"" + Latin1ZuUtf8(w) + "\" ist zu groß");
+                melden("not-a-number",
+                       Einsetzen(Tr("Kern", "\"%1\" ist zu groß"), {Latin1ZuUtf8(w)}));
                 return false;
             }
             zahlen_.push_back(*v);
@@ -428,8 +431,10 @@ bool Leser::platz(size_t n, size_t e) {
     }
     voll_ = true;
     melden("model-too-large",
-           "Das Modell wird zu groß (mehr als " + std::to_string(MaxModellpunkte) +
-               " Punkte oder " + std::to_string(MaxModellecken) + " Flächenecken), der Rest fehlt");
+           Einsetzen(Tr("Kern",
+                        "Das Modell wird zu groß (mehr als %1 Punkte oder %2 "
+                        "Flächenecken), der Rest fehlt"),
+                     {std::to_string(MaxModellpunkte), std::to_string(MaxModellecken)}));
     return false;
 }
 
@@ -460,9 +465,10 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
     const size_t zahl = nummern_.size() - erste;
     for (size_t i = 0; i < n; ++i)
         if (nummern[i] < 1 || static_cast<uint64_t>(nummern[i]) > zahl) {
-            melden("corner-missing", "Ecke " + std::to_string(nummern[i]) +
-                                         " gibt es hier nicht (" + std::to_string(zahl) +
-                                         (zahl == 1 ? " Punkt)" : " Punkte)"));
+            melden("corner-missing",
+                   Einsetzen(zahl == 1 ? Tr("Kern", "Ecke %1 gibt es hier nicht (%2 Punkt)")
+                                       : Tr("Kern", "Ecke %1 gibt es hier nicht (%2 Punkte)"),
+                             {std::to_string(nummern[i]), std::to_string(zahl)}));
             if (regeln_) ziel().regelstoff.verworfen.push_back(ebenen_.back().serie);
             return;
         }
@@ -480,7 +486,8 @@ void Leser::flaeche(const int64_t* nummern, size_t n) {
             s = stempelNummer_;
         }
     }
-    if (verschieden < 3) melden("few-corners", "Fläche mit weniger als drei verschiedenen Ecken");
+    if (verschieden < 3)
+        melden("few-corners", Tr("Kern", "Fläche mit weniger als drei verschiedenen Ecken"));
     if (n == 0 || !platz(0, n)) return;
     Geometrie& g = ziel();
     for (size_t i = 0; i < n; ++i)
@@ -537,14 +544,15 @@ void Leser::ebeneBeenden() {
 void Leser::instanz(const std::string& name) {
     for (const Ebene& e : ebenen_)
         if (e.art == Ebene::Proto && e.name == name) {
-            melden("proto-recursion",
-                   "Prototyp \"" + Latin1ZuUtf8(name) + "\" ruft sich selbst auf");
+            melden("proto-recursion", Einsetzen(Tr("Kern", "Prototyp \"%1\" ruft sich selbst auf"),
+                                                {Latin1ZuUtf8(name)}));
             return;
         }
     const auto p = protos_.find(name);
     if (p == protos_.end()) {
         melden("proto-undefined",
-               "Prototyp \"" + Latin1ZuUtf8(name) + "\" ist hier noch nicht definiert");
+               Einsetzen(Tr("Kern", "Prototyp \"%1\" ist hier noch nicht definiert"),
+                         {Latin1ZuUtf8(name)}));
         return;
     }
     const Geometrie& q = *p->second;
@@ -762,8 +770,9 @@ void Leser::befehl(const Befehlsart& art) {
                 ganz_.push_back(*k);
             }
             if (soll != static_cast<int64_t>(ganz_.size()))
-                melden("polygon-count", "Polygon mit " + std::to_string(soll) + " Ecken gibt " +
-                                            std::to_string(ganz_.size()) + " an");
+                melden("polygon-count",
+                       Einsetzen(Tr("Kern", "Polygon mit %1 Ecken gibt %2 an"),
+                                 {std::to_string(soll), std::to_string(ganz_.size())}));
             flaeche(ganz_.data(),
                     std::min(ganz_.size(), static_cast<size_t>(std::max<int64_t>(soll, 0))));
             break;
@@ -776,14 +785,14 @@ void Leser::befehl(const Befehlsart& art) {
             if (ebenen_.back().art == Ebene::Clump)
                 ebeneBeenden();
             else
-                melden("unbalanced", "ClumpEnd ohne ClumpBegin");
+                melden("unbalanced", Tr("Kern", "ClumpEnd ohne ClumpBegin"));
             break;
         case Befehl::TransformBegin:
             transforms_.emplace_back(lokal_, zeile_);
             break;
         case Befehl::TransformEnd:
             if (transforms_.empty()) {
-                melden("unbalanced", "TransformEnd ohne TransformBegin");
+                melden("unbalanced", Tr("Kern", "TransformEnd ohne TransformBegin"));
                 lokalSetzen(Einheit);
             } else {
                 lokalSetzen(transforms_.back().first);
@@ -792,14 +801,14 @@ void Leser::befehl(const Befehlsart& art) {
             break;
         case Befehl::ProtoBegin: {
             if (woerter_.size() < 2) {
-                melden("proto-name", "ProtoBegin braucht einen Namen");
+                melden("proto-name", Tr("Kern", "ProtoBegin braucht einen Namen"));
                 // Still a level, so that its ProtoEnd does not stand alone.
             }
             for (auto e = ebenen_.rbegin(); e != ebenen_.rend(); ++e)
                 if (e->art != Ebene::Datei) {
                     melden("proto-nesting", e->art == Ebene::Clump
-                                                ? "ProtoBegin in einem Clump"
-                                                : "ProtoBegin in einem Prototyp");
+                                                ? Tr("Kern", "ProtoBegin in einem Clump")
+                                                : Tr("Kern", "ProtoBegin in einem Prototyp"));
                     break;
                 }
             ebeneBeginnen(Ebene::Proto, woerter_.size() < 2 ? std::string() : Klein(woerter_[1]));
@@ -809,11 +818,11 @@ void Leser::befehl(const Befehlsart& art) {
             const auto proto = std::find_if(ebenen_.rbegin(), ebenen_.rend(),
                                             [](const Ebene& e) { return e.art == Ebene::Proto; });
             if (proto == ebenen_.rend()) {
-                melden("unbalanced", "ProtoEnd ohne ProtoBegin");
+                melden("unbalanced", Tr("Kern", "ProtoEnd ohne ProtoBegin"));
                 break;
             }
             while (ebenen_.back().art != Ebene::Proto) {
-                melden(ebenen_.back().zeile, "unbalanced", "ClumpBegin ohne ClumpEnd");
+                melden(ebenen_.back().zeile, "unbalanced", Tr("Kern", "ClumpBegin ohne ClumpEnd"));
                 ebeneBeenden();
             }
             ebeneBeenden();
@@ -821,7 +830,7 @@ void Leser::befehl(const Befehlsart& art) {
         }
         case Befehl::ProtoInstance:
             if (woerter_.size() < 2)
-                melden("proto-name", std::string(art.name) + " braucht einen Namen");
+                melden("proto-name", Einsetzen(Tr("Kern", "%1 braucht einen Namen"), {art.name}));
             else
                 instanz(Klein(woerter_[1]));
             break;
@@ -831,7 +840,7 @@ void Leser::befehl(const Befehlsart& art) {
             break;
         case Befehl::MaterialEnd:
             if (materialien_.empty()) {
-                melden("unbalanced", "MaterialEnd ohne MaterialBegin");
+                melden("unbalanced", Tr("Kern", "MaterialEnd ohne MaterialBegin"));
             } else {
                 materialien_.pop_back();
                 material_ = materialStapel_.back();
@@ -957,7 +966,7 @@ void Leser::zeilenregeln(const Befehlsart& art) {
     switch (art.befehl) {
         case Befehl::Block:
             if (std::any_of(zahlen_.begin(), zahlen_.end(), [](double v) { return v <= 0; }))
-                melden("bad-primitive", "Block mit einem Maß von 0 oder darunter");
+                melden("bad-primitive", Tr("Kern", "Block mit einem Maß von 0 oder darunter"));
             break;
         case Befehl::Cone:
         case Befehl::Cylinder:
@@ -968,17 +977,21 @@ void Leser::zeilenregeln(const Befehlsart& art) {
             const bool rund = b == Befehl::Hemisphere || b == Befehl::Sphere;
             // Height first for cone and cylinder; a disc's first number is its offset.
             if ((b == Befehl::Cone || b == Befehl::Cylinder) && zahlen_[0] <= 0)
-                melden("bad-primitive", name + " mit einer Höhe von 0 oder darunter");
+                melden("bad-primitive",
+                       Einsetzen(Tr("Kern", "%1 mit einer Höhe von 0 oder darunter"), {name}));
             // A cylinder may narrow to a point at one end, not at both.
             const bool ohneRadius =
                 rund ? zahlen_[0] <= 0
                 : b == Befehl::Cylinder
                     ? zahlen_[1] < 0 || zahlen_[2] < 0 || (zahlen_[1] == 0 && zahlen_[2] == 0)
                     : zahlen_[1] <= 0;
-            if (ohneRadius) melden("bad-primitive", name + " mit einem Radius von 0 oder darunter");
+            if (ohneRadius)
+                melden("bad-primitive",
+                       Einsetzen(Tr("Kern", "%1 mit einem Radius von 0 oder darunter"), {name}));
             // A sphere's second number is its density: four sides per step.
             if (rund ? zahlen_[1] < 1 : zahlen_.back() < 3)
-                melden("bad-primitive", name + " mit weniger als 3 Seiten");
+                melden("bad-primitive",
+                       Einsetzen(Tr("Kern", "%1 mit weniger als 3 Seiten"), {name}));
             break;
         }
         case Befehl::Farbe:
@@ -986,8 +999,8 @@ void Leser::zeilenregeln(const Befehlsart& art) {
                 const std::optional<double> v = zahl(woerter_[i]);
                 if (!v) break;
                 if (*v < 0 || *v > 1) {
-                    melden("colour-range",
-                           name + " mit " + Latin1ZuUtf8(woerter_[i]) + ", außerhalb von 0 bis 1");
+                    melden("colour-range", Einsetzen(Tr("Kern", "%1 mit %2, außerhalb von 0 bis 1"),
+                                                     {name, Latin1ZuUtf8(woerter_[i])}));
                     break;
                 }
             }
@@ -995,7 +1008,10 @@ void Leser::zeilenregeln(const Befehlsart& art) {
         case Befehl::Erweiterung:
             if (!ausrufe_)
                 melden("extension-without-bang",
-                       name + " ohne #! davor: ältere Browser lehnen das ganze Modell ab");
+                       Einsetzen(Tr("Kern",
+                                    "%1 ohne #! davor: ältere Browser lehnen das ganze "
+                                    "Modell ab"),
+                                 {name}));
             break;
         default:
             break;
@@ -1113,17 +1129,17 @@ GanzesModell Leser::lesen(std::string_view daten) {
     // What is still open at the end, with the line that opened it.
     while (ebenen_.size() > 1) {
         melden(ebenen_.back().zeile, "unbalanced",
-               ebenen_.back().art == Ebene::Clump ? "ClumpBegin ohne ClumpEnd"
-                                                  : "ProtoBegin ohne ProtoEnd");
+               ebenen_.back().art == Ebene::Clump ? Tr("Kern", "ClumpBegin ohne ClumpEnd")
+                                                  : Tr("Kern", "ProtoBegin ohne ProtoEnd"));
         if (ebenen_.back().art == Ebene::Proto) ziele_.pop_back();
         nummern_.resize(ebenen_.back().nummern);
         if (regeln_) eigene_.resize(ebenen_.back().nummern);
         ebenen_.pop_back();
     }
     for (const auto& [matrix, zeile] : transforms_)
-        melden(zeile, "unbalanced", "TransformBegin ohne TransformEnd");
+        melden(zeile, "unbalanced", Tr("Kern", "TransformBegin ohne TransformEnd"));
     for (int32_t zeile : materialien_)
-        melden(zeile, "unbalanced", "MaterialBegin ohne MaterialEnd");
+        melden(zeile, "unbalanced", Tr("Kern", "MaterialBegin ohne MaterialEnd"));
 
     GanzesModell m;
     Geometrie& g = ziele_.front();

@@ -1,6 +1,7 @@
 #include "rwx/NukToRwx.h"
 
 #include "model/Datei.h"
+#include "model/Text.h"
 #include "model/Zeilenform.h"
 #include "rwx/ItemLeser.h"
 
@@ -28,7 +29,7 @@ bool RwxSchreiben(State& s, const std::string& pfad) {
     } catch (const std::exception&) {
         gut = false;
     }
-    if (!gut) Melden(s, "Da stimmt was nicht");
+    if (!gut) Melden(s, Tr("Kern", "Da stimmt was nicht"));
     s.Gespeichert += gut;
     return gut;
 }

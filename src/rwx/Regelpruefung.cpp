@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "model/Text.h"
+
 namespace nuk {
 
 namespace {
@@ -78,10 +80,11 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
             for (size_t b = k; b < a; ++b) {
                 const uint32_t j = folge[b];
                 if (r.vertex[j] && gleicheUv(uv[i], uv[j])) {
-                    befunde.push_back({punktzeile[i],
-                                       "Punkt wie in Zeile " + std::to_string(punktzeile[j]) +
-                                           " (gleiche Lage und UV)",
-                                       "duplicate-vertex"});
+                    befunde.push_back(
+                        {punktzeile[i],
+                         Einsetzen(Tr("Kern", "Punkt wie in Zeile %1 (gleiche Lage und UV)"),
+                                   {std::to_string(punktzeile[j])}),
+                         "duplicate-vertex"});
                     break;
                 }
             }
@@ -109,10 +112,13 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
         if (r.art[f] & Regelstoff::Textur)
             for (uint32_t k = a; k < e; ++k)
                 if (std::isnan(uv[r.ecken[k]][0])) {
-                    befunde.push_back({zeile,
-                                       "Fläche mit Textur, aber ihr Punkt in Zeile " +
-                                           std::to_string(punktzeile[r.ecken[k]]) + " hat kein UV",
-                                       "texture-without-uv"});
+                    befunde.push_back(
+                        {zeile,
+                         Einsetzen(Tr("Kern",
+                                      "Fläche mit Textur, aber ihr Punkt in Zeile %1 hat "
+                                      "kein UV"),
+                                   {std::to_string(punktzeile[r.ecken[k]])}),
+                         "texture-without-uv"});
                     break;
                 }
         if (primitiv || e - a < 3) continue;
@@ -138,11 +144,12 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
         // one line (measured by the face).
         if (weite <= 1e-6 * groesse || flaeche <= 1e-6 * weite * weite) {
             if (verschieden)
-                befunde.push_back({zeile,
-                                   weite <= 1e-6 * groesse
-                                       ? "Fläche ohne Inhalt: ihre Ecken liegen an einer Stelle"
-                                       : "Fläche ohne Inhalt: ihre Ecken liegen auf einer Linie",
-                                   "degenerate-face"});
+                befunde.push_back(
+                    {zeile,
+                     weite <= 1e-6 * groesse
+                         ? Tr("Kern", "Fläche ohne Inhalt: ihre Ecken liegen an einer Stelle")
+                         : Tr("Kern", "Fläche ohne Inhalt: ihre Ecken liegen auf einer Linie"),
+                     "degenerate-face"});
             continue;
         }
         if (e - a < 4) continue;
@@ -160,8 +167,10 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
             char prozent[32];
             std::snprintf(prozent, sizeof prozent, "%.2g", 100 * weitester / weite);
             befunde.push_back({zeile,
-                               std::string("Fläche liegt nicht in einer Ebene: eine Ecke liegt ") +
-                                   prozent + " % ihrer Weite daneben",
+                               Einsetzen(Tr("Kern",
+                                            "Fläche liegt nicht in einer Ebene: eine Ecke "
+                                            "liegt %1 % ihrer Weite daneben"),
+                                         {prozent}),
                                "non-planar-face"});
         }
     }
@@ -191,16 +200,21 @@ void GeometrieRegeln(std::span<const std::array<float, 3>> punkte,
     for (size_t f = 0; f < flaechen; ++f)
         if (gegen[f] != UINT32_MAX)
             befunde.push_back({r.zeile[f],
-                               "Fläche zeigt anders herum als die in Zeile " +
-                                   std::to_string(r.zeile[gegen[f]]) +
-                                   ": eine gemeinsame Kante läuft in beiden gleich herum",
+                               Einsetzen(Tr("Kern",
+                                            "Fläche zeigt anders herum als die in Zeile "
+                                            "%1: eine gemeinsame Kante läuft in beiden "
+                                            "gleich herum"),
+                                         {std::to_string(r.zeile[gegen[f]])}),
                                "flipped-face"});
 
+    // Looked up once: a model of bare points has as many findings as points.
+    std::string unbenutzt;
     for (size_t i = 0; i < n; ++i)
         if (r.vertex[i] && !benutzt[i] &&
-            std::find(r.verworfen.begin(), r.verworfen.end(), r.ebene[i]) == r.verworfen.end())
-            befunde.push_back(
-                {punktzeile[i], "Punkt wird von keiner Fläche benutzt", "unused-vertex"});
+            std::find(r.verworfen.begin(), r.verworfen.end(), r.ebene[i]) == r.verworfen.end()) {
+            if (unbenutzt.empty()) unbenutzt = Tr("Kern", "Punkt wird von keiner Fläche benutzt");
+            befunde.push_back({punktzeile[i], unbenutzt, "unused-vertex"});
+        }
 }
 
 }  // namespace nuk

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Datei.h"
+#include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "model/Zeilenform.h"
 #include "rwx/Wortscanner.h"
@@ -23,9 +24,10 @@ int16_t naechsterInteger(std::string_view text, int16_t& pos) {
 }
 
 // The message of a full table: was is "10000 Punkte" and the like.
-void grenzeMelden(State& s, const char* was, const char* titel) {
-    Melden(s, std::string("Der 1.Clump enthält fast ") + was + "\nDas paßt mir aber garnicht",
-           titel);
+void grenzeMelden(State& s, const std::string& was, std::string titel) {
+    Melden(s,
+           Einsetzen(Tr("Kern", "Der 1.Clump enthält fast %1\nDas paßt mir aber garnicht"), {was}),
+           std::move(titel));
 }
 
 }  // namespace
@@ -42,7 +44,7 @@ Punkt VertexLesen(State& s, std::string_view text, int16_t& pos, int16_t zeile) 
         p.Markiert = 0;
         return p;
     }
-    grenzeMelden(s, "10000 Punkte", "vertex 1000");
+    grenzeMelden(s, Tr("Kern", "10000 Punkte"), "vertex 1000");
     s.PunktZahl = 9900;
     return Punkt{};
 }
@@ -56,7 +58,7 @@ Dreieck DreieckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         d.Zeile = zeile;
         return d;
     }
-    grenzeMelden(s, "10000 Dreiecke", "Dreieck 1000");
+    grenzeMelden(s, Tr("Kern", "10000 Dreiecke"), Tr("Kern", "Dreieck 1000"));
     s.DreieckZahl = 9900;
     return Dreieck{};
 }
@@ -71,7 +73,7 @@ Viereck ViereckLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         v.Zeile = zeile;
         return v;
     }
-    grenzeMelden(s, "10000 Vierecke", "quad 1000");
+    grenzeMelden(s, Tr("Kern", "10000 Vierecke"), "quad 1000");
     s.ViereckZahl = 9900;
     return Viereck{};
 }
@@ -86,7 +88,7 @@ Polygon PolygonLesen(State& s, std::string_view text, int16_t& pos, int16_t zeil
         p.Zeile = zeile;
         return p;
     }
-    grenzeMelden(s, "1000 Polygone", "Polygon 1000");
+    grenzeMelden(s, Tr("Kern", "1000 Polygone"), "Polygon 1000");
     s.PolygonZahl = 998;
     return Polygon{};
 }
@@ -136,22 +138,22 @@ void ZeileLesen(State& s, ItemLeser& datei, int16_t& Zustand) {
         if (Zustand == 0)
             Zustand = 1;
         else if (Zustand == 2)
-            Melden(s, "ClumpEnd fehlt");
+            Melden(s, Tr("Kern", "ClumpEnd fehlt"));
         else
             Melden(s, "2 x ModelBegin", "???");
     } else if (IstWort(wort, "clumpbegin")) {
         if (Zustand == 0) {
-            Melden(s, "ClumpBegin vor ModelBegin", "???");
+            Melden(s, Tr("Kern", "ClumpBegin vor ModelBegin"), "???");
             ClumpBeginMerken(s, kennung, Zustand);
         } else if (Zustand == 1) {
             ClumpBeginMerken(s, kennung, Zustand);
         } else if (Zustand == 2) {
-            Melden(s, "Programm works with only one Clump");
+            Melden(s, Tr("Kern", "Programm works with only one Clump"));
             ClumpEndMerken(kennung, Zustand);
         }
     } else if (IstWort(wort, "clumpend")) {
         if (Zustand == 0 || Zustand == 1)
-            Melden(s, "ClumpEnd zu früh");
+            Melden(s, Tr("Kern", "ClumpEnd zu früh"));
         else if (Zustand == 2)
             ClumpEndMerken(kennung, Zustand);
     } else if (Zustand == 2) {
@@ -195,7 +197,7 @@ bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellze
             ZeileLesen(s, datei, Zustand);
         }
     } catch (const std::exception&) {
-        Melden(s, "Da stimmt was nicht");
+        Melden(s, Tr("Kern", "Da stimmt was nicht"));
         gelesen = false;
     }
     // Numbered after a failure too, so that row look-ups work on what was read.
@@ -206,7 +208,7 @@ bool RwxLesenAus(State& s, std::string_view daten, std::vector<int32_t>* quellze
 bool RwxLesen(State& s, const std::string& pfad, std::vector<int32_t>* quellzeilen) {
     std::string daten;
     if (!DateiLaden(pfad, daten)) {
-        Melden(s, "Da stimmt was nicht");
+        Melden(s, Tr("Kern", "Da stimmt was nicht"));
         return false;
     }
     return RwxLesenAus(s, daten, quellzeilen);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/Datei.h"
+#include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "rwx/ItemLeser.h"
 #include "rwx/Wortscanner.h"
@@ -11,11 +12,12 @@
 namespace nuk {
 
 const char* const BefehlslisteFehlt =
-    "Befehlsliste konnte nicht geladen werden !\n"
-    "...Fehlerkontrolle nicht möglich.!\n"
-    "Hinweis: Wenn Sie das stört, so sorgen Sie dafür,\n"
-    "               das sich die Datei ´Befehle.txt´ in ihrem \n"
-    "               NukViewer-Arbeitsverzeichnis befindet.";
+    vorgemerkt::Tr("Kern",
+                   "Befehlsliste konnte nicht geladen werden !\n"
+                   "...Fehlerkontrolle nicht möglich.!\n"
+                   "Hinweis: Wenn Sie das stört, so sorgen Sie dafür,\n"
+                   "               das sich die Datei ´Befehle.txt´ in ihrem \n"
+                   "               NukViewer-Arbeitsverzeichnis befindet.");
 
 void BefehlsPad_Form_Load(State& s) {
     Lage l = s.host.fensterLage(Kind::BefehlsPad);
@@ -49,7 +51,7 @@ bool BefehleLaden(State& s, const std::string& datei, bool melden) {
     }
     if (!gut) {
         s.BefehlsList.leeren();
-        if (melden) Melden(s, BefehlslisteFehlt);
+        if (melden) Melden(s, Tr("Kern", BefehlslisteFehlt));
         return false;
     }
     s.BefehleGeladen = Wahr;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/Text.h"
 #include "model/Zahlformat.h"
 #include "selection/Suche.h"
 
@@ -48,7 +49,7 @@ void StatusZeigen(State& s, float x, float y) {
         if (std::fabs(x - b.X) <= fang && std::fabs(y - b.Y) <= fang) {
             const Punkt& p = s.Punkte[i];
             s.Ausgabe.Caption =
-                "Vertex" + S(i) + "  x:" + S(p.X) + "  y:" + S(p.Y) + "  z:" + S(p.Z);
+                Einsetzen(Tr("Kern", "Vertex%1  x:%2  y:%3  z:%4"), {S(i), S(p.X), S(p.Y), S(p.Z)});
             return;
         }
     }
@@ -61,11 +62,11 @@ void StatusZeigen(State& s, float x, float y) {
             if (const size_t i = *k;
                 std::fabs(x - bild[i][0]) <= fang && std::fabs(y - bild[i][1]) <= fang) {
                 const auto& p = m.punkte[i];
-                s.Ausgabe.Caption = "Zeile" + S(m.punktzeile[i]) + "  x:" + S(p[0]) +
-                                    "  y:" + S(p[1]) + "  z:" + S(p[2]);
+                s.Ausgabe.Caption = Einsetzen(Tr("Kern", "Zeile%1  x:%2  y:%3  z:%4"),
+                                              {S(m.punktzeile[i]), S(p[0]), S(p[1]), S(p[2])});
                 return;
             }
-    s.Ausgabe.Caption = "Position  x:" + S(x) + "  y:" + S(y);
+    s.Ausgabe.Caption = Einsetzen(Tr("Kern", "Position  x:%1  y:%2"), {S(x), S(y)});
 }
 
 void RechteckMarkieren(State& s, float x1, float y1, float x2, float y2) {
