@@ -57,7 +57,8 @@ Sprache::Sprache(const QString& programmOrdner, const QStringList& namen, bool q
         auto t = std::make_unique<QTranslator>();
         const QString datei = name + QStringLiteral("_en.qm");
         if (!t->load(ordner + datei) && !t->load(daten + datei)) continue;
-        QCoreApplication::installTranslator(t.get());
+        // nukcheck has no application object: the core's look-up is enough there.
+        if (QCoreApplication::instance()) QCoreApplication::installTranslator(t.get());
         kernUebersetzer.push_back(t.get());
         uebersetzer_.push_back(std::move(t));
     }
@@ -67,7 +68,8 @@ Sprache::Sprache(const QString& programmOrdner, const QStringList& namen, bool q
 Sprache::~Sprache() {
     UebersetzerSetzen(nullptr);
     kernUebersetzer.clear();
-    for (const auto& t : uebersetzer_) QCoreApplication::removeTranslator(t.get());
+    if (QCoreApplication::instance())
+        for (const auto& t : uebersetzer_) QCoreApplication::removeTranslator(t.get());
 }
 
 }  // namespace nuk::shell
