@@ -233,12 +233,15 @@ struct Ergebnis {
     std::string aus, fehler;
 };
 
-// Runs the program with its output and error output apart; eingabe is its stdin.
-Ergebnis ausfuehren(const std::string& argumente, const std::string& eingabe = "") {
+// Runs the program with its output and error output apart; eingabe is its
+// stdin, umgebung the locale it sees (German unless it says otherwise).
+Ergebnis ausfuehren(const std::string& argumente, const std::string& eingabe = "",
+                    const std::string& umgebung = "LANG=C.UTF-8") {
     const std::string basis =
         (fs::temp_directory_path() / (std::to_string(::getpid()) + "-nuk-")).string();
     std::ofstream(basis + "ein", std::ios::binary) << eingabe;
-    const std::string befehl = NUK_BIN_DIR "/nukcheck " + argumente + " <" + basis + "ein >" +
+    const std::string befehl = "env -u LC_ALL -u LC_MESSAGES -u LANG " + umgebung +
+                               " " NUK_BIN_DIR "/nukcheck " + argumente + " <" + basis + "ein >" +
                                basis + "aus 2>" + basis + "fehler";
     const int r = std::system(befehl.c_str());
     Ergebnis e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, {}, {}};
@@ -405,6 +408,70 @@ TEST(Nukcheck, EndeUndAusgabeJeBefund) {
     EXPECT_EQ(hilfe.aus.rfind("Aufruf: nukcheck", 0), 0u);
     EXPECT_NE(hilfe.aus.find("Ende: 0"), std::string::npos);
     fs::remove(gut);
+}
+
+// The locale chooses English or German for the report, the usage and the
+// run's messages; JSON keys, rule ids and severities stay as they are.
+TEST(Nukcheck, ZweiSprachen) {
+    const std::string inhalt = "ModelBegin\nClumpBegin\nFoo\nClumpEnd\nModelEnd\n";
+    const std::string englisch =
+        "-:3: unknown command word \"foo\": Foo\n-: lines 5, points 0, triangles 0, quads 0, "
+        "polygons 0; model: clumps 1, vertices 0, faces 0: 1 problem (1 error, 0 warnings, 0 "
+        "notes)\n";
+    const std::string deutsch =
+        "-:3: unbekanntes Befehlswort \"foo\": Foo\n-: Zeilen 5, Punkte 0, Dreiecke 0, Vierecke "
+        "0, Polygone 0; Modell: Clumps 1, Punkte 0, Flächen 0: 1 Problem (1 Fehler, 0 "
+        "Warnungen, 0 Hinweise)\n";
+    const std::string usage =
+        "Usage: nukcheck [--befehle FILE] [--ohne-modell] [--ohne RULE,...] [--nur RULE,...]\n"
+        "                [--texturen FOLDER] [-j N] [--json | --sarif | --dump] FILE|FOLDER...\n";
+    struct Fall {
+        std::string umgebung, argumente, aus, fehler;
+    };
+    const std::vector<Fall> faelle = {
+        {"LANG=en_US.UTF-8", "-", englisch, ""},
+        {"LANG=C.UTF-8", "-", deutsch, ""},
+        {"LANG=POSIX", "-", deutsch, ""},
+        {"LANG=de_DE.UTF-8", "-", deutsch, ""},
+        {"LANG=en_GB", "-", englisch, ""},
+        // The first of LC_ALL, LC_MESSAGES and LANG that is set decides.
+        {"LC_ALL=C LANG=en_US.UTF-8", "-", deutsch, ""},
+        {"LC_MESSAGES=en_US.UTF-8 LANG=de_DE.UTF-8", "-", englisch, ""},
+        {"LC_ALL= LANG=en_US.UTF-8", "-", englisch, ""},
+        {"LANG=en_US.UTF-8", "", "", "nukcheck: no file given\n" + usage},
+        {"LANG=en_US.UTF-8", "-j 0 -", "", "nukcheck: -j needs a number from 1 to 1024\n" + usage},
+        {"LANG=en_US.UTF-8", "--texturen", "", "nukcheck: --texturen needs a folder\n" + usage},
+        {"LANG=en_US.UTF-8", "--befehle /gibt/es/nicht -", "",
+         "nukcheck: command list /gibt/es/nicht not readable\n"},
+        {"LANG=en_US.UTF-8", "/gibt/es/nicht.rwx", "",
+         "nukcheck: /gibt/es/nicht.rwx: file not readable\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.umgebung + " " + f.argumente);
+        const Ergebnis e = ausfuehren(f.argumente, inhalt, f.umgebung);
+        EXPECT_EQ(e.aus, f.aus);
+        EXPECT_EQ(e.fehler, f.fehler);
+    }
+    const Ergebnis hilfe = ausfuehren("--help", "", "LANG=en_US.UTF-8");
+    EXPECT_EQ(hilfe.aus.rfind(usage, 0), 0u);
+    EXPECT_NE(hilfe.aus.find("\nExit status: 0"), std::string::npos);
+
+    // JSON: the same document in both languages but for the findings' texts.
+    auto ohneTexte = [](const std::string& zeile) {
+        nlohmann::json j = nlohmann::json::parse(zeile);
+        for (auto& befund : j["findings"]) befund["text"] = "";
+        return j;
+    };
+    const std::string jsonDe = ausfuehren("--json -", inhalt).aus;
+    const std::string jsonEn = ausfuehren("--json -", inhalt, "LANG=en_US.UTF-8").aus;
+    EXPECT_NE(jsonEn.find("\"text\":\"unknown command word"), std::string::npos) << jsonEn;
+    EXPECT_EQ(ohneTexte(jsonEn), ohneTexte(jsonDe));
+    const auto sarif =
+        nlohmann::json::parse(ausfuehren("--sarif /gibt/es/nicht.rwx", "", "LANG=en_US.UTF-8").aus);
+    const auto& ergebnis = sarif["runs"][0]["results"][0];
+    EXPECT_EQ(ergebnis["ruleId"], "reader");
+    EXPECT_EQ(ergebnis["level"], "error");
+    EXPECT_EQ(ergebnis["message"]["text"], "file not readable");
 }
 
 // An object path: a folder's RWX files in any case and below, the RWX files

@@ -338,21 +338,22 @@ Bericht Pruefen(State& s, AufzeichnenderHost& host, const std::optional<std::str
     for (const Meldung& m : host.meldungen)
         diagnosen.push_back({ort(m.zeile), "reader", lesbar(m.text)});
     if (urteil.fehlerhaft) {
-        // The row the verdict names is given by its place; its text would repeat it.
+        // The row the verdict names is given by its place; its text, the
+        // verdict's last line in either language, would repeat it.
         const std::string_view text(urteil.text);
         diagnosen.push_back(
-            {ort(urteil.eintrag), "hierarchy", lesbar(text.substr(0, text.find("\nZeile ")))});
+            {ort(urteil.eintrag), "hierarchy",
+             lesbar(urteil.eintrag >= 0 ? text.substr(0, text.rfind('\n')) : text)});
     }
     for (int i : fehlerhaft) {
         const std::string_view zeile = s.TextList.text(i);
         const Befund f = ZeileBefund(zeile, *befehle);
-        std::string text =
-            f.grund == Fehlergrund::unbekannterBefehl
-                ? "unbekanntes Befehlswort \"" + Latin1ZuUtf8(f.wort)
-                : "unzulässiges Zeichen \"" + Latin1ZuUtf8(zeile.substr(f.zeichen, 1));
-        diagnosen.push_back(
-            {ort(i), f.grund == Fehlergrund::unbekannterBefehl ? "unknown-command" : "character",
-             text + "\": " + Latin1ZuUtf8(Dateitext(zeile))});
+        const bool befehl = f.grund == Fehlergrund::unbekannterBefehl;
+        std::string text = Einsetzen(befehl ? Tr("nukcheck", "unbekanntes Befehlswort \"%1\": %2")
+                                            : Tr("nukcheck", "unzulässiges Zeichen \"%1\": %2"),
+                                     {Latin1ZuUtf8(befehl ? f.wort : zeile.substr(f.zeichen, 1)),
+                                      Latin1ZuUtf8(Dateitext(zeile))});
+        diagnosen.push_back({ort(i), befehl ? "unknown-command" : "character", std::move(text)});
     }
     if (form.mitModell) {
         GanzesModell modell = GanzesModellLesen(*daten, true);
@@ -403,21 +404,30 @@ void Schreiben(const std::string& pfad, const Bericht& b, const Form& form, Ausg
         if (art(d) == "rule") aus << " [" << d.regel << ']';
         aus << '\n';
     }
-    aus << pfad << ": Zeilen " << long{b.zeilen} << ", Punkte " << long{b.punkte} << ", Dreiecke "
-        << long{b.dreiecke} << ", Vierecke " << long{b.vierecke} << ", Polygone "
-        << long{b.polygone};
+    const auto ganz = [](long n) { return std::to_string(n); };
+    aus << pfad << ": "
+        << Einsetzen(Tr("nukcheck", "Zeilen %1, Punkte %2, Dreiecke %3, Vierecke %4, Polygone %5"),
+                     {ganz(b.zeilen), ganz(b.punkte), ganz(b.dreiecke), ganz(b.vierecke),
+                      ganz(b.polygone)});
     if (b.mitModell)
-        aus << "; Modell: Clumps " << long{b.clumps} << ", Punkte "
-            << static_cast<long>(b.modellPunkte) << ", Flächen " << static_cast<long>(b.flaechen);
+        aus << Einsetzen(Tr("nukcheck", "; Modell: Clumps %1, Punkte %2, Flächen %3"),
+                         {ganz(b.clumps), ganz(static_cast<long>(b.modellPunkte)),
+                          ganz(static_cast<long>(b.flaechen))});
     aus << ": ";
     const auto probleme = static_cast<long>(b.diagnosen.size());
     if (probleme == 0) {
-        aus << "OK\n";
+        aus << Tr("nukcheck", "OK") << '\n';
         return;
     }
-    aus << probleme << (probleme == 1 ? " Problem (" : " Probleme (") << b.zahl[0] << " Fehler, "
-        << b.zahl[1] << (b.zahl[1] == 1 ? " Warnung, " : " Warnungen, ") << b.zahl[2]
-        << (b.zahl[2] == 1 ? " Hinweis)\n" : " Hinweise)\n");
+    // One form for 1 and one for every other count; German "Fehler" is both,
+    // English is not.
+    const auto anzahl = [&](long n, const std::string& eins, const std::string& mehr) {
+        return n == 1 ? eins : Einsetzen(mehr, {ganz(n)});
+    };
+    aus << anzahl(probleme, Tr("nukcheck", "1 Problem"), Tr("nukcheck", "%1 Probleme")) << " ("
+        << anzahl(b.zahl[0], Tr("nukcheck", "1 Fehler"), Tr("nukcheck", "%1 Fehler")) << ", "
+        << anzahl(b.zahl[1], Tr("nukcheck", "1 Warnung"), Tr("nukcheck", "%1 Warnungen")) << ", "
+        << anzahl(b.zahl[2], Tr("nukcheck", "1 Hinweis"), Tr("nukcheck", "%1 Hinweise")) << ")\n";
 }
 
 Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
@@ -429,8 +439,8 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         bool gelesen = false;
         if (daten)
             gelesen = RwxLesenAus(s, *daten);
-        else
-            Melden(s, "Da stimmt was nicht");  // as "Öffnen" of a file it cannot open
+        else  // as "Öffnen" of a file it cannot open
+            Melden(s, Tr("nukcheck", "Da stimmt was nicht"));
         const Urteil urteil = HierarchieUrteil(s.TextList);
         std::vector<int> fehlerhaft;
         if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);

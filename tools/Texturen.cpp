@@ -9,6 +9,9 @@
 
 namespace nukcheck {
 
+using nuk::Einsetzen;
+using nuk::Tr;
+
 namespace {
 
 std::string klein(std::string_view t) {
@@ -61,21 +64,25 @@ void Texturordner::pruefen(const std::vector<nuk::Texturangabe>& texturen,
         const std::string name = nuk::Latin1ZuUtf8(t.name);
         const std::string datei = finden(t.name, t.maske);
         if (datei.empty()) {
-            befunde.push_back({t.zeile,
-                               std::string(t.maske ? "Maske" : "Textur") + " \"" + name +
-                                   "\" gibt es in " + pfad_ + " nicht",
-                               "texture-missing"});
+            befunde.push_back(
+                {t.zeile,
+                 Einsetzen(t.maske ? Tr("nukcheck", "Maske \"%1\" gibt es in %2 nicht")
+                                   : Tr("nukcheck", "Textur \"%1\" gibt es in %2 nicht"),
+                           {name, pfad_}),
+                 "texture-missing"});
             continue;
         }
         if (t.maske) continue;
         const auto g = groesse(datei);
         if (g && (!zweierpotenz(g->first) || !zweierpotenz(g->second) || g->first > 512 ||
                   g->second > 512))
-            befunde.push_back({t.zeile,
-                               "Textur \"" + name + "\" ist " + std::to_string(g->first) + " x " +
-                                   std::to_string(g->second) +
-                                   " groß: jede Seite soll eine Zweierpotenz bis 512 sein",
-                               "texture-size"});
+            befunde.push_back(
+                {t.zeile,
+                 Einsetzen(Tr("nukcheck",
+                              "Textur \"%1\" ist %2 x %3 groß: jede Seite soll eine Zweierpotenz "
+                              "bis 512 sein"),
+                           {name, std::to_string(g->first), std::to_string(g->second)}),
+                 "texture-size"});
     }
 }
 

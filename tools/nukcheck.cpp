@@ -1,10 +1,12 @@
 // nukcheck: the viewer's reader and checks on files, for scripts and CI.
 #include <malloc.h>
-#include <QFile>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QFile>
 
 #include <atomic>
 #include <chrono>
+#include <clocale>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
@@ -22,51 +24,59 @@
 #include "Texturen.h"
 #include "app/Anfang.h"
 #include "model/Regeln.h"
+#include "model/Text.h"
 #include "selection/BefehlsPad.h"
 #include "shell/Sprache.h"
 
 namespace {
 
-const char* const aufruf =
-    "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--ohne REGEL,...] [--nur REGEL,...]\n"
-    "                 [--texturen ORDNER] [-j N] [--json | --sarif | --dump] DATEI|ORDNER...\n";
+// Made when asked, after the language is set.
+std::string aufruf() {
+    return nuk::Tr(
+        "nukcheck",
+        "Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--ohne REGEL,...] [--nur REGEL,...]\n"
+        "                 [--texturen ORDNER] [-j N] [--json | --sarif | --dump] "
+        "DATEI|ORDNER...\n");
+}
 
-const char* const hilfe =
-    "\n"
-    "Liest jede RWX-Datei wie \"Öffnen\" im NukViewer, prüft die Hierarchie\n"
-    "(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der\n"
-    "erlaubten Befehlswörter, liest das ganze Modell (jeden Clump, jede\n"
-    "Transformation, jeden Prototyp und Grundkörper) und hält es an die Regeln,\n"
-    "die Welten an Modelle stellen. \"-\" als DATEI liest die Standardeingabe; ein\n"
-    "ORDNER steht für jede .rwx-Datei darunter, auch in .zip-Archiven.\n"
-    "\n"
-    "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck, sonst\n"
-    "                   im Datenordner ../share/nukviewer/)\n"
-    "  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell\n"
-    "  --ohne REGELN    diese Regeln (durch Kommas getrennt) nicht prüfen\n"
-    "  --nur REGELN     nur diese Regeln prüfen\n"
-    "  --texturen ORDNER  Texturen und Masken dort suchen und ihre Größe prüfen\n"
-    "  -j N             N Dateien zugleich (Vorgabe: alle Kerne)\n"
-    "  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)\n"
-    "  --sarif          ein SARIF-2.1.0-Protokoll für den ganzen Lauf\n"
-    "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
-    "  --version        Name und Version\n"
-    "  --help           diese Hilfe\n"
-    "\n"
-    "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund, nach Zeilen geordnet\n"
-    "(Meldung des Lesers, fehlerhafte Hierarchie, Zeile mit unbekanntem\n"
-    "Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell, Regel mit\n"
-    "ihrer Kennung in eckigen Klammern), dann je Datei: DATEI: Zeilen N, Punkte N,\n"
-    "...; Modell: Clumps N, Punkte N, Flächen N: OK oder N Probleme (N Fehler,\n"
-    "N Warnungen, N Hinweise).\n"
-    "\"# nukcheck: ohne REGEL\" schaltet eine Regel für ihre Zeile ab, vor\n"
-    "ModelBegin für die ganze Datei.\n"
-    "Steuerzeichen aus der Datei erscheinen als \\xHH. Meldungen zum Lauf (Datei\n"
-    "oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.\n"
-    "\n"
-    "Ende: 0 alles in Ordnung (Hinweise allein zählen nicht), 1 Fehler oder\n"
-    "Warnungen, 2 Datei oder Befehlsliste nicht lesbar, Lesen abgebrochen oder\n"
-    "falscher Aufruf.\n";
+std::string hilfe() {
+    return nuk::Tr("nukcheck",
+                   "\n"
+                   "Liest jede RWX-Datei wie \"Öffnen\" im NukViewer, prüft die Hierarchie\n"
+                   "(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der\n"
+                   "erlaubten Befehlswörter, liest das ganze Modell (jeden Clump, jede\n"
+                   "Transformation, jeden Prototyp und Grundkörper) und hält es an die Regeln,\n"
+                   "die Welten an Modelle stellen. \"-\" als DATEI liest die Standardeingabe; ein\n"
+                   "ORDNER steht für jede .rwx-Datei darunter, auch in .zip-Archiven.\n"
+                   "\n"
+                   "  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck, sonst\n"
+                   "                   im Datenordner ../share/nukviewer/)\n"
+                   "  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell\n"
+                   "  --ohne REGELN    diese Regeln (durch Kommas getrennt) nicht prüfen\n"
+                   "  --nur REGELN     nur diese Regeln prüfen\n"
+                   "  --texturen ORDNER  Texturen und Masken dort suchen und ihre Größe prüfen\n"
+                   "  -j N             N Dateien zugleich (Vorgabe: alle Kerne)\n"
+                   "  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)\n"
+                   "  --sarif          ein SARIF-2.1.0-Protokoll für den ganzen Lauf\n"
+                   "  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile\n"
+                   "  --version        Name und Version\n"
+                   "  --help           diese Hilfe\n"
+                   "\n"
+                   "Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund, nach Zeilen geordnet\n"
+                   "(Meldung des Lesers, fehlerhafte Hierarchie, Zeile mit unbekanntem\n"
+                   "Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell, Regel mit\n"
+                   "ihrer Kennung in eckigen Klammern), dann je Datei: DATEI: Zeilen N, Punkte N,\n"
+                   "...; Modell: Clumps N, Punkte N, Flächen N: OK oder N Probleme (N Fehler,\n"
+                   "N Warnungen, N Hinweise).\n"
+                   "\"# nukcheck: ohne REGEL\" schaltet eine Regel für ihre Zeile ab, vor\n"
+                   "ModelBegin für die ganze Datei.\n"
+                   "Steuerzeichen aus der Datei erscheinen als \\xHH. Meldungen zum Lauf (Datei\n"
+                   "oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.\n"
+                   "\n"
+                   "Ende: 0 alles in Ordnung (Hinweise allein zählen nicht), 1 Fehler oder\n"
+                   "Warnungen, 2 Datei oder Befehlsliste nicht lesbar, Lesen abgebrochen oder\n"
+                   "falscher Aufruf.\n");
+}
 
 // The folder of the running program, with a trailing slash.
 std::string programmOrdner(const char* argv0) {
@@ -78,7 +88,7 @@ std::string programmOrdner(const char* argv0) {
 }
 
 int falscherAufruf(const std::string& was) {
-    std::fprintf(stderr, "nukcheck: %s\n%s", was.c_str(), aufruf);
+    std::fprintf(stderr, "nukcheck: %s\n%s", was.c_str(), aufruf().c_str());
     return nukcheck::unlesbar;
 }
 
@@ -92,8 +102,9 @@ bool regelnLesen(const std::string& liste, std::set<std::string, std::less<>>& z
         if (!nuk::RegelMit(id)) {
             std::string alle;
             for (const nuk::Regel& r : nuk::AlleRegeln()) alle += "  " + std::string(r.id) + "\n";
-            std::fprintf(stderr, "nukcheck: unbekannte Regel \"%s\"; es gibt:\n%s", id.c_str(),
-                         alle.c_str());
+            const std::string text =
+                nuk::Einsetzen(nuk::Tr("nukcheck", "unbekannte Regel \"%1\"; es gibt:"), {id});
+            std::fprintf(stderr, "nukcheck: %s\n%s", text.c_str(), alle.c_str());
             return false;
         }
         ziel.insert(id);
@@ -128,7 +139,7 @@ void sarifSchreiben(const std::vector<nukcheck::Quelle>& quellen,
             ergebnisseJson.push_back(
                 {{"ruleId", "reader"},
                  {"level", "error"},
-                 {"message", {{"text", "Datei nicht lesbar"}}},
+                 {"message", {{"text", nuk::Tr("nukcheck", "Datei nicht lesbar")}}},
                  {"locations",
                   Json::array({{{"physicalLocation",
                                  {{"artifactLocation", {{"uri", quellen[i].name}}}}}}})}});
@@ -167,6 +178,13 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
+    // Qt takes translators only with an application object; it sets the C
+    // locale from the environment, and numbers must keep their points.
+    std::optional<QCoreApplication> anwendung;
+    if (nuk::shell::EnglischGewuenscht()) {
+        anwendung.emplace(argc, argv);
+        std::setlocale(LC_ALL, "C");
+    }
     // Messages, help and findings in the user's language; keys and rule ids stay.
     const nuk::shell::Sprache sprache(QFile::decodeName(programmOrdner(argv[0]).c_str()),
                                       {QStringLiteral("kern"), QStringLiteral("nukcheck")}, false);
@@ -177,13 +195,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> argumente;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        auto wert = [&](const char* was) -> std::optional<std::string> {
+        // muster: what is missing, %1 the option.
+        auto wert = [&](const std::string& muster) -> std::optional<std::string> {
             if (++i < argc) return std::string(argv[i]);
-            falscherAufruf(arg + " braucht " + was);
+            falscherAufruf(nuk::Einsetzen(muster, {arg}));
             return std::nullopt;
         };
         if (arg == "--help" || arg == "-h") {
-            std::printf("%s%s", aufruf, hilfe);
+            std::printf("%s%s", aufruf().c_str(), hilfe().c_str());
             return 0;
         } else if (arg == "--version") {
             std::printf("nukcheck (%s)\n", std::string(nuk::Programmtitel).c_str());
@@ -197,33 +216,38 @@ int main(int argc, char** argv) {
         } else if (arg == "--ohne-modell") {
             form.mitModell = false;
         } else if (arg == "--befehle") {
-            if (!(befehlsDatei = wert("eine Datei"))) return nukcheck::unlesbar;
+            if (!(befehlsDatei = wert(nuk::Tr("nukcheck", "%1 braucht eine Datei"))))
+                return nukcheck::unlesbar;
         } else if (arg == "--texturen") {
-            if (!(texturOrdner = wert("einen Ordner"))) return nukcheck::unlesbar;
+            if (!(texturOrdner = wert(nuk::Tr("nukcheck", "%1 braucht einen Ordner"))))
+                return nukcheck::unlesbar;
         } else if (arg == "--ohne" || arg == "--nur") {
-            const auto liste = wert("Regeln");
+            const auto liste = wert(nuk::Tr("nukcheck", "%1 braucht Regeln"));
             if (!liste) return nukcheck::unlesbar;
             if (arg == "--nur" && !form.regeln.nur) form.regeln.nur.emplace();
             if (!regelnLesen(*liste, arg == "--ohne" ? form.regeln.ohne : *form.regeln.nur))
                 return nukcheck::unlesbar;
         } else if (arg == "-j" || (arg.starts_with("-j") && arg.size() > 2)) {
-            std::optional<std::string> n = arg.size() > 2 ? arg.substr(2) : wert("eine Zahl");
+            std::optional<std::string> n =
+                arg.size() > 2 ? arg.substr(2) : wert(nuk::Tr("nukcheck", "%1 braucht eine Zahl"));
             if (!n) return nukcheck::unlesbar;
             char* ende = nullptr;
             const long k = std::strtol(n->c_str(), &ende, 10);
             if (n->empty() || *ende != '\0' || k < 1 || k > 1024)
-                return falscherAufruf("-j braucht eine Zahl von 1 bis 1024");
+                return falscherAufruf(nuk::Tr("nukcheck", "-j braucht eine Zahl von 1 bis 1024"));
             kerne = static_cast<unsigned>(k);
         } else if (arg == "--") {
             for (++i; i < argc; ++i) argumente.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return falscherAufruf("unbekannte Option " + arg);
+            return falscherAufruf(
+                nuk::Einsetzen(nuk::Tr("nukcheck", "unbekannte Option %1"), {arg}));
         } else {
             argumente.push_back(arg);
         }
     }
-    if (argumente.empty()) return falscherAufruf("keine Datei angegeben");
-    if (json + dump + sarif > 1) return falscherAufruf("nur eine von --json, --sarif und --dump");
+    if (argumente.empty()) return falscherAufruf(nuk::Tr("nukcheck", "keine Datei angegeben"));
+    if (json + dump + sarif > 1)
+        return falscherAufruf(nuk::Tr("nukcheck", "nur eine von --json, --sarif und --dump"));
     form.art = dump    ? nukcheck::Form::Dump
                : json  ? nukcheck::Form::Json
                : sarif ? nukcheck::Form::Sarif
@@ -237,7 +261,9 @@ int main(int argc, char** argv) {
     // list no row could be judged, and "OK" would be a lie.
     const bool geladen = befehlsDatei ? nuk::BefehleLaden(*s, liste) : nuk::BefehleLaden(*s);
     if (!geladen) {
-        std::fprintf(stderr, "nukcheck: Befehlsliste %s nicht lesbar\n", liste.c_str());
+        const std::string text =
+            nuk::Einsetzen(nuk::Tr("nukcheck", "Befehlsliste %1 nicht lesbar"), {liste});
+        std::fprintf(stderr, "nukcheck: %s\n", text.c_str());
         return nukcheck::unlesbar;
     }
     const nuk::Befehlssatz befehle(s->BefehlsList);
@@ -264,7 +290,9 @@ int main(int argc, char** argv) {
             Ergebnis e;
             const nukcheck::Quelle& q = quellen[i];
             const std::optional<std::string> daten = nukcheck::Laden(q);
-            if (!daten) e.fehler = "nukcheck: " + q.name + ": Datei nicht lesbar\n";
+            if (!daten)
+                e.fehler =
+                    "nukcheck: " + q.name + ": " + nuk::Tr("nukcheck", "Datei nicht lesbar") + "\n";
             if (daten && form.art != nukcheck::Form::Dump) {
                 const size_t hash = std::hash<std::string_view>{}(*daten) ^ daten->size();
                 std::vector<size_t> gleiche;
@@ -324,7 +352,10 @@ int main(int argc, char** argv) {
                 if (terminal &&
                     std::chrono::steady_clock::now() - beginn > std::chrono::seconds(1)) {
                     fortschritt = true;
-                    std::fprintf(stderr, "\rnukcheck: %zu von %zu Dateien", i, quellen.size());
+                    const std::string stand =
+                        nuk::Einsetzen(nuk::Tr("nukcheck", "%1 von %2 Dateien"),
+                                       {std::to_string(i), std::to_string(quellen.size())});
+                    std::fprintf(stderr, "\rnukcheck: %s", stand.c_str());
                 }
             }
         }
