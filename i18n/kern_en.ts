@@ -405,7 +405,7 @@ Line %2</translation>
     </message>
     <message>
         <source>Neu - %1</source>
-        <translation>New - %1</translation>
+        <translation>Untitled - %1</translation>
     </message>
     <message>
         <source>Eben nich</source>

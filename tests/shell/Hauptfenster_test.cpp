@@ -855,26 +855,34 @@ class HauptfensterTest : public QObject {
         QTest::addColumn<QStringList>("umgebung");
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QByteArray>("ansicht");
+        QTest::addColumn<QByteArray>("titel");
         const QByteArray datei = "Datei: Neu|Aktualisieren|Öffnen|Speichern|Speichern als|Beenden",
                          ansicht =
                              "Ansicht: Standard|von|Fenster|       angeordnet|ganzes "
                              "Modell|Flächen|Rückseiten";
         const QByteArray file = "File: New|Reload|Open...|Save|Save As...|Quit",
                          view = "View: Default|From|Windows|Arranged|Whole Model|Faces|Back Faces";
-        QTest::newRow("C") << QStringList{"LANG=C.UTF-8"} << datei << ansicht;
-        QTest::newRow("POSIX") << QStringList{"LANG=POSIX"} << datei << ansicht;
-        QTest::newRow("deutsch") << QStringList{"LANG=de_DE.UTF-8"} << datei << ansicht;
-        QTest::newRow("englisch") << QStringList{"LANG=en_US.UTF-8"} << file << view;
-        QTest::newRow("britisch") << QStringList{"LANG=en_GB"} << file << view;
-        QTest::newRow("LC_ALL vor LANG")
-            << QStringList{"LC_ALL=C", "LANG=en_US.UTF-8"} << datei << ansicht;
+        QTest::newRow("C") << QStringList{"LANG=C.UTF-8"} << datei << ansicht
+                           << QByteArray("Neu - NukViewer 4.8a");
+        QTest::newRow("POSIX") << QStringList{"LANG=POSIX"} << datei << ansicht
+                               << QByteArray("Neu - NukViewer 4.8a");
+        QTest::newRow("deutsch") << QStringList{"LANG=de_DE.UTF-8"} << datei << ansicht
+                                 << QByteArray("Neu - NukViewer 4.8a");
+        QTest::newRow("englisch") << QStringList{"LANG=en_US.UTF-8"} << file << view
+                                  << QByteArray("Untitled - NukViewer 4.8a");
+        QTest::newRow("britisch") << QStringList{"LANG=en_GB"} << file << view
+                                  << QByteArray("Untitled - NukViewer 4.8a");
+        QTest::newRow("LC_ALL vor LANG") << QStringList{"LC_ALL=C", "LANG=en_US.UTF-8"} << datei
+                                         << ansicht << QByteArray("Neu - NukViewer 4.8a");
         QTest::newRow("LC_MESSAGES vor LANG")
-            << QStringList{"LC_MESSAGES=en_US.UTF-8", "LANG=de_DE.UTF-8"} << file << view;
+            << QStringList{"LC_MESSAGES=en_US.UTF-8", "LANG=de_DE.UTF-8"} << file << view
+            << QByteArray("Untitled - NukViewer 4.8a");
     }
     void sprache() {
         QFETCH(QStringList, umgebung);
         QFETCH(QByteArray, datei);
         QFETCH(QByteArray, ansicht);
+        QFETCH(QByteArray, titel);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) env.remove(name);
         for (const QString& paar : umgebung)
@@ -887,6 +895,8 @@ class HauptfensterTest : public QObject {
         const QList<QByteArray> zeilen = p.readAllStandardOutput().split('\n');
         QVERIFY2(zeilen.contains(datei), zeilen.join('\n').constData());
         QVERIFY2(zeilen.contains(ansicht), zeilen.join('\n').constData());
+        // The core's texts too: the caption of a new document.
+        QCOMPARE(zeilen.value(0), titel);
     }
 
     // A wheel notch zooms at the pointer as a click in "Lupe" does, in any
