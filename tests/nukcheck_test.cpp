@@ -472,6 +472,13 @@ TEST(Nukcheck, ZweiSprachen) {
     EXPECT_EQ(ergebnis["ruleId"], "reader");
     EXPECT_EQ(ergebnis["level"], "error");
     EXPECT_EQ(ergebnis["message"]["text"], "file not readable");
+    // The rules keep their ids and levels; their descriptions speak English.
+    for (const auto& r : sarif["runs"][0]["tool"]["driver"]["rules"]) {
+        const Regel* regel = RegelMit(r["id"].get<std::string>());
+        ASSERT_NE(regel, nullptr);
+        EXPECT_EQ(r["defaultConfiguration"]["level"], SchwereName(regel->schwere));
+        EXPECT_NE(r["shortDescription"]["text"], regel->beschreibung) << regel->id;
+    }
 }
 
 // An object path: a folder's RWX files in any case and below, the RWX files

@@ -1,12 +1,10 @@
 // nukcheck: the viewer's reader and checks on files, for scripts and CI.
 #include <malloc.h>
 #include <unistd.h>
-#include <QCoreApplication>
 #include <QFile>
 
 #include <atomic>
 #include <chrono>
-#include <clocale>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
@@ -129,7 +127,7 @@ void sarifSchreiben(const std::vector<nukcheck::Quelle>& quellen,
     Json regeln = Json::array();
     for (const nuk::Regel& r : nuk::AlleRegeln())
         regeln.push_back({{"id", r.id},
-                          {"shortDescription", {{"text", r.beschreibung}}},
+                          {"shortDescription", {{"text", nuk::Beschreibung(r)}}},
                           {"defaultConfiguration", {{"level", nuk::SchwereName(r.schwere)}}}});
     Json ergebnisseJson = Json::array();
     for (size_t i = 0; i < quellen.size(); ++i) {
@@ -178,13 +176,6 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
-    // Qt takes translators only with an application object; it sets the C
-    // locale from the environment, and numbers must keep their points.
-    std::optional<QCoreApplication> anwendung;
-    if (nuk::shell::EnglischGewuenscht()) {
-        anwendung.emplace(argc, argv);
-        std::setlocale(LC_ALL, "C");
-    }
     // Messages, help and findings in the user's language; keys and rule ids stay.
     const nuk::shell::Sprache sprache(QFile::decodeName(programmOrdner(argv[0]).c_str()),
                                       {QStringLiteral("kern"), QStringLiteral("nukcheck")}, false);
