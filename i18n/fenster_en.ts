@@ -10,30 +10,6 @@
 </translation>
     </message>
     <message>
-        <source>
-Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und
-vergrößern lässt, markiert Punkte und Objekte des ersten Clumps, prüft die
-Hierarchie und jede Zeile und speichert den Text zurück. Mit DATEI wird
-diese Datei gleich geöffnet, wie über &quot;Öffnen&quot;.
-
-  --help     diese Hilfe
-  --version  Name und Version
-
-Die Optionen von Qt (etwa -platform) gelten weiter.
-</source>
-        <translation>
-Shows an RWX model as a wire-frame that turns, pans and zooms, marks
-vertices and objects of the first clump, checks the hierarchy and every
-line, and saves the text back. With FILE, that file is opened at once, as
-through &quot;Open...&quot;.
-
-  --help     this help
-  --version  name and version
-
-Qt&apos;s options (such as -platform) apply as well.
-</translation>
-    </message>
-    <message>
         <source>unbekannte Option %1</source>
         <translation>unknown option %1</translation>
     </message>
@@ -337,6 +313,31 @@ Qt&apos;s options (such as -platform) apply as well.
         <source>Neu</source>
         <comment>der Name eines Dokuments ohne Datei</comment>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>
+Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und
+vergrößern lässt, auf Wunsch mit gefüllten Flächen; markiert und
+bearbeitet Punkte und Objekte, prüft die Hierarchie und jede Zeile und
+speichert den Text zurück. Mit DATEI wird diese Datei gleich geöffnet,
+wie über &quot;Öffnen&quot;.
+
+  --help     diese Hilfe
+  --version  Name und Version
+
+Die Optionen von Qt (etwa -platform) gelten weiter.
+</source>
+        <translation>
+Shows an RWX model as a wire-frame that turns, pans and zooms, with its
+faces filled if wished; marks and edits vertices and objects, checks the
+hierarchy and every line, and saves the text back. With FILE, that file is
+opened at once, as through &quot;Open...&quot;.
+
+  --help     this help
+  --version  name and version
+
+Qt&apos;s options (such as -platform) apply as well.
+</translation>
     </message>
 </context>
 </TS>

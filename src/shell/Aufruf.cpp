@@ -13,9 +13,10 @@ QString NukviewHilfe() {
         "Fenster",
         "\n"
         "Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und\n"
-        "vergrößern lässt, markiert Punkte und Objekte des ersten Clumps, prüft die\n"
-        "Hierarchie und jede Zeile und speichert den Text zurück. Mit DATEI wird\n"
-        "diese Datei gleich geöffnet, wie über \"Öffnen\".\n"
+        "vergrößern lässt, auf Wunsch mit gefüllten Flächen; markiert und\n"
+        "bearbeitet Punkte und Objekte, prüft die Hierarchie und jede Zeile und\n"
+        "speichert den Text zurück. Mit DATEI wird diese Datei gleich geöffnet,\n"
+        "wie über \"Öffnen\".\n"
         "\n"
         "  --help     diese Hilfe\n"
         "  --version  Name und Version\n"
