@@ -440,7 +440,7 @@ Status DateiPruefen(State& s, AufzeichnenderHost& host, const std::string& pfad,
         if (daten)
             gelesen = RwxLesenAus(s, *daten);
         else  // as "Öffnen" of a file it cannot open
-            Melden(s, Tr("nukcheck", "Da stimmt was nicht"));
+            Melden(s, Tr("Kern", "Da stimmt was nicht"));
         const Urteil urteil = HierarchieUrteil(s.TextList);
         std::vector<int> fehlerhaft;
         if (befehle) fehlerhaft = FehlerhafteZeilen(s, *befehle);

@@ -177,8 +177,7 @@ int main(int argc, char** argv) {
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
     // Messages, help and findings in the user's language; keys and rule ids stay.
-    const nuk::shell::Sprache sprache(QFile::decodeName(programmOrdner(argv[0]).c_str()),
-                                      {QStringLiteral("kern"), QStringLiteral("nukcheck")}, false);
+    const nuk::shell::Sprache sprache(QFile::decodeName(programmOrdner(argv[0]).c_str()), false);
     std::optional<std::string> befehlsDatei, texturOrdner;
     nukcheck::Form form;
     bool json = false, dump = false, sarif = false;

@@ -68,7 +68,7 @@ void NeueZeilen(State& s) {
 void NeuesDokument(State& s) {
     Zuruecksetzen(s);
     s.CommonDialog1.FileName.clear();
-    s.Caption = Einsetzen(Tr("Kern", "Neu - %1"), {Programmtitel});
+    CaptionSetzen(s);
     NeueZeilen(s);
     NachDemLaden(s);
 }

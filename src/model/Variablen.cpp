@@ -1,5 +1,7 @@
 #include "model/Variablen.h"
 
+#include <algorithm>
+
 #include "model/Text.h"
 #include "selection/Listenfenster.h"
 
@@ -25,8 +27,9 @@ void Timer1An(State& s) {
 std::string_view ModellOrdner(const State& s) {
     const std::string& datei = s.CommonDialog1.FileName;
     const size_t schraeg = datei.rfind('/');
-    return schraeg == std::string::npos ? std::string_view(".")
-                                        : std::string_view(datei).substr(0, schraeg);
+    if (schraeg == std::string::npos) return ".";
+    // A file in the root keeps its folder "/", not an empty one.
+    return std::string_view(datei).substr(0, std::max<size_t>(schraeg, 1));
 }
 
 void Melden(State& s, std::string text, std::string titel) {

@@ -90,6 +90,9 @@ struct Verdeckt {
                 fern[l][q] = f;
             }
         }
+        // The list's room is kept for the next squares.
+        geaendert.clear();
+        neueListe.swap(geaendert);
     }
 };
 
@@ -229,8 +232,9 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
                     uv ? flaechen.uv[i][0] : 0, uv ? flaechen.uv[i][1] : 0};
     }
     const size_t zahl = flaechen.anfang.size() - 1;
-    // The opaque faces nearest first, by the depth of their middles, so that what
-    // they hide is passed over; the picture is the same in any order.
+    // The opaque faces' triangles nearest first, each by the depth of its
+    // middle, so that what they hide is passed over; the picture is the same
+    // in any order.
     struct Dreieck {
         float tiefe;
         size_t flaeche;
@@ -268,9 +272,8 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
         const Pixelfeld teil{bild.pixel + oben * bild.zeile, bild.breite, unten - oben, bild.zeile};
         float* tz = tiefe.data() + oben * bild.breite;
         Verdeckt verdeckt(teil.breite, teil.hoehe);
-        auto fuellen = [&](size_t f, auto deckt, uint32_t nur = 0) {
-            const uint32_t a = flaechen.anfang[f], e = flaechen.anfang[f + 1];
-            if (e - a < 3) return;
+        // Face f's triangle of its first corner and corners k and k + 1.
+        auto fuellen = [&](size_t f, uint32_t k, auto deckt) {
             auto ecke = [&](uint32_t k) {
                 Ecke c = ecken[flaechen.ecken[k]];
                 c.y -= static_cast<double>(oben);
@@ -285,21 +288,22 @@ void FlaechenFuellen(const Pixelfeld& bild, const Massstab& massstab,
             };
             const Texel* textur = bildVon(flaechen.textur, texturen);
             const Texel* maske = bildVon(flaechen.maske, masken);
-            const Ecke erste = ecke(a);
-            for (uint32_t k = nur ? nur : a + 1; k + 1 < e && (!nur || k == nur); ++k)
-                dreieck<decltype(deckt)::value>(teil, tz, erste, ecke(k), ecke(k + 1), textur,
-                                                maske, deckt ? &verdeckt : nullptr);
+            dreieck<decltype(deckt)::value>(teil, tz, ecke(flaechen.anfang[f]), ecke(k),
+                                            ecke(k + 1), textur, maske,
+                                            deckt ? &verdeckt : nullptr);
         };
         size_t seitdem = 0;
         for (const auto& d : deckend) {
-            fuellen(d.flaeche, std::true_type{}, d.ecke);
-            // Looking costs a pass over the tiles drawn into: not after every face.
+            fuellen(d.flaeche, d.ecke, std::true_type{});
+            // Looking costs a pass over the squares drawn into: not after every triangle.
             if (++seitdem >= 16) {
                 verdeckt.auffrischen(teil, tz);
                 seitdem = 0;
             }
         }
-        for (size_t f : durchsichtig) fuellen(f, std::false_type{});
+        for (size_t f : durchsichtig)
+            for (uint32_t k = flaechen.anfang[f] + 1; k + 1 < flaechen.anfang[f + 1]; ++k)
+                fuellen(f, k, std::false_type{});
     };
     // Many faces: the upper half on a second core.
     if (zahl >= 1000 && bild.hoehe >= 64 && std::thread::hardware_concurrency() > 1) {

@@ -404,7 +404,7 @@ void Hauptfenster::kern(const std::function<void()>& f) {
     try {
         f();
     } catch (const std::exception&) {
-        Melden(*s_, Tr("Fenster", "Da stimmt was nicht"));
+        Melden(*s_, Tr("Kern", "Da stimmt was nicht"));
     }
     if (--tiefe_ == 0)
         for (ListenModell* m : modelle)

@@ -18,8 +18,7 @@ int Programm(int argc, char** argv, const std::function<void(Hauptfenster&)>& of
     const Aufruf frage = AufrufLesen(roh);
     if (frage.art == Aufruf::Hilfe) {
         QCoreApplication app(argc, argv);
-        const Sprache sprache(QCoreApplication::applicationDirPath(), {QStringLiteral("fenster")},
-                              false);
+        const Sprache sprache(QCoreApplication::applicationDirPath(), false);
         std::printf("%s%s", qUtf8Printable(NukviewAufruf()), qUtf8Printable(NukviewHilfe()));
         return 0;
     }
@@ -30,8 +29,7 @@ int Programm(int argc, char** argv, const std::function<void(Hauptfenster&)>& of
 
     QApplication app(argc, argv);
     // In German, the toolkit's own words (dialog buttons, window menus) too.
-    const Sprache sprache(QCoreApplication::applicationDirPath(),
-                          {QStringLiteral("kern"), QStringLiteral("fenster")}, true);
+    const Sprache sprache(QCoreApplication::applicationDirPath(), true);
     // What Qt has not taken for itself.
     const Aufruf aufruf = AufrufLesen(QCoreApplication::arguments().mid(1));
     if (aufruf.art == Aufruf::Falsch) {

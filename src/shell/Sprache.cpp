@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <cstdlib>
@@ -13,15 +14,12 @@ namespace nuk::shell {
 
 namespace {
 
-// What the core's Tr() looks in; filled before Tr() is set to look.
-std::vector<const QTranslator*> kernUebersetzer;
+// What the core's Tr() looks in; set before Tr() is set to look.
+const QTranslator* kernUebersetzer = nullptr;
 
 std::string KernUebersetzen(const char* kontext, const char* text) {
-    for (const QTranslator* t : kernUebersetzer) {
-        const QString u = t->translate(kontext, text);
-        if (!u.isEmpty()) return u.toStdString();
-    }
-    return text;
+    const QString u = kernUebersetzer->translate(kontext, text);
+    return u.isEmpty() ? std::string(text) : u.toStdString();
 }
 
 }  // namespace
@@ -37,39 +35,32 @@ bool EnglischGewuenscht() {
     return false;
 }
 
-Sprache::Sprache(const QString& programmOrdner, const QStringList& namen, bool qtDeutsch,
-                 bool englisch)
-    : englisch_(englisch) {
-    if (!englisch_) {
-        if (!qtDeutsch) return;
-        auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(qt.get());
-            uebersetzer_.push_back(std::move(qt));
-        }
+Sprache::Sprache(const QString& programmOrdner, bool qtDeutsch, bool englisch) {
+    if (!englisch) {
+        if (qtDeutsch && uebersetzer_.load(QLocale(QLocale::German), QStringLiteral("qtbase"),
+                                           QStringLiteral("_"),
+                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            installiert_ = QCoreApplication::installTranslator(&uebersetzer_);
         return;
     }
     const QString ordner = QDir(programmOrdner).absolutePath() + QLatin1Char('/');
     const QString daten =
         QString::fromStdString(Datenordner(QFile::encodeName(ordner).toStdString()));
-    for (const QString& name : namen) {
-        auto t = std::make_unique<QTranslator>();
-        const QString datei = name + QStringLiteral("_en.qm");
-        if (!t->load(ordner + datei) && !t->load(daten + datei)) continue;
-        // nukcheck has no application object: the core's look-up is enough there.
-        if (QCoreApplication::instance()) QCoreApplication::installTranslator(t.get());
-        kernUebersetzer.push_back(t.get());
-        uebersetzer_.push_back(std::move(t));
-    }
+    const QString datei = QStringLiteral("nukviewer_en.qm");
+    if (!uebersetzer_.load(ordner + datei) && !uebersetzer_.load(daten + datei)) return;
+    // nukcheck has no application object: the core's look-up is enough there.
+    if (QCoreApplication::instance())
+        installiert_ = QCoreApplication::installTranslator(&uebersetzer_);
+    kernUebersetzer = &uebersetzer_;
     UebersetzerSetzen(&KernUebersetzen);
 }
 
 Sprache::~Sprache() {
-    UebersetzerSetzen(nullptr);
-    kernUebersetzer.clear();
-    if (QCoreApplication::instance())
-        for (const auto& t : uebersetzer_) QCoreApplication::removeTranslator(t.get());
+    if (kernUebersetzer == &uebersetzer_) {
+        UebersetzerSetzen(nullptr);
+        kernUebersetzer = nullptr;
+    }
+    if (installiert_) QCoreApplication::removeTranslator(&uebersetzer_);
 }
 
 }  // namespace nuk::shell

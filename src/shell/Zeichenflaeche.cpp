@@ -1,9 +1,8 @@
 #include "shell/Zeichenflaeche.h"
 
-#include <QCoreApplication>
-
 #include <zip.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>

@@ -2,6 +2,341 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Fenster</name>
+    <message>
+        <source>Aufruf: nukview [DATEI]
+</source>
+        <translation>Usage: nukview [FILE]
+</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>nur eine Datei</source>
+        <translation>only one file</translation>
+    </message>
+    <message>
+        <source>Zeichnung</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Drahtmodell des geöffneten Modells</source>
+        <translation>Wire-frame of the open model</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Arbeitsbereich</source>
+        <translation>Workspace</translation>
+    </message>
+    <message>
+        <source>FileText</source>
+        <translation>File Text</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Befehle</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichern als</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>Dreieck</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Viereck</source>
+        <translation>Quad</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>was anderes</source>
+        <translation>Something Else</translation>
+    </message>
+    <message>
+        <source>Verändern</source>
+        <translation>Change...</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Vertices</translation>
+    </message>
+    <message>
+        <source>egal ob Objekte markiert</source>
+        <translation>Whether or Not Objects Are Marked</translation>
+    </message>
+    <message>
+        <source>von markierten Objekte</source>
+        <translation>Of Marked Objects</translation>
+    </message>
+    <message>
+        <source>ohne Objekte</source>
+        <translation>Without Objects</translation>
+    </message>
+    <message>
+        <source>Objekte</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>egal ob Punkte markiert</source>
+        <translation>Whether or Not Vertices Are Marked</translation>
+    </message>
+    <message>
+        <source>mit einem markierten Punkt</source>
+        <translation>With One Marked Vertex</translation>
+    </message>
+    <message>
+        <source>mit zwei markierten Punkt</source>
+        <translation>With Two Marked Vertices</translation>
+    </message>
+    <message>
+        <source>mit drei markierten Punkt</source>
+        <translation>With Three Marked Vertices</translation>
+    </message>
+    <message>
+        <source>Hierarchie</source>
+        <translation>Hierarchy</translation>
+    </message>
+    <message>
+        <source>Fehlerhaftes</source>
+        <translation>Faulty Lines</translation>
+    </message>
+    <message>
+        <source>Geometrie</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>vorn</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>hinten </source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Werkzeug</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Hauptbild</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Befehlsliste</source>
+        <translation>Command List</translation>
+    </message>
+    <message>
+        <source>       angeordnet</source>
+        <translation>Arranged</translation>
+    </message>
+    <message>
+        <source>flach</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>schmal</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <source>manuell</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>ganzes Modell</source>
+        <translation>Whole Model</translation>
+    </message>
+    <message>
+        <source>Flächen</source>
+        <translation>Faces</translation>
+    </message>
+    <message>
+        <source>Rückseiten</source>
+        <translation>Back Faces</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Lupe</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Bewegungen</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Zeile:</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Änderungen an %1 speichern?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Öffner</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Rwx-Datei  (*.Rwx)</source>
+        <translation>RWX files (*.rwx)</translation>
+    </message>
+    <message>
+        <source>Alle und jede (*.*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <comment>der Name eines Dokuments ohne Datei</comment>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>
+Zeigt ein RWX-Modell als Drahtmodell, das sich drehen, schieben und
+vergrößern lässt, auf Wunsch mit gefüllten Flächen; markiert und
+bearbeitet Punkte und Objekte, prüft die Hierarchie und jede Zeile und
+speichert den Text zurück. Mit DATEI wird diese Datei gleich geöffnet,
+wie über &quot;Öffnen&quot;.
+
+  --help     diese Hilfe
+  --version  Name und Version
+
+Die Optionen von Qt (etwa -platform) gelten weiter.
+</source>
+        <translation>
+Shows an RWX model as a wire-frame that turns, pans and zooms, with its
+faces filled if wished; marks and edits vertices and objects, checks the
+hierarchy and every line, and saves the text back. With FILE, that file is
+opened at once, as through &quot;Open...&quot;.
+
+  --help     this help
+  --version  name and version
+
+Qt&apos;s options (such as -platform) apply as well.
+</translation>
+    </message>
+</context>
+<context>
     <name>Kern</name>
     <message>
         <source>Meldung des Lesers des Viewers</source>
@@ -478,6 +813,202 @@ With &quot;Save As&quot; the lines go onto the disk under another name.</transla
     <message>
         <source>Löschen</source>
         <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>nukcheck</name>
+    <message>
+        <source>Aufruf: nukcheck [--befehle DATEI] [--ohne-modell] [--ohne REGEL,...] [--nur REGEL,...]
+                 [--texturen ORDNER] [-j N] [--json | --sarif | --dump] DATEI|ORDNER...
+</source>
+        <translation>Usage: nukcheck [--befehle FILE] [--ohne-modell] [--ohne RULE,...] [--nur RULE,...]
+                [--texturen FOLDER] [-j N] [--json | --sarif | --dump] FILE|FOLDER...
+</translation>
+    </message>
+    <message>
+        <source>
+Liest jede RWX-Datei wie &quot;Öffnen&quot; im NukViewer, prüft die Hierarchie
+(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) und jede Zeile gegen die Liste der
+erlaubten Befehlswörter, liest das ganze Modell (jeden Clump, jede
+Transformation, jeden Prototyp und Grundkörper) und hält es an die Regeln,
+die Welten an Modelle stellen. &quot;-&quot; als DATEI liest die Standardeingabe; ein
+ORDNER steht für jede .rwx-Datei darunter, auch in .zip-Archiven.
+
+  --befehle DATEI  Befehlsliste (Vorgabe: befehle.txt neben nukcheck, sonst
+                   im Datenordner ../share/nukviewer/)
+  --ohne-modell    nur die Prüfungen des Viewers, ohne das ganze Modell
+  --ohne REGELN    diese Regeln (durch Kommas getrennt) nicht prüfen
+  --nur REGELN     nur diese Regeln prüfen
+  --texturen ORDNER  Texturen und Masken dort suchen und ihre Größe prüfen
+  -j N             N Dateien zugleich (Vorgabe: alle Kerne)
+  --json           je Datei ein JSON-Objekt in einer Zeile (JSON Lines)
+  --sarif          ein SARIF-2.1.0-Protokoll für den ganzen Lauf
+  --dump           Maschinenform: Meldungen, Zeilen, Tabellen, Urteile
+  --version        Name und Version
+  --help           diese Hilfe
+
+Ausgabe (Standardausgabe): DATEI:ZEILE: Text je Befund, nach Zeilen geordnet
+(Meldung des Lesers, fehlerhafte Hierarchie, Zeile mit unbekanntem
+Befehlswort oder unzulässigem Zeichen, Befund am ganzen Modell, Regel mit
+ihrer Kennung in eckigen Klammern), dann je Datei: DATEI: Zeilen N, Punkte N,
+...; Modell: Clumps N, Punkte N, Flächen N: OK oder N Probleme (N Fehler,
+N Warnungen, N Hinweise).
+&quot;# nukcheck: ohne REGEL&quot; schaltet eine Regel für ihre Zeile ab, vor
+ModelBegin für die ganze Datei.
+Steuerzeichen aus der Datei erscheinen als \xHH. Meldungen zum Lauf (Datei
+oder Befehlsliste nicht lesbar, falsche Option) gehen auf die Fehlerausgabe.
+
+Ende: 0 alles in Ordnung (Hinweise allein zählen nicht), 1 Fehler oder
+Warnungen, 2 Datei oder Befehlsliste nicht lesbar, Lesen abgebrochen oder
+falscher Aufruf.
+</source>
+        <translation>
+Reads each RWX file as &quot;Open&quot; in NukViewer does, checks the hierarchy
+(ModelBegin/ClumpBegin/ClumpEnd/ModelEnd) and each line against the list of
+allowed command words, reads the whole model (every clump, transform,
+prototype and primitive) and holds it to the rules that worlds set for
+models. &quot;-&quot; as FILE reads standard input; a FOLDER stands for every .rwx file
+below it, in .zip archives too.
+
+  --befehle FILE   command list (default: befehle.txt beside nukcheck, else
+                   in the data folder ../share/nukviewer/)
+  --ohne-modell    only the viewer&apos;s checks, without the whole model
+  --ohne RULES     do not check these rules (separated by commas)
+  --nur RULES      check only these rules
+  --texturen FOLDER  look for textures and masks there and check their size
+  -j N             N files at once (default: all cores)
+  --json           one JSON object per file on one line (JSON Lines)
+  --sarif          one SARIF 2.1.0 log for the whole run
+  --dump           machine form: messages, rows, tables, verdicts
+  --version        name and version
+  --help           this help
+
+Output (standard output): FILE:LINE: text for each finding, in line order
+(reader message, faulty hierarchy, line with an unknown command word or an
+invalid character, finding in the whole model, rule with its id in square
+brackets), then for each file: FILE: lines N, points N, ...; model:
+clumps N, vertices N, faces N: OK or N problems (N errors, N warnings,
+N notes).
+&quot;# nukcheck: ohne RULE&quot; switches a rule off for its line, before ModelBegin
+for the whole file.
+Control characters from the file appear as \xHH. Messages about the run
+(file or command list not readable, wrong option) go to standard error.
+
+Exit status: 0 all is well (notes alone do not count), 1 errors or warnings,
+2 file or command list not readable, reading aborted or wrong usage.
+</translation>
+    </message>
+    <message>
+        <source>unbekannte Regel &quot;%1&quot;; es gibt:</source>
+        <translation>unknown rule &quot;%1&quot;; there are:</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>file not readable</translation>
+    </message>
+    <message>
+        <source>%1 braucht eine Datei</source>
+        <translation>%1 needs a file</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Ordner</source>
+        <translation>%1 needs a folder</translation>
+    </message>
+    <message>
+        <source>%1 braucht Regeln</source>
+        <translation>%1 needs rules</translation>
+    </message>
+    <message>
+        <source>%1 braucht eine Zahl</source>
+        <translation>%1 needs a number</translation>
+    </message>
+    <message>
+        <source>-j braucht eine Zahl von 1 bis 1024</source>
+        <translation>-j needs a number from 1 to 1024</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>keine Datei angegeben</source>
+        <translation>no file given</translation>
+    </message>
+    <message>
+        <source>nur eine von --json, --sarif und --dump</source>
+        <translation>only one of --json, --sarif and --dump</translation>
+    </message>
+    <message>
+        <source>Befehlsliste %1 nicht lesbar</source>
+        <translation>command list %1 not readable</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Dateien</source>
+        <translation>%1 of %2 files</translation>
+    </message>
+    <message>
+        <source>unbekanntes Befehlswort &quot;%1&quot;: %2</source>
+        <translation>unknown command word &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>unzulässiges Zeichen &quot;%1&quot;: %2</source>
+        <translation>invalid character &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Zeilen %1, Punkte %2, Dreiecke %3, Vierecke %4, Polygone %5</source>
+        <translation>lines %1, points %2, triangles %3, quads %4, polygons %5</translation>
+    </message>
+    <message>
+        <source>; Modell: Clumps %1, Punkte %2, Flächen %3</source>
+        <translation>; model: clumps %1, vertices %2, faces %3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>1 Problem</source>
+        <translation>1 problem</translation>
+    </message>
+    <message>
+        <source>%1 Probleme</source>
+        <translation>%1 problems</translation>
+    </message>
+    <message>
+        <source>1 Fehler</source>
+        <translation>1 error</translation>
+    </message>
+    <message>
+        <source>%1 Fehler</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>1 Warnung</source>
+        <translation>1 warning</translation>
+    </message>
+    <message>
+        <source>%1 Warnungen</source>
+        <translation>%1 warnings</translation>
+    </message>
+    <message>
+        <source>1 Hinweis</source>
+        <translation>1 note</translation>
+    </message>
+    <message>
+        <source>%1 Hinweise</source>
+        <translation>%1 notes</translation>
+    </message>
+    <message>
+        <source>Maske &quot;%1&quot; gibt es in %2 nicht</source>
+        <translation>Mask &quot;%1&quot; not found in %2</translation>
+    </message>
+    <message>
+        <source>Textur &quot;%1&quot; gibt es in %2 nicht</source>
+        <translation>Texture &quot;%1&quot; not found in %2</translation>
+    </message>
+    <message>
+        <source>Textur &quot;%1&quot; ist %2 x %3 groß: jede Seite soll eine Zweierpotenz bis 512 sein</source>
+        <translation>Texture &quot;%1&quot; is %2 x %3: each side should be a power of two up to 512</translation>
     </message>
 </context>
 </TS>
